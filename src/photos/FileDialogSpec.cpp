@@ -1,0 +1,68 @@
+#include "photos/FileDialogSpec.h"
+
+#include "photos/FilePaths.h"
+
+namespace {
+
+void SetPhotoFilter(FileDialogSpec& spec) {
+  spec.filterDescription = u"Photos (.BMP, .JPG, .PNG, .TGA)";
+  spec.filterPattern = u"*.BMP;*.JPG;*.PNG;*.TGA";
+}
+
+void SetPhotoSaveFilter(FileDialogSpec& spec, const std::u16string& initialPath) {
+  const std::u16string extension = ExtensionOf(initialPath);
+  if (extension != u"BMP" && extension != u"JPG" && extension != u"PNG" && extension != u"TGA") {
+    SetPhotoFilter(spec);
+    return;
+  }
+  spec.filterDescription = u"Photos (." + extension + u")";
+  spec.filterPattern = u"*." + extension;
+  spec.defaultExtension = extension;
+}
+
+void SetKind(FileDialogSpec& spec, int kind, const std::u16string& initialPath) {
+  switch (static_cast<FileDialogKind>(kind)) {
+    case FileDialogKind::PhotoSave:
+      spec.titleText = 68;
+      spec.save = true;
+      SetPhotoSaveFilter(spec, initialPath);
+      return;
+    case FileDialogKind::Locale:
+      spec.titleText = 69;
+      spec.filterDescription = u"Text Files (.TXT)";
+      spec.filterPattern = u"*.TXT";
+      return;
+    case FileDialogKind::Effect:
+      spec.titleText = 72;
+      spec.filterDescription = u"Effect Files (.FX)";
+      spec.filterPattern = u"*.FX";
+      return;
+    case FileDialogKind::Movie:
+      spec.titleText = 76;
+      spec.save = true;
+      spec.filterDescription = u"AVI Files (.AVI)";
+      spec.filterPattern = u"*.AVI";
+      spec.defaultExtension = u"avi";
+      return;
+    default:
+      SetPhotoFilter(spec);
+      return;
+  }
+}
+
+}  // namespace
+
+FileDialogSpec FileDialogSpec::For(int kind, const std::u16string& initialPath) {
+  FileDialogSpec spec;
+  SetKind(spec, kind, initialPath);
+  spec.initialFolder = initialPath.find(u'.') != std::u16string::npos ? FolderOf(initialPath) : initialPath;
+  return spec;
+}
+
+std::u16string FileDialogSpec::Finish(const std::u16string& chosenPath) const {
+  if (chosenPath.empty() || !save || defaultExtension.empty()) return chosenPath;
+  const size_t separator = chosenPath.rfind(u'/');
+  const size_t dot = chosenPath.rfind(u'.');
+  const bool hasExtension = dot != std::u16string::npos && (separator == std::u16string::npos || dot > separator);
+  return (hasExtension ? chosenPath.substr(0, dot) : chosenPath) + u"." + defaultExtension;
+}

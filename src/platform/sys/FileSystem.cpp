@@ -1,0 +1,76 @@
+#include "platform/sys/FileSystem.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/sys/FileHandle.h"
+#include "platform/sys/StringConvert.h"
+
+namespace {
+
+bool StatPath(const std::u16string& path, struct stat& info) {
+  return !path.empty() && stat(ToUtf8(path).c_str(), &info) == 0;
+}
+
+constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
+
+bool CopyFileContents(const std::u16string& from, const std::u16string& to) {
+  FileHandle source, target;
+  if (!source.OpenForReading(from) || !target.CreateNew(to)) return false;
+  char buffer[65536];
+  for (;;) {
+    const int64_t got = source.ReadSome(buffer, sizeof buffer);
+    if (got == 0) return target.Sync();
+    if (got < 0 || !target.WriteAll(buffer, static_cast<size_t>(got))) break;
+  }
+  target.Close();
+  RemoveFile(to);
+  return false;
+}
+
+}  // namespace
+
+PathKind KindOfPath(const std::u16string& path) {
+  struct stat info {};
+  if (!StatPath(path, info)) return PathKind::Missing;
+  return S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::File;
+}
+
+bool MakeFolder(const std::u16string& path) { return !path.empty() && mkdir(ToUtf8(path).c_str(), 0777) == 0; }
+
+bool IsReadOnly(const std::u16string& path) {
+  struct stat info {};
+  return StatPath(path, info) && (info.st_mode & kWriteBits) == 0;
+}
+
+bool ClearReadOnly(const std::u16string& path) {
+  struct stat info {};
+  return StatPath(path, info) && chmod(ToUtf8(path).c_str(), info.st_mode | S_IWUSR) == 0;
+}
+
+bool MakeReadOnly(const std::u16string& path) {
+  struct stat info {};
+  return StatPath(path, info) && chmod(ToUtf8(path).c_str(), info.st_mode & ~kWriteBits) == 0;
+}
+
+bool RemoveFile(const std::u16string& path) {
+  return KindOfPath(path) == PathKind::File && unlink(ToUtf8(path).c_str()) == 0;
+}
+
+bool MoveWithoutReplacing(const std::u16string& from, const std::u16string& to) {
+  if (KindOfPath(from) != PathKind::File || KindOfPath(to) != PathKind::Missing) return false;
+  const std::string source = ToUtf8(from), target = ToUtf8(to);
+  if (renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno == EXDEV) return CopyFileContents(from, to) && RemoveFile(from);
+  // File systems without RENAME_NOREPLACE: a hard link fails on an existing target just the same.
+  if (errno == EINVAL && link(source.c_str(), target.c_str()) == 0) return unlink(source.c_str()) == 0;
+  return false;
+}
+
+bool ReplaceFile(const std::u16string& from, const std::u16string& to) {
+  return !from.empty() && !to.empty() && rename(ToUtf8(from).c_str(), ToUtf8(to).c_str()) == 0;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// File-system primitives over the operating system. Paths are full UTF-16 paths with "/".
+// Each returns false (or a neutral value) on any failure; none of them throws.
+
+enum class PathKind { Missing, File, Folder };
+
+PathKind KindOfPath(const std::u16string& path);
+
+// Creates one folder whose parent exists.
+bool MakeFolder(const std::u16string& path);
+
+// A file without any write permission bit counts as read-only, as the Windows attribute did.
+bool IsReadOnly(const std::u16string& path);
+bool ClearReadOnly(const std::u16string& path);
+bool MakeReadOnly(const std::u16string& path);
+
+// Removes a file (never a folder).
+bool RemoveFile(const std::u16string& path);
+
+// Moves a file without ever replacing an existing target, also across file systems.
+bool MoveWithoutReplacing(const std::u16string& from, const std::u16string& to);
+
+// Atomically puts from in the place of to, replacing to when it exists (same file system).
+bool ReplaceFile(const std::u16string& from, const std::u16string& to);

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "settings/CameraPreset.h"
+#include "settings/Colour.h"
+#include "settings/PhotoRotation.h"
+#include "settings/ScreenRect.h"
+#include "settings/SettingsEnvironment.h"
+
+class TextFile;
+
+// Everything the user can change and the program remembers between runs. Fields carry the
+// names of their keys in the settings file. Created once at start-up, read and written
+// directly by the whole program on the user-interface thread, saved when the window closes.
+class Settings {
+ public:
+  static constexpr int kRecentPathCount = 10;
+  static constexpr int kRotationSlotCount = 1000;
+
+  enum class SaveOutcome {
+    Written,
+    KeptUnreadFile,  // a file that existed but could not be read at start is never overwritten
+    Failed,
+  };
+
+  explicit Settings(SettingsEnvironment environment);
+
+  // Every field from Window to AntialiasingQuality and the camera presets back to its default;
+  // recent paths, photo orientations and the loaded flag stay.
+  void ResetToDefaults();
+
+  // Reads the settings file over the current values; a missing or unreadable file changes nothing.
+  void Load();
+  // Writes the whole file beside the old one and replaces the old one only once it is complete,
+  // so a crash or a full disk never loses the settings. On Failed, failureText says why.
+  SaveOutcome Save(std::u16string& failureText) const;
+
+  // Index 0..9; any other index gives " ".
+  std::u16string GetRecentPath(int index) const;
+
+  // Orientation of the photo at path (exact comparison), 0 when none is stored.
+  PhotoRotation GetPhotoRotation(const std::u16string& path) const;
+  // False only when all 1000 slots hold other photos.
+  bool SetPhotoRotation(const std::u16string& path, PhotoRotation rotation);
+
+  // The stored window rectangle moved and sized to lie on the given virtual screen;
+  // the stored rectangle itself is not changed.
+  ScreenRect ValidateWindowRect(const ScreenRect& virtualScreen) const;
+
+  // The settings file in the user's configuration folder. A settings file left in the program
+  // folder by an older version (Pagewing.ini, else Pagewing.txt) is moved there first.
+  std::u16string SettingsFilePath() const;
+
+  bool loaded() const { return loaded_; }
+  const SettingsEnvironment& environment() const { return environment_; }
+
+  ScreenRect Window;
+  Colour BGColour;
+  std::u16string BGTexturePath;
+  Colour CoverColour;
+  std::u16string CoverTexturePath;
+  std::u16string PaperTexturePath;
+  std::u16string TPaperTexturePath;
+  bool LightenPhotos = false;
+  bool RenderShadows = false;
+  bool RenderTransparentPage = true;
+  Colour PaperColour;
+  bool ShinyPaper = false;
+  bool ShinyPhotos = false;
+  int32_t Quality = 1;
+  std::u16string Locale;
+  std::u16string EffectPath;
+  int32_t ExportWidth = 640;
+  int32_t ExportHeight = 480;
+  float ExportPAR = 1;
+  float ExportFPS = 25;
+  std::u16string ExportMoviePath;
+  int32_t ExportType = 0;
+  std::u16string EncoderName;
+  int32_t TimePage = 2;
+  int32_t TimeZoom = 2;
+  int32_t TimeView = 2;
+  int32_t Sort = 0;
+  int32_t AntialiasingQuality = 2;
+  std::array<std::u16string, kRecentPathCount> RecentPath;
+  std::array<std::u16string, kRotationSlotCount> photoNames;
+  std::array<PhotoRotation, kRotationSlotCount> photoRotations{};
+  std::array<CameraPreset, kCameraPresetCount> CameraPresets{};
+
+ private:
+  void ApplyLine(const TextFile& file);
+
+  SettingsEnvironment environment_;
+  bool loaded_ = false;
+};
