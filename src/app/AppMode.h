@@ -1,0 +1,6 @@
+#pragma once
+
+enum class AppMode {
+  Browsing = 0,
+  Exporting = 1,
+};

@@ -1,0 +1,140 @@
+#include "app/OpenSpread.h"
+
+#include <algorithm>
+
+#include "app/SpreadHooks.h"
+
+namespace {
+
+constexpr int kFrontView = 0;
+bool IsPhotoView(int view) { return view >= 4 && view <= 7; }
+int LastPageOf(int photoCount) { return (photoCount + 5) / 4 * 2 - 2; }
+
+}  // namespace
+
+void OpenSpread::FinishTransitions() {
+  if (leafDirection != 0) {
+    leafPosition = leafDirection > 0 ? FullTurn : 0;
+    leafDirection = 0;
+  } else if (turnDirection > 0) {
+    turnProgress = FullTurn;
+    CurrentPage += 2;
+    turnDirection = 0;
+  } else if (turnDirection < 0) {
+    CurrentPage -= 2;
+    turnProgress = 0;
+    turnDirection = 0;
+  }
+}
+
+void OpenSpread::NextPage(int photoCount, bool renderTransparentPage) {
+  if (TransitionRunning()) FinishTransitions();
+  if (TransitionRunning()) return;
+  if (renderTransparentPage && leafPosition == 0) {
+    leafDirection = +1;
+    return;
+  }
+  if (CurrentPage == LastPageOf(photoCount)) return;
+  hooks_.ShiftTexturesForward();
+  turnProgress = 0;
+  StartTurn(+1);
+}
+
+void OpenSpread::PreviousPage(bool renderTransparentPage) {
+  if (TransitionRunning()) FinishTransitions();
+  if (TransitionRunning()) return;
+  if (renderTransparentPage && leafPosition == FullTurn) {
+    leafDirection = -1;
+    return;
+  }
+  if (CurrentPage <= 0) return;
+  hooks_.ShiftTexturesBackward();
+  turnProgress = FullTurn;
+  StartTurn(-1);
+}
+
+void OpenSpread::StartTurn(int direction) {
+  turnDirection = direction;
+  selectedPhoto = -1;
+  if (IsPhotoView(hooks_.CurrentView())) hooks_.SelectView(kFrontView, true);
+}
+
+void OpenSpread::GoToFirstPage() {
+  turnProgress = 0;
+  CurrentPage = 0;
+  turnDirection = 0;
+  leafDirection = 0;
+  leafPosition = FullTurn;
+  hooks_.EmptyTextures();
+  hooks_.SelectView(kFrontView, false);
+}
+
+void OpenSpread::GoToLastPage(int photoCount) {
+  if (turnDirection != 0) return;
+  CurrentPage = LastPageOf(photoCount);
+  hooks_.EmptyTextures();
+}
+
+int32_t OpenSpread::TurnMilliseconds(int32_t timePageSeconds) { return std::clamp(timePageSeconds, 1, 20) * 1000; }
+
+void OpenSpread::FrameMove(uint32_t nowMs, int32_t timePageSeconds, int32_t framesRendered) {
+  // Unsigned difference: correct across the timer's wrap-around.
+  const uint32_t dt = std::clamp<uint32_t>(nowMs - lastFrameTime, 1, 100);
+  lastFrameTime = nowMs;
+  const float step = FullTurn * static_cast<float>(dt) / static_cast<float>(TurnMilliseconds(timePageSeconds));
+  if (leafDirection != 0) {
+    AdvanceLeaf(step);
+  } else if (turnDirection != 0) {
+    AdvanceTurn(step);
+  } else if (framesRendered > 0 && !hooks_.CameraMoving()) {
+    hooks_.LoadNextTexture();
+  }
+}
+
+void OpenSpread::AdvanceLeaf(float step) {
+  leafPosition += leafDirection > 0 ? step : -step;
+  if (leafPosition >= FullTurn || leafPosition <= 0) {
+    leafPosition = leafDirection > 0 ? FullTurn : 0;
+    leafDirection = 0;
+  }
+}
+
+void OpenSpread::AdvanceTurn(float step) {
+  turnProgress += turnDirection > 0 ? step : -step;
+  if (turnDirection > 0 && turnProgress >= FullTurn) {
+    turnProgress = FullTurn;
+    CurrentPage += 2;
+    turnDirection = 0;
+  } else if (turnDirection < 0 && turnProgress <= 0) {
+    CurrentPage -= 2;
+    turnProgress = 0;
+    turnDirection = 0;
+  }
+}
+
+void OpenSpread::ClickPhoto(int index, int presetCode) {
+  FinishTransitions();
+  if (index == selectedPhoto) {
+    selectedPhoto = -1;
+    hooks_.SelectView(kFrontView, true);
+    return;
+  }
+  TurnLeafAwayFrom(presetCode);
+  selectedPhoto = index;
+  hooks_.SelectView(presetCode, true);
+}
+
+void OpenSpread::SelectViewByKey(int view) {
+  hooks_.SelectView(view, true);
+  TurnLeafAwayFrom(view);
+}
+
+void OpenSpread::TurnLeafAwayFrom(int presetCode) {
+  if ((presetCode == 4 || presetCode == 5) && leafPosition > 0) leafDirection = -1;
+  if ((presetCode == 6 || presetCode == 7) && leafPosition == 0) leafDirection = +1;
+}
+
+void OpenSpread::SettleLeafForTurn(bool renderTransparentPage) {
+  if (!renderTransparentPage || turnDirection == 0) return;
+  leafPosition = turnDirection > 0 ? 0 : FullTurn;
+}

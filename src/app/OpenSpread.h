@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+
+#include "book/FullTurn.h"
+
+class SpreadHooks;
+
+// The state machine of the open spread: which spread lies open, the leaf turning over it,
+// the transparent interleaf, and the selected photo. Driven by menu commands, keys, clicks and
+// elapsed time; lives in the application object, user-interface thread only.
+//
+// A page turn and an interleaf turn can both be recorded; the interleaf always runs first and
+// the page turn waits for it.
+class OpenSpread {
+ public:
+  explicit OpenSpread(SpreadHooks& hooks) : hooks_(hooks) {}
+
+  bool TransitionRunning() const { return turnDirection != 0 || leafDirection != 0; }
+
+  // Finishes one running transition at once: the interleaf's if it runs, else the page's.
+  void FinishTransitions();
+  void NextPage(int photoCount, bool renderTransparentPage);
+  void PreviousPage(bool renderTransparentPage);
+  // First spread, interleaf turned to the left, texture window emptied, camera on the front view.
+  void GoToFirstPage();
+  void GoToLastPage(int photoCount);
+
+  // Advances whatever runs by the time since the previous call (nowMs: system milliseconds),
+  // clamped to 1..100 ms; a full turn takes timePageSeconds (clamped to 1..20). When nothing
+  // runs and the camera is still, one photo texture is loaded instead; never before the
+  // first frame was drawn.
+  void FrameMove(uint32_t nowMs, int32_t timePageSeconds, int32_t framesRendered);
+
+  // A left click on photo index whose close-up view is presetCode (4..7): selects it and turns
+  // the interleaf away from its side; a click on the selected photo returns to the front view.
+  void ClickPhoto(int index, int presetCode);
+  // The view keys F1-F8, F9 and F11: the close-up views 4..7 turn the interleaf away from the
+  // photo's side, without finishing any transition or selecting a photo.
+  void SelectViewByKey(int view);
+
+  // While a page turn is drawn with the interleaf shown, the interleaf of the spread coming
+  // into view lies on its right page (forward) or turned to the left (backward).
+  void SettleLeafForTurn(bool renderTransparentPage);
+
+  // Milliseconds a full page turn takes for the given setting.
+  static int32_t TurnMilliseconds(int32_t timePageSeconds);
+
+  int32_t CurrentPage = 0;
+  int32_t turnDirection = 0;
+  float turnProgress = 0;
+  int32_t leafDirection = 0;
+  float leafPosition = FullTurn;
+  int32_t selectedPhoto = -1;
+  uint32_t lastFrameTime = 0;
+
+ private:
+  void StartTurn(int direction);
+  void AdvanceLeaf(float step);
+  void AdvanceTurn(float step);
+  void TurnLeafAwayFrom(int presetCode);
+
+  SpreadHooks& hooks_;
+};
