@@ -39,7 +39,7 @@ std::u16string ExtensionOf(const std::u16string& path) {
   std::u16string extension = path.substr(dot + 1);
   extension = extension.substr(0, extension.find(u'?'));
   extension = extension.substr(0, extension.find(u'#'));
-  if (extension.find_first_of(u"/\\") != std::u16string::npos) return {};
+  if (extension.find(kSeparator) != std::u16string::npos) return {};
   return AsciiUpper(extension);
 }
 
@@ -87,7 +87,7 @@ bool CreateFolderChain(const std::u16string& path) {
     if (!MakeFolder(prefix)) return false;
     DebugOutput(u"New folder created: \"" + prefix + u"\"\n");
   }
-  return true;
+  return FolderExists(path);
 }
 
 std::u16string AppDataFolder(const std::u16string& maker, const std::u16string& product) {

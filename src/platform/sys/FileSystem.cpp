@@ -18,18 +18,13 @@ bool StatPath(const std::u16string& path, struct stat& info) {
 
 constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
 
-bool CopyFileContents(const std::u16string& from, const std::u16string& to) {
-  FileHandle source, target;
-  if (!source.OpenForReading(from) || !target.CreateNew(to)) return false;
+bool CopyAll(FileHandle& source, FileHandle& target) {
   char buffer[65536];
   for (;;) {
     const int64_t got = source.ReadSome(buffer, sizeof buffer);
-    if (got == 0) return target.Sync();
-    if (got < 0 || !target.WriteAll(buffer, static_cast<size_t>(got))) break;
+    if (got == 0) return true;
+    if (got < 0 || !target.WriteAll(buffer, static_cast<size_t>(got))) return false;
   }
-  target.Close();
-  RemoveFile(to);
-  return false;
 }
 
 }  // namespace
@@ -65,7 +60,7 @@ bool MoveWithoutReplacing(const std::u16string& from, const std::u16string& to) 
   if (KindOfPath(from) != PathKind::File || KindOfPath(to) != PathKind::Missing) return false;
   const std::string source = ToUtf8(from), target = ToUtf8(to);
   if (renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return true;
-  if (errno == EXDEV) return CopyFileContents(from, to) && RemoveFile(from);
+  if (errno == EXDEV) return CopyFileExclusive(from, to) && RemoveFile(from);
   // File systems without RENAME_NOREPLACE: a hard link fails on an existing target just the same.
   if (errno == EINVAL && link(source.c_str(), target.c_str()) == 0) return unlink(source.c_str()) == 0;
   return false;
@@ -73,4 +68,14 @@ bool MoveWithoutReplacing(const std::u16string& from, const std::u16string& to) 
 
 bool ReplaceFile(const std::u16string& from, const std::u16string& to) {
   return !from.empty() && !to.empty() && rename(ToUtf8(from).c_str(), ToUtf8(to).c_str()) == 0;
+}
+
+bool CopyFileExclusive(const std::u16string& from, const std::u16string& to) {
+  FileHandle source, target;
+  if (!source.OpenForReading(from) || !target.CreateNew(to)) return false;
+  if (CopyAll(source, target) && target.Sync()) return true;
+  // Only a target this call created is removed, so a failed copy leaves no partial file behind.
+  target.Close();
+  RemoveFile(to);
+  return false;
 }

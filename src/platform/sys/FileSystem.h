@@ -26,3 +26,7 @@ bool MoveWithoutReplacing(const std::u16string& from, const std::u16string& to);
 
 // Atomically puts from in the place of to, replacing to when it exists (same file system).
 bool ReplaceFile(const std::u16string& from, const std::u16string& to);
+
+// Copies the file from to the new file to; fails, touching nothing, when anything exists at to.
+// A copy that fails part-way removes what it wrote.
+bool CopyFileExclusive(const std::u16string& from, const std::u16string& to);

@@ -19,8 +19,9 @@ std::string Environment(const char* name) {
 bool IsAbsolute(const std::string& path) { return !path.empty() && path[0] == '/'; }
 
 // Expands the "$HOME/..." form that user-dirs.dirs uses; other values must be absolute.
+// Without an absolute home the "$HOME" form names nothing (not a folder below the root).
 std::string ExpandHome(std::string value, const std::string& home) {
-  if (value.rfind("$HOME", 0) == 0) value = home + value.substr(5);
+  if (value.rfind("$HOME", 0) == 0) value = IsAbsolute(home) ? home + value.substr(5) : std::string();
   return IsAbsolute(value) ? value : std::string();
 }
 
