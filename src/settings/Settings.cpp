@@ -65,6 +65,15 @@ int32_t Clamped(int32_t value, int32_t low, int32_t high) {
   return value > high ? high : value;
 }
 
+// Empty entries name no folder: a photo at the root (folder "") matching an empty entry 0
+// would otherwise go unrecorded.
+int IndexOfRecentFolder(const std::array<std::u16string, Settings::kRecentPathCount>& recent,
+                        const std::u16string& folder) {
+  for (int i = 0; i < Settings::kRecentPathCount; ++i)
+    if (!recent[i].empty() && FolderOf(recent[i]) == folder) return i;
+  return -1;
+}
+
 }  // namespace
 
 Settings::Settings(SettingsEnvironment environment) : environment_(std::move(environment)) {
@@ -168,6 +177,15 @@ Settings::SaveOutcome Settings::Save(std::u16string& failureText) const {
 
 std::u16string Settings::GetRecentPath(int index) const {
   return index >= 0 && index < kRecentPathCount ? RecentPath[index] : u" ";
+}
+
+void Settings::AddRecentPath(const std::u16string& path) {
+  if (path.empty()) return;
+  const int found = IndexOfRecentFolder(RecentPath, FolderOf(path));
+  if (found == 0) return;
+  const int freed = found > 0 ? found : kRecentPathCount - 1;
+  std::move_backward(RecentPath.begin(), RecentPath.begin() + freed, RecentPath.begin() + freed + 1);
+  RecentPath[0] = path;
 }
 
 PhotoRotation Settings::GetPhotoRotation(const std::u16string& path) const {

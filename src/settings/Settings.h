@@ -40,6 +40,10 @@ class Settings {
 
   // Index 0..9; any other index gives " ".
   std::u16string GetRecentPath(int index) const;
+  // Puts path at the front of the recent paths. An entry of the same folder (paths compare
+  // exactly) is taken out of the list, else the oldest drops out; when the folder is already at
+  // the front, entry 0 keeps the path it had. An empty path changes nothing.
+  void AddRecentPath(const std::u16string& path);
 
   // Orientation of the photo at path (exact comparison), 0 when none is stored.
   PhotoRotation GetPhotoRotation(const std::u16string& path) const;
