@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <span>
+
+#include "book/BookLayout.h"
+#include "photos/PhotoEntry.h"
+
+class TextureHolder;
+
+// The twelve photo textures around the open spread: slot k holds photo
+// BookLayout::SlotPhotoIndex(CurrentPage, k); slots 0-3 the spread before (left top, left bottom,
+// right top, right bottom), 4-7 the open spread, 8-11 the spread after it. Slot pairs (2v, 2v + 1)
+// belong to one page face. User-interface thread only.
+class TextureWindow {
+ public:
+  static constexpr int kSlotCount = BookLayout::kWindowSlots;
+
+  enum class FillMode {
+    Incremental,  // stops after the first texture created: at most one decode per frame
+    Full,         // fills every slot, for the movie export
+  };
+
+  // The holders are owned by the caller, must outlive the window and be twelve distinct objects.
+  explicit TextureWindow(const std::array<TextureHolder*, kSlotCount>& slots) : slots_(slots) {}
+
+  TextureHolder& Slot(int slot) const { return *slots_[slot]; }
+
+  // At the start of a forward turn: the spread after the open one becomes the open one. Textures
+  // move by reference; CurrentPage advances only when the turn ends.
+  void ShiftForward();
+  void ShiftBackward();
+  void EmptyAll();
+  // Releases the textures and keeps paths and indices, e.g. when the texture size rule changes.
+  void ReleaseAll();
+
+  // Loads the missing textures of the window for currentPage, open right page first, and empties
+  // slots whose photo does not exist. A photo that fails to load stays missing, is tried again on
+  // the next call and never blocks the slots behind it. Call only while no page turn runs, since
+  // during a turn the slots are already shifted while currentPage is not. Reports whether a
+  // texture was created.
+  bool FillSlots(std::span<const PhotoEntry> photos, int photoCount, int currentPage, FillMode mode);
+
+  // Whether a slot whose photo exists at currentPage still lacks its texture.
+  bool PhotosLoading(int photoCount, int currentPage) const;
+
+ private:
+  // Slot pairs in loading order: open right page, open left page, next spread's left and right
+  // pages, previous spread's left and right pages.
+  static constexpr std::array<int, 6> kPairOrder = {3, 2, 4, 5, 0, 1};
+
+  bool FillSlot(int slot, std::span<const PhotoEntry> photos, int photoCount, int currentPage);
+
+  std::array<TextureHolder*, kSlotCount> slots_;
+};
