@@ -1,14 +1,13 @@
 #include "app/OpenSpread.h"
 
-#include <algorithm>
-
 #include "app/SpreadHooks.h"
+#include "book/AnimationTiming.h"
+#include "book/BookLayout.h"
 
 namespace {
 
 constexpr int kFrontView = 0;
 bool IsPhotoView(int view) { return view >= 4 && view <= 7; }
-int LastPageOf(int photoCount) { return (photoCount + 5) / 4 * 2 - 2; }
 
 }  // namespace
 
@@ -34,7 +33,7 @@ void OpenSpread::NextPage(int photoCount, bool renderTransparentPage) {
     leafDirection = +1;
     return;
   }
-  if (CurrentPage == LastPageOf(photoCount)) return;
+  if (CurrentPage == BookLayout::LastPage(photoCount)) return;
   hooks_.ShiftTexturesForward();
   turnProgress = 0;
   StartTurn(+1);
@@ -71,17 +70,14 @@ void OpenSpread::GoToFirstPage() {
 
 void OpenSpread::GoToLastPage(int photoCount) {
   if (turnDirection != 0) return;
-  CurrentPage = LastPageOf(photoCount);
+  CurrentPage = BookLayout::LastPage(photoCount);
   hooks_.EmptyTextures();
 }
 
-int32_t OpenSpread::TurnMilliseconds(int32_t timePageSeconds) { return std::clamp(timePageSeconds, 1, 20) * 1000; }
-
 void OpenSpread::FrameMove(uint32_t nowMs, int32_t timePageSeconds, int32_t framesRendered) {
   // Unsigned difference: correct across the timer's wrap-around.
-  const uint32_t dt = std::clamp<uint32_t>(nowMs - lastFrameTime, 1, 100);
+  const float step = AnimationTiming(timePageSeconds, 1, 1).PageTurnIncrement(nowMs - lastFrameTime);
   lastFrameTime = nowMs;
-  const float step = FullTurn * static_cast<float>(dt) / static_cast<float>(TurnMilliseconds(timePageSeconds));
   if (leafDirection != 0) {
     AdvanceLeaf(step);
   } else if (turnDirection != 0) {

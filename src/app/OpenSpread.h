@@ -43,9 +43,6 @@ class OpenSpread {
   // into view lies on its right page (forward) or turned to the left (backward).
   void SettleLeafForTurn(bool renderTransparentPage);
 
-  // Milliseconds a full page turn takes for the given setting.
-  static int32_t TurnMilliseconds(int32_t timePageSeconds);
-
   int32_t CurrentPage = 0;
   int32_t turnDirection = 0;
   float turnProgress = 0;

@@ -166,13 +166,11 @@ TEST_F(OpenSpreadTest, StepFollowsElapsedTimeClampedTo100Ms) {
 }
 
 TEST_F(OpenSpreadTest, TurnTimeIsClampedToOneToTwentySeconds) {
-  EXPECT_EQ(OpenSpread::TurnMilliseconds(0), 1000);
-  EXPECT_EQ(OpenSpread::TurnMilliseconds(-5), 1000);
-  EXPECT_EQ(OpenSpread::TurnMilliseconds(7), 7000);
-  EXPECT_EQ(OpenSpread::TurnMilliseconds(50), 20000);
   spread.lastFrameTime = now;
   spread.NextPage(20, false);
   EXPECT_EQ(RunToRest(0), 20);  // 1 s in 50 ms frames
+  spread.NextPage(20, false);
+  EXPECT_NEAR(RunToRest(50), 400, 1);  // 20 s, give or take float rounding
 }
 
 TEST_F(OpenSpreadTest, PhotosLoadOnlyWhenEverythingIsStill) {

@@ -8,6 +8,7 @@
 
 #include "photos/FilePaths.h"
 #include "platform/sys/StringConvert.h"
+#include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -16,30 +17,6 @@ bool IsFolder(const std::u16string& path) { return std::filesystem::is_directory
 bool Exists(const std::u16string& path) { return std::filesystem::exists(ToUtf8(path)); }
 void MakeDir(const std::u16string& path) { std::filesystem::create_directories(ToUtf8(path)); }
 void ChangeMode(const std::u16string& path, mode_t mode) { chmod(ToUtf8(path).c_str(), mode); }
-
-// Sets or removes an environment variable for one test and puts the old value back after it.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::optional<std::u16string>& value) : name_(name) {
-    if (const char* old = getenv(name)) old_ = old;
-    if (value)
-      setenv(name, ToUtf8(*value).c_str(), 1);
-    else
-      unsetenv(name);
-  }
-  ~ScopedEnv() {
-    if (old_)
-      setenv(name_, old_->c_str(), 1);
-    else
-      unsetenv(name_);
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 TEST(FilePathsTest, FolderOfCutsBeforeTheLastSeparator) {
   EXPECT_EQ(FolderOf(u"/home/u/Fotos/a.jpg"), u"/home/u/Fotos");

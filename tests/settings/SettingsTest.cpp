@@ -8,6 +8,7 @@
 
 #include "photos/FilePaths.h"
 #include "platform/sys/StringConvert.h"
+#include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -15,17 +16,7 @@ namespace {
 // Every settings test gets its own configuration folder, so nothing touches the user's files.
 class SettingsTest : public testing::Test {
  protected:
-  void SetUp() override {
-    if (const char* old = getenv("XDG_CONFIG_HOME")) oldConfig_ = old;
-    setenv("XDG_CONFIG_HOME", ToUtf8(config_.path()).c_str(), 1);
-    CreateFolderChain(program_.path());
-  }
-  void TearDown() override {
-    if (oldConfig_.empty())
-      unsetenv("XDG_CONFIG_HOME");
-    else
-      setenv("XDG_CONFIG_HOME", oldConfig_.c_str(), 1);
-  }
+  void SetUp() override { CreateFolderChain(program_.path()); }
 
   SettingsEnvironment Environment() const { return {program_.path(), 1024, 768, u"/home/u/Documents/Pagewing"}; }
   std::u16string SettingsFile() const { return config_ / u"Starwick Software/Pagewing/Pagewing.txt"; }
@@ -41,7 +32,7 @@ class SettingsTest : public testing::Test {
 
   TempFolder config_;
   TempFolder program_;
-  std::string oldConfig_;
+  ScopedEnv configHome_{"XDG_CONFIG_HOME", config_.path()};
 };
 
 // The file the defaults must produce, written out by hand: TAB-separated, CR LF, UTF-16LE with BOM.

@@ -7,33 +7,10 @@
 
 #include "platform/sys/StringConvert.h"
 #include "platform/sys/UserFolders.h"
+#include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
 namespace {
-
-// Sets or removes an environment variable for one test and puts the old value back after it.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::optional<std::u16string>& value) : name_(name) {
-    if (const char* old = getenv(name)) old_ = old;
-    if (value)
-      setenv(name, ToUtf8(*value).c_str(), 1);
-    else
-      unsetenv(name);
-  }
-  ~ScopedEnv() {
-    if (old_)
-      setenv(name_, old_->c_str(), 1);
-    else
-      unsetenv(name_);
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 // A user whose home, config and documents folders all live in a temporary folder.
 class UserFoldersTest : public testing::Test {
