@@ -15,16 +15,27 @@ function(pagewing_library target folder)
   target_link_libraries(${target} PUBLIC ${ARG_DEPS})
 endfunction()
 
-# One test program per test folder: pagewing_test(<folder> [LIBS <targets>...] [LABELS <labels>...]).
+# Test programs of one test folder: pagewing_test(<folder> [LIBS <targets>...]).
+# Files named *GLTest.cpp need a real OpenGL context: they form a second program whose tests
+# carry the CTest label "gl"; the others need no context and no display.
 function(pagewing_test folder)
-  cmake_parse_arguments(ARG "" "" "LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp")
+  file(GLOB gl_sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/tests/${folder}/*GLTest.cpp")
+  if(gl_sources)
+    list(REMOVE_ITEM sources ${gl_sources})
+  endif()
+  string(REPLACE "/" "_" name "test_${folder}")
+  pagewing_test_program(${name} "${sources}" "${ARG_LIBS}" "unit")
+  pagewing_test_program(${name}_gl "${gl_sources}" "${ARG_LIBS}" "gl")
+endfunction()
+
+function(pagewing_test_program name sources libs label)
   if(NOT sources)
     return()
   endif()
-  string(REPLACE "/" "_" name "test_${folder}")
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} pagewing_testsupport GTest::gtest_main GTest::gmock)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS "${ARG_LABELS}")
+  target_link_libraries(${name} PRIVATE ${libs} pagewing_testsupport GTest::gtest_main GTest::gmock)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS "${label}")
 endfunction()
