@@ -9,7 +9,9 @@ namespace {
 
 constexpr float kExtrusion = 1000.0f;
 
-// Vertex index pairs (A, B) of the border, as one closed loop.
+// Vertex index pairs (A, B) of the border: row 0 outwards, the last column upwards, the last row
+// back and column 0 down. Each side is written in rising column or row order, so the last two
+// sides list their edges against the direction in which the loop runs through them.
 std::vector<std::pair<int, int>> BorderEdges(int columns, int rows) {
   const auto at = [columns](int column, int row) { return row * columns + column; };
   const int lastColumn = columns - 1;
@@ -17,8 +19,8 @@ std::vector<std::pair<int, int>> BorderEdges(int columns, int rows) {
   std::vector<std::pair<int, int>> edges;
   for (int k = 0; k < lastColumn; ++k) edges.emplace_back(at(k, 0), at(k + 1, 0));
   for (int r = 0; r < lastRow; ++r) edges.emplace_back(at(lastColumn, r), at(lastColumn, r + 1));
-  for (int c = lastColumn; c > 0; --c) edges.emplace_back(at(c, lastRow), at(c - 1, lastRow));
-  for (int r = lastRow - 1; r >= 0; --r) edges.emplace_back(at(0, r + 1), at(0, r));
+  for (int c = 1; c <= lastColumn; ++c) edges.emplace_back(at(c, lastRow), at(c - 1, lastRow));
+  for (int r = 0; r < lastRow; ++r) edges.emplace_back(at(0, r + 1), at(0, r));
   return edges;
 }
 

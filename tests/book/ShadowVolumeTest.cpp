@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <glm/geometric.hpp>
 
@@ -27,16 +28,41 @@ class ShadowVolumeTest : public testing::Test {
   PageMesh page_{true, false};
 };
 
-TEST_F(ShadowVolumeTest, WalksTheBorderAsOneClosedLoopOf130Edges) {
+// Row 0 outwards, column 31 upwards, row 34 back, column 0 down; every side in rising column or
+// row order, so the last two sides list their edges against the direction the loop runs.
+TEST_F(ShadowVolumeTest, WritesTheBorderLoopSideBySideInRisingOrder) {
   const std::vector<glm::vec3>& volume = page_.ShadowVolume();
   ASSERT_EQ(volume.size(), 780u);
-  EXPECT_EQ(EdgeStart(volume, 0), Vertex(0, 0).position);
-  EXPECT_EQ(EdgeEnd(volume, 0), Vertex(1, 0).position);
-  EXPECT_EQ(EdgeEnd(volume, 30), Vertex(31, 0).position);
-  EXPECT_EQ(EdgeEnd(volume, 64), Vertex(31, 34).position);
-  EXPECT_EQ(EdgeEnd(volume, 95), Vertex(0, 34).position);
-  EXPECT_EQ(EdgeEnd(volume, 129), Vertex(0, 0).position);
-  for (int e = 1; e < 130; ++e) EXPECT_EQ(EdgeStart(volume, e), EdgeEnd(volume, e - 1)) << e;
+  struct Edge {
+    int index, fromColumn, fromRow, toColumn, toRow;
+  };
+  for (const Edge& e :
+       {Edge{0, 0, 0, 1, 0}, Edge{30, 30, 0, 31, 0}, Edge{31, 31, 0, 31, 1}, Edge{64, 31, 33, 31, 34},
+        Edge{65, 1, 34, 0, 34}, Edge{95, 31, 34, 30, 34}, Edge{96, 0, 1, 0, 0}, Edge{129, 0, 34, 0, 33}}) {
+    EXPECT_EQ(EdgeStart(volume, e.index), Vertex(e.fromColumn, e.fromRow).position) << e.index;
+    EXPECT_EQ(EdgeEnd(volume, e.index), Vertex(e.toColumn, e.toRow).position) << e.index;
+  }
+  // Within a side, each edge starts one column or row further on than the one before it.
+  for (int e = 66; e < 96; ++e) EXPECT_EQ(EdgeEnd(volume, e), EdgeStart(volume, e - 1)) << e;
+  for (int e = 97; e < 130; ++e) EXPECT_EQ(EdgeEnd(volume, e), EdgeStart(volume, e - 1)) << e;
+  for (int e = 1; e < 65; ++e) EXPECT_EQ(EdgeStart(volume, e), EdgeEnd(volume, e - 1)) << e;
+  // Every one of the 130 border vertices starts exactly one edge and ends exactly one.
+  std::vector<int> starts(kPageVertexCount), ends(kPageVertexCount);
+  const auto vertexAt = [this](glm::vec3 p) {
+    for (int i = 0; i < kPageVertexCount; ++i)
+      if (page_.Vertices()[i].position == p) return i;
+    return -1;
+  };
+  for (int e = 0; e < 130; ++e) {
+    const int from = vertexAt(EdgeStart(volume, e));
+    const int to = vertexAt(EdgeEnd(volume, e));
+    ASSERT_GE(from, 0);
+    ASSERT_GE(to, 0);
+    ++starts[from];
+    ++ends[to];
+  }
+  EXPECT_EQ(starts, ends);
+  EXPECT_EQ(std::count(starts.begin(), starts.end(), 1), 130);
 }
 
 TEST_F(ShadowVolumeTest, PushesEachEdgeAThousandUnitsAwayFromTheLight) {
