@@ -13,9 +13,11 @@ FileHandle::~FileHandle() { Close(); }
 bool FileHandle::OpenForReading(const std::u16string& path) {
   Close();
   if (path.empty()) return false;
-  descriptor_ = open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking first: a pipe named like a photo must not stall the program in open().
+  descriptor_ = open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   struct stat info {};
-  if (descriptor_ >= 0 && (fstat(descriptor_, &info) != 0 || S_ISDIR(info.st_mode))) Close();
+  if (descriptor_ >= 0 && (fstat(descriptor_, &info) != 0 || !S_ISREG(info.st_mode))) Close();
+  if (descriptor_ >= 0) fcntl(descriptor_, F_SETFL, fcntl(descriptor_, F_GETFL) & ~O_NONBLOCK);
   return IsOpen();
 }
 

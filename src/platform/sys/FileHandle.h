@@ -13,7 +13,8 @@ class FileHandle {
   FileHandle(const FileHandle&) = delete;
   FileHandle& operator=(const FileHandle&) = delete;
 
-  // Opens an existing file for reading. False when it is missing, a folder or unreadable.
+  // Opens an existing regular file for reading. False when it is missing, a folder, a pipe or
+  // device, or unreadable.
   bool OpenForReading(const std::u16string& path);
   // Creates a new file for writing; false when anything already exists at path.
   bool CreateNew(const std::u16string& path);

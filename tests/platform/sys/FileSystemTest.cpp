@@ -8,6 +8,7 @@
 
 #include "platform/sys/FileHandle.h"
 #include "platform/sys/FileSystem.h"
+#include "platform/sys/FileTimes.h"
 #include "platform/sys/StringConvert.h"
 #include "support/TempFolder.h"
 
@@ -169,6 +170,19 @@ TEST_F(FileSystemTest, FileHandleOpensOnlyExistingFiles) {
   EXPECT_FALSE(file.OpenForReading(temp_.path()));
   EXPECT_FALSE(file.OpenForReading(u""));
   EXPECT_FALSE(file.IsOpen());
+}
+
+TEST_F(FileSystemTest, PipesAndDevicesAreNotFilesToReadAndNeverBlock) {
+  const std::u16string pipe = temp_ / u"PIPE.JPG";
+  ASSERT_EQ(mkfifo(ToUtf8(pipe).c_str(), 0666), 0);
+  FileHandle file;
+  EXPECT_FALSE(file.OpenForReading(pipe));  // a blocking open would wait here for a writer
+  EXPECT_FALSE(file.OpenForReading(u"/dev/zero"));
+  int64_t seconds = 0;
+  EXPECT_FALSE(FileCreationTime(pipe, seconds));
+  EXPECT_TRUE(file.OpenForReading(File(u"plain.jpg", "data")));
+  char byte = 0;
+  EXPECT_EQ(file.ReadSome(&byte, 1), 1);  // a regular file reads normally after the check
 }
 
 TEST_F(FileSystemTest, FileHandleCreatesOnlyNewFiles) {
