@@ -90,9 +90,11 @@ void CameraAnimator::NudgePitch(int s) {
   StoreCurrentView();
 }
 
+// Each direction has its own stop: narrowing a hand-edited value above pi takes one step, as
+// does widening one below 0.
 void CameraAnimator::NudgeFieldOfView(int s) {
-  const float widened = current_.fieldOfView + kFieldOfViewStep * static_cast<float>(s);
-  current_.fieldOfView = std::clamp(widened, 0.0f, kMaxFieldOfView);
+  const float changed = current_.fieldOfView + kFieldOfViewStep * static_cast<float>(s);
+  current_.fieldOfView = s > 0 ? std::min(changed, kMaxFieldOfView) : std::max(changed, 0.0f);
   StoreCurrentView();
 }
 

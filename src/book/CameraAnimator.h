@@ -39,7 +39,8 @@ class CameraAnimator {
 
   // The nudges of the keyboard; each stores the nudged camera into the current view's preset.
   // s is +1 or -1: forward or backward along the viewing direction, right or left sideways,
-  // adding or taking the step from yaw, pitch or the field of view (kept within 0..pi).
+  // adding or taking the step from yaw, pitch or the field of view (widening stops at pi,
+  // narrowing at 0).
   void MoveForward(int s);
   void Strafe(int s);
   void NudgeYaw(int s);

@@ -5,7 +5,7 @@
 #include <limits>
 
 float ExportAspect::DisplayAspect(int32_t width, int32_t height, float pixelAspect) {
-  if (height <= 0) return 0;
+  if (height == 0) return 0;
   return width * pixelAspect / height;
 }
 

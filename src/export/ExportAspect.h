@@ -9,7 +9,7 @@ class ExportAspect {
  public:
   ExportAspect() = delete;
 
-  // 0 when height is not positive.
+  // 0 when height is 0; a hand-edited negative height gives a negative ratio, shown as it is.
   static float DisplayAspect(int32_t width, int32_t height, float pixelAspect);
   // The DAR to show after width, height or PAR was edited; nothing unless both sizes are >= 1.
   static std::optional<float> EditedDisplayAspect(int32_t width, int32_t height, float pixelAspect);

@@ -155,6 +155,16 @@ TEST_F(CameraAnimatorTest, FieldOfViewStaysWithinZeroAndPi) {
   camera_.NudgeFieldOfView(+1);
   camera_.NudgeFieldOfView(+1);
   EXPECT_EQ(camera_.current().fieldOfView, CameraAnimator::kMaxFieldOfView);
+
+  // Each stop holds only in its own direction: a hand-edited value beyond it moves by one step.
+  settings_.CameraPresets[1].fieldOfView = 4.0f;
+  camera_.SelectView(1, true, kStart);
+  camera_.NudgeFieldOfView(-1);
+  EXPECT_FLOAT_EQ(camera_.current().fieldOfView, 3.98f);
+  settings_.CameraPresets[1].fieldOfView = -1.0f;
+  camera_.SelectView(1, true, kStart);
+  camera_.NudgeFieldOfView(+1);
+  EXPECT_FLOAT_EQ(camera_.current().fieldOfView, -0.98f);
 }
 
 TEST_F(CameraAnimatorTest, NudgeDuringAMoveIsStoredButTheMoveGoesOn) {

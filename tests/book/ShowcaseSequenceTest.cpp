@@ -21,6 +21,23 @@ TEST(ShowcasePhaseTest, FifteenPhasesVisitTheFourPhotosInTourOrder) {
   EXPECT_FALSE(ShowcaseSequence::Phase(15));
 }
 
+// The tour goes front, top left, left side, bottom left, front, top right, right side, bottom
+// right, front; holds last one photo view time, camera moves one zoom time, turns one page time.
+TEST(ShowcasePhaseTest, TourPassesTheSideViewsAndEachKindOfPhaseHasItsOwnLength) {
+  std::vector<int> visited{0};
+  for (int i = 0; i < ShowcaseSequence::kPhaseCount; ++i) {
+    const ShowcasePhase phase = *ShowcaseSequence::Phase(i);
+    if (phase.toView != visited.back()) visited.push_back(phase.toView);
+    using Action = ShowcasePhase::Action;
+    using Length = ShowcasePhase::Length;
+    const bool turns = phase.action == Action::TurnPage || phase.action == Action::TurnInterleaf;
+    EXPECT_EQ(phase.length, turns ? Length::Page : phase.action == Action::Hold ? Length::View : Length::Zoom) << i;
+    EXPECT_EQ(phase.action == Action::MoveCamera, phase.fromView != phase.toView) << i;
+  }
+  EXPECT_EQ(visited, (std::vector<int>{0, 4, 2, 5, 0, 6, 3, 7, 0}));
+  EXPECT_EQ(ShowcaseSequence::Phase(0)->action, ShowcasePhase::Action::TurnPage);
+}
+
 TEST(ShowcaseSequenceTest, SpreadLengthIsTheSumOfItsPhases) {
   const ShowcaseSequence sequence(AnimationTiming(3, 5, 7));
   int32_t total = 0;

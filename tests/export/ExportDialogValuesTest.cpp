@@ -98,6 +98,7 @@ TEST(ExportDialogValues, FileFormatFollowsTheRadioButtons) {
 TEST(ExportAspect, FieldsFollowEachOther) {
   EXPECT_FLOAT_EQ(ExportAspect::DisplayAspect(640, 480, 1.0f), 4.0f / 3);
   EXPECT_EQ(ExportAspect::DisplayAspect(640, 0, 1.0f), 0.0f);
+  EXPECT_FLOAT_EQ(ExportAspect::DisplayAspect(640, -480, 1.0f), -4.0f / 3) << "only a zero height has no ratio";
   EXPECT_FALSE(ExportAspect::EditedDisplayAspect(0, 480, 1.0f));
   EXPECT_FLOAT_EQ(*ExportAspect::EditedDisplayAspect(720, 576, 1.4222223f), 16.0f / 9);
   // Typing 16:9 with width 1024 and PAR 1 gives height 576; a cleared field changes nothing.

@@ -63,6 +63,15 @@ TEST(SortPhotosTest, EqualKeysEndWhereTheQuicksortPutsThem) {
   SortAll(descending, false, PhotoSortOrder::ByDate);
   EXPECT_THAT(PathsOf(descending), ElementsAre(u"b", u"a", u"x"));
 
+  // Four entries tell this procedure from a stable sort, a last-element pivot, a partition that
+  // leaves the pivot in front, and one that also moves equal keys before the pivot.
+  PhotoList four = ListOf({{u"a", 1}, {u"b", 1}, {u"c", 0}, {u"d", 1}});
+  SortAll(four, true, PhotoSortOrder::ByDate);
+  EXPECT_THAT(PathsOf(four), ElementsAre(u"c", u"a", u"d", u"b"));
+  PhotoList fourDescending = ListOf({{u"a", 0}, {u"b", 0}, {u"c", 1}, {u"d", 0}});
+  SortAll(fourDescending, false, PhotoSortOrder::ByDate);
+  EXPECT_THAT(PathsOf(fourDescending), ElementsAre(u"c", u"a", u"d", u"b"));
+
   // Names differing only in case are equal keys.
   PhotoList byName = ListOf({{u"/f/z.jpg", 0}, {u"/f/a.jpg", 0}, {u"/f/A.JPG", 0}});
   SortAll(byName, true, PhotoSortOrder::ByName);
