@@ -1,0 +1,224 @@
+#include "platform/gfx/GLDevice.h"
+
+#include <epoxy/gl.h>
+
+#include <string>
+
+#include "platform/gfx/GLMesh.h"
+#include "platform/gfx/GLRenderStates.h"
+#include "platform/gfx/GLRenderTarget.h"
+#include "platform/gfx/GLTexture.h"
+
+namespace {
+
+constexpr GLuint kPosition = 0, kNormal = 1, kDiffuse = 2, kUV = 3;
+
+bool HasClipControl() { return epoxy_gl_version() >= 45 || epoxy_has_gl_extension("GL_ARB_clip_control"); }
+
+const void* Offset(size_t bytes) { return reinterpret_cast<const void*>(bytes); }
+
+GLuint NameOf(const Texture& texture) {
+  if (const auto* plain = dynamic_cast<const GLTexture*>(&texture)) return plain->name();
+  if (const auto* target = dynamic_cast<const GLRenderTarget*>(&texture)) return target->texture();
+  return 0;
+}
+
+}  // namespace
+
+GLDevice::GLDevice() {
+  registry_.SetRemovalObserver([this](const DeviceResource* resource) {
+    if (resource == texture_) texture_ = nullptr;
+    if (resource == target_) SetRenderTarget(nullptr);
+  });
+}
+
+GLDevice::~GLDevice() {
+  SetRenderTarget(nullptr);
+  registry_.LoseAll();
+  DestroyObjects();
+}
+
+DeviceStatus GLDevice::Create() {
+  DestroyObjects();
+  clipControl_ = HasClipControl();
+  if (DeviceStatus status = smooth_.Create(false, !clipControl_); !status) return status;
+  if (DeviceStatus status = flat_.Create(true, !clipControl_); !status) return status;
+  glGenVertexArrays(1, &vertexArray_);
+  glGenBuffers(1, &streamBuffer_);
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTextureSize_);
+  ready_ = vertexArray_ != 0 && streamBuffer_ != 0;
+  return ready_ ? DeviceStatus::Success() : DeviceStatus::Failure("OpenGL device: no vertex array or buffer");
+}
+
+void GLDevice::DestroyObjects() {
+  ready_ = false;
+  smooth_.Destroy();
+  flat_.Destroy();
+  if (vertexArray_ != 0) glDeleteVertexArrays(1, &vertexArray_);
+  if (streamBuffer_ != 0) glDeleteBuffers(1, &streamBuffer_);
+  vertexArray_ = streamBuffer_ = 0;
+}
+
+void GLDevice::OnDeviceLost() {
+  SetRenderTarget(nullptr);
+  registry_.LoseAll();
+  DestroyObjects();
+}
+
+DeviceStatus GLDevice::OnDeviceReset() {
+  const int stale = registry_.LostCount();
+  if (stale > 0)
+    return DeviceStatus::Failure("Device reset: " + std::to_string(stale) +
+                                 " resources from before the device loss are still alive");
+  return Create();
+}
+
+void GLDevice::ApplyViewport() const { glViewport(0, 0, viewport_.width, viewport_.height); }
+
+// Direct3D clears the viewport only and ignores the write masks; the next draw sets them again.
+bool GLDevice::Clear(unsigned flags, uint32_t argb, float depth, uint8_t stencil) {
+  if (!Usable()) return false;
+  GLbitfield mask = 0;
+  if (flags & kClearColour) mask |= GL_COLOR_BUFFER_BIT;
+  if (flags & kClearDepth) mask |= GL_DEPTH_BUFFER_BIT;
+  if (flags & kClearStencil) mask |= GL_STENCIL_BUFFER_BIT;
+  glClearColor(((argb >> 16) & 0xFFu) / 255.0f, ((argb >> 8) & 0xFFu) / 255.0f, (argb & 0xFFu) / 255.0f,
+               (argb >> 24) / 255.0f);
+  glClearDepth(depth);
+  glClearStencil(stencil);
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+  glDepthMask(GL_TRUE);
+  glStencilMask(0xFFu);
+  ApplyViewport();
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(0, 0, viewport_.width, viewport_.height);
+  glClear(mask);
+  glDisable(GL_SCISSOR_TEST);
+  return true;
+}
+
+void GLDevice::PrepareDraw(bool pretransformed) {
+  if (clipControl_) glClipControl(GL_LOWER_LEFT, GL_ZERO_TO_ONE);
+  glProvokingVertex(GL_FIRST_VERTEX_CONVENTION);
+  ApplyViewport();
+  ApplyGLRenderStates(states_, target_ != nullptr);
+  GLFixedFunctionProgram& program = states_.shade == RenderStates::Shade::Flat ? flat_ : smooth_;
+  program.Use();
+  program.SetTransforms(view_ * world_, projection_);
+  program.SetPretransformed(pretransformed, glm::vec2(viewport_.width, viewport_.height));
+  program.SetFlipY(target_ != nullptr);
+  SetLighting(program, pretransformed);
+  BindTexture(program);
+  glBindVertexArray(vertexArray_);
+}
+
+// Lighting happens in view space; pre-transformed vertices are never lit.
+void GLDevice::SetLighting(GLFixedFunctionProgram& program, bool pretransformed) const {
+  PointLight viewLight = light_;
+  viewLight.position = glm::vec3(view_ * glm::vec4(light_.position, 1.0f));
+  RenderStates effective = states_;
+  effective.lighting = states_.lighting && !pretransformed;
+  program.SetLighting(effective, viewLight, material_);
+}
+
+void GLDevice::BindTexture(GLFixedFunctionProgram& program) {
+  const bool usable = texture_ != nullptr && !texture_->lost() && texture_->BelongsTo(registry_);
+  glActiveTexture(GL_TEXTURE0);
+  glBindTexture(GL_TEXTURE_2D, usable ? NameOf(*texture_) : 0);
+  program.SetTexturing(states_, usable);
+}
+
+// Binds the array buffer's attributes: position always, the rest as a mesh vertex or constants.
+void GLDevice::UseVertexLayout(bool meshVertex, int positionSize, int stride) {
+  glVertexAttribPointer(kPosition, positionSize, GL_FLOAT, GL_FALSE, stride, Offset(0));
+  glEnableVertexAttribArray(kPosition);
+  for (GLuint attribute : {kNormal, kDiffuse, kUV}) glDisableVertexAttribArray(attribute);
+  glVertexAttrib3f(kNormal, 0.0f, 0.0f, 0.0f);
+  glVertexAttrib4f(kDiffuse, 1.0f, 1.0f, 1.0f, 1.0f);
+  glVertexAttrib2f(kUV, 0.0f, 0.0f);
+  if (!meshVertex) return;
+  glVertexAttribPointer(kNormal, 3, GL_FLOAT, GL_FALSE, stride, Offset(offsetof(MeshVertex, normal)));
+  // GL_BGRA as the size reads the bytes B, G, R, A of a little-endian ARGB word as r, g, b, a.
+  glVertexAttribPointer(kDiffuse, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, stride, Offset(offsetof(MeshVertex, diffuse)));
+  glVertexAttribPointer(kUV, 2, GL_FLOAT, GL_FALSE, stride, Offset(offsetof(MeshVertex, u)));
+  for (GLuint attribute : {kNormal, kDiffuse, kUV}) glEnableVertexAttribArray(attribute);
+}
+
+bool GLDevice::DrawMesh(const Mesh& mesh) {
+  if (!Usable() || mesh.lost() || mesh.locked() || !mesh.BelongsTo(registry_)) return false;
+  const auto& glMesh = static_cast<const GLMesh&>(mesh);
+  PrepareDraw(false);
+  glBindBuffer(GL_ARRAY_BUFFER, glMesh.vertexBuffer());
+  UseVertexLayout(true, 3, sizeof(MeshVertex));
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, glMesh.indexBuffer());
+  glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh.indices().size()), GL_UNSIGNED_SHORT, nullptr);
+  return true;
+}
+
+bool GLDevice::DrawTriangles(std::span<const glm::vec3> positions, int triangleCount) {
+  if (!Usable() || triangleCount < 1 || positions.size() < 3 * static_cast<size_t>(triangleCount)) return false;
+  PrepareDraw(false);
+  glBindBuffer(GL_ARRAY_BUFFER, streamBuffer_);
+  glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(3 * triangleCount * sizeof(glm::vec3)), positions.data(),
+               GL_STREAM_DRAW);
+  UseVertexLayout(false, 3, sizeof(glm::vec3));
+  glDrawArrays(GL_TRIANGLES, 0, 3 * triangleCount);
+  return true;
+}
+
+bool GLDevice::DrawScreenQuad(const std::array<ScreenVertex, 4>& quad) {
+  if (!Usable()) return false;
+  PrepareDraw(true);
+  glBindBuffer(GL_ARRAY_BUFFER, streamBuffer_);
+  glBufferData(GL_ARRAY_BUFFER, sizeof quad, quad.data(), GL_STREAM_DRAW);
+  UseVertexLayout(false, 4, sizeof(ScreenVertex));
+  glVertexAttribPointer(kDiffuse, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(ScreenVertex),
+                        Offset(offsetof(ScreenVertex, diffuse)));
+  glEnableVertexAttribArray(kDiffuse);
+  glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
+  return true;
+}
+
+std::unique_ptr<Mesh> GLDevice::CreateMesh(std::vector<MeshVertex> vertices, std::vector<uint16_t> indices) {
+  if (!Usable() || !Mesh::Valid(vertices, indices)) return nullptr;
+  return GLMesh::Create(registry_, std::move(vertices), std::move(indices));
+}
+
+std::unique_ptr<Texture> GLDevice::CreateTexture(int width, int height, std::span<const std::vector<uint32_t>> levels) {
+  if (!Usable() || !Texture::Valid(width, height, levels, maxTextureSize_)) return nullptr;
+  return GLTexture::Create(registry_, width, height, levels);
+}
+
+std::unique_ptr<RenderTarget> GLDevice::CreateRenderTarget(int width, int height) {
+  if (!Usable() || width < 1 || height < 1 || width > maxTextureSize_ || height > maxTextureSize_) return nullptr;
+  return GLRenderTarget::Create(registry_, width, height);
+}
+
+bool GLDevice::SetRenderTarget(RenderTarget* target) {
+  if (target != nullptr && (!Usable() || target->lost() || !target->BelongsTo(registry_))) return false;
+  if (target == target_) return true;
+  if (target_ == nullptr) {
+    GLint screen = 0;
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &screen);
+    screenFramebuffer_ = static_cast<unsigned>(screen);
+    screenViewport_ = viewport_;
+  }
+  const auto* glTarget = static_cast<const GLRenderTarget*>(target);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, glTarget != nullptr ? glTarget->framebuffer() : screenFramebuffer_);
+  viewport_ = target != nullptr ? Size{target->width(), target->height()} : screenViewport_;
+  target_ = target;
+  return true;
+}
+
+bool GLDevice::ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) {
+  if (!Usable() || target.lost() || !target.BelongsTo(registry_)) return false;
+  GLint previous = 0;
+  glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &previous);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<const GLRenderTarget&>(target).framebuffer());
+  texels.resize(static_cast<size_t>(target.width()) * target.height());
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+  glReadPixels(0, 0, target.width(), target.height(), GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, texels.data());
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(previous));
+  return true;
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "platform/gfx/GLFixedFunctionProgram.h"
+#include "platform/gfx/GraphicsDevice.h"
+#include "platform/gfx/ResourceRegistry.h"
+
+// The GraphicsDevice over the OpenGL context current on the calling thread (3.3 core or later),
+// drawing into whatever framebuffer is bound. Every call, the destructor included, needs that
+// context current. Depth runs 0..1 through glClipControl where the context has it (OpenGL 4.5 or
+// ARB_clip_control), else the shader converts it. User-interface thread only.
+class GLDevice : public GraphicsDevice {
+ public:
+  GLDevice();
+  ~GLDevice() override;
+
+  // Builds the programs and buffers; until it succeeds the device counts as lost and draws nothing.
+  DeviceStatus Create();
+  // Whether glClipControl gave the 0..1 depth range (else the shader converts).
+  bool usesClipControl() const { return clipControl_; }
+
+  void SetRenderStates(const RenderStates& states) override { states_ = states; }
+  const RenderStates& renderStates() const override { return states_; }
+  void SetWorld(const glm::mat4& world) override { world_ = world; }
+  void SetView(const glm::mat4& view) override { view_ = view; }
+  void SetProjection(const glm::mat4& projection) override { projection_ = projection; }
+  void SetLight(const PointLight& light) override { light_ = light; }
+  void SetMaterial(const Material& material) override { material_ = material; }
+  void SetTexture(const Texture* texture) override { texture_ = texture; }
+  void SetViewport(Size size) override { viewport_ = size; }
+  Size viewport() const override { return viewport_; }
+
+  bool Clear(unsigned flags, uint32_t argb, float depth, uint8_t stencil) override;
+  bool DrawMesh(const Mesh& mesh) override;
+  bool DrawTriangles(std::span<const glm::vec3> positions, int triangleCount) override;
+  bool DrawScreenQuad(const std::array<ScreenVertex, 4>& quad) override;
+
+  std::unique_ptr<Mesh> CreateMesh(std::vector<MeshVertex> vertices, std::vector<uint16_t> indices) override;
+  std::unique_ptr<Texture> CreateTexture(int width, int height, std::span<const std::vector<uint32_t>> levels) override;
+  int MaxTextureSize() const override { return maxTextureSize_; }
+  // Going from the screen to a target remembers the draw framebuffer bound at that moment (Qt's
+  // own one inside paintGL) as the one to return to.
+  std::unique_ptr<RenderTarget> CreateRenderTarget(int width, int height) override;
+  bool SetRenderTarget(RenderTarget* target) override;
+  RenderTarget* renderTarget() const override { return target_; }
+  bool ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) override;
+
+  // Frees the device's own objects and every resource's; with the context still current where it
+  // can be (a context already gone leaves nothing to free).
+  void OnDeviceLost() override;
+  // Create again, on the (new) current context, once no lost resource is alive.
+  DeviceStatus OnDeviceReset() override;
+  bool lost() const override { return !ready_; }
+
+ private:
+  bool Usable() const { return ready_; }
+  void DestroyObjects();
+  void PrepareDraw(bool pretransformed);
+  void SetLighting(GLFixedFunctionProgram& program, bool pretransformed) const;
+  void BindTexture(GLFixedFunctionProgram& program);
+  void ApplyViewport() const;
+  void UseVertexLayout(bool withNormalColourUv, int positionSize, int stride);
+
+  ResourceRegistry registry_;
+  GLFixedFunctionProgram smooth_;
+  GLFixedFunctionProgram flat_;
+  unsigned vertexArray_ = 0;
+  unsigned streamBuffer_ = 0;
+  bool ready_ = false;
+  bool clipControl_ = false;
+  int maxTextureSize_ = 0;
+
+  RenderStates states_;
+  glm::mat4 world_{1.0f};
+  glm::mat4 view_{1.0f};
+  glm::mat4 projection_{1.0f};
+  PointLight light_;
+  Material material_;
+  const Texture* texture_ = nullptr;
+  Size viewport_;
+  RenderTarget* target_ = nullptr;
+  unsigned screenFramebuffer_ = 0;
+  Size screenViewport_;
+};

@@ -1,0 +1,265 @@
+#include "platform/gfx/GLFixedFunctionProgram.h"
+
+#include <epoxy/gl.h>
+
+#include <string>
+
+#include <glm/gtc/type_ptr.hpp>
+#include <glm/matrix.hpp>
+#include <glm/mat3x3.hpp>
+
+namespace {
+
+constexpr const char* kVertexShader = R"(
+layout(location = 0) in vec4 aPosition;
+layout(location = 1) in vec3 aNormal;
+layout(location = 2) in vec4 aDiffuse;
+layout(location = 3) in vec2 aUV;
+
+uniform mat4 uWorldView;
+uniform mat4 uProjection;
+uniform mat3 uNormalMatrix;
+uniform bool uPretransformed;
+uniform vec2 uViewport;
+uniform bool uConvertDepth;
+uniform bool uFlipY;
+
+uniform bool uLighting;
+uniform bool uSpecularOn;
+uniform vec3 uAmbientLevel;
+uniform vec4 uMaterialDiffuse;
+uniform vec4 uMaterialAmbient;
+uniform vec4 uMaterialSpecular;
+uniform vec4 uMaterialEmissive;
+uniform float uMaterialPower;
+uniform bool uDiffuseFromVertex;
+uniform bool uAmbientFromVertex;
+uniform bool uSpecularFromVertex;
+
+uniform bool uLightOn;
+uniform vec3 uLightPosition;
+uniform vec3 uLightDiffuse;
+uniform vec3 uLightSpecular;
+uniform vec3 uLightAmbient;
+uniform float uLightRange;
+uniform vec3 uLightAttenuation;
+
+INTERPOLATION out vec4 vDiffuse;
+INTERPOLATION out vec4 vSpecular;
+out vec2 vUV;
+
+float Attenuation(float distance) {
+  if (distance > uLightRange) return 0.0;
+  float divisor = dot(uLightAttenuation, vec3(1.0, distance, distance * distance));
+  return divisor > 0.0 ? 1.0 / divisor : 1.0;
+}
+
+// Blinn-Phong with the half vector towards the camera at the view-space origin.
+float SpecularFactor(vec3 position, vec3 normal, vec3 toLight) {
+  vec3 toEye = length(position) > 0.0 ? normalize(-position) : vec3(0.0, 0.0, -1.0);
+  float nDotH = max(dot(normal, normalize(toEye + toLight)), 0.0);
+  return uMaterialPower > 0.0 ? pow(nDotH, uMaterialPower) : 1.0;
+}
+
+void Light(vec3 position, vec3 normal) {
+  vec4 diffuseColour = uDiffuseFromVertex ? aDiffuse : uMaterialDiffuse;
+  vec4 ambientColour = uAmbientFromVertex ? aDiffuse : uMaterialAmbient;
+  vec4 specularColour = uSpecularFromVertex ? aDiffuse : uMaterialSpecular;
+  vec3 ambient = uAmbientLevel;
+  vec3 diffuse = vec3(0.0);
+  vec3 specular = vec3(0.0);
+  if (uLightOn) {
+    vec3 toLight = uLightPosition - position;
+    float distance = length(toLight);
+    float attenuation = Attenuation(distance);
+    vec3 direction = distance > 0.0 ? toLight / distance : -normal;
+    float nDotL = max(dot(normal, direction), 0.0);
+    ambient += attenuation * uLightAmbient;
+    diffuse = attenuation * nDotL * uLightDiffuse;
+    if (uSpecularOn && nDotL > 0.0)
+      specular = attenuation * SpecularFactor(position, normal, direction) * uLightSpecular;
+  }
+  vec3 colour = uMaterialEmissive.rgb + ambientColour.rgb * ambient + diffuseColour.rgb * diffuse;
+  vDiffuse = clamp(vec4(colour, diffuseColour.a), 0.0, 1.0);
+  vSpecular = vec4(clamp(specularColour.rgb * specular, 0.0, 1.0), 0.0);
+}
+
+void Pretransformed() {
+  vec2 ndc = vec2(aPosition.x / uViewport.x * 2.0 - 1.0, 1.0 - aPosition.y / uViewport.y * 2.0);
+  float w = aPosition.w > 0.0 ? 1.0 / aPosition.w : 1.0;
+  gl_Position = vec4(ndc, aPosition.z, 1.0) * w;
+  vDiffuse = aDiffuse;
+  vSpecular = vec4(0.0);
+}
+
+void main() {
+  vUV = aUV;
+  if (uPretransformed) {
+    Pretransformed();
+  } else {
+    vec4 position = uWorldView * vec4(aPosition.xyz, 1.0);
+    gl_Position = uProjection * position;
+    vec3 normal = uNormalMatrix * aNormal;
+    normal = length(normal) > 0.0 ? normalize(normal) : normal;
+    if (uLighting) {
+      Light(position.xyz, normal);
+    } else {
+      vDiffuse = aDiffuse;
+      vSpecular = vec4(0.0);
+    }
+  }
+  if (uConvertDepth) gl_Position.z = 2.0 * gl_Position.z - gl_Position.w;
+  if (uFlipY) gl_Position.y = -gl_Position.y;
+}
+)";
+
+constexpr const char* kFragmentShader = R"(
+INTERPOLATION in vec4 vDiffuse;
+INTERPOLATION in vec4 vSpecular;
+in vec2 vUV;
+
+uniform sampler2D uTexture;
+uniform bool uTextured;
+uniform int uColourOp;
+uniform int uAlphaOp;
+
+out vec4 fragColour;
+
+vec4 Combine(int op, vec4 texel, vec4 diffuse) {
+  if (op == 0) return texel * diffuse;
+  return op == 1 ? texel : diffuse;
+}
+
+void main() {
+  vec4 texel = uTextured ? texture(uTexture, vUV) : vec4(1.0);
+  vec3 colour = Combine(uColourOp, texel, vDiffuse).rgb;
+  float alpha = Combine(uAlphaOp, texel, vDiffuse).a;
+  fragColour = vec4(min(colour + vSpecular.rgb, vec3(1.0)), alpha);
+}
+)";
+
+std::string Header(bool flat) {
+  return std::string("#version 330 core\n#define INTERPOLATION ") + (flat ? "flat" : "smooth") + "\n";
+}
+
+std::string ShaderLog(GLuint shader) {
+  GLint length = 0;
+  glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
+  std::string log(static_cast<size_t>(length > 0 ? length : 0), '\0');
+  if (length > 0) glGetShaderInfoLog(shader, length, nullptr, log.data());
+  return log;
+}
+
+std::string ProgramLog(GLuint program) {
+  GLint length = 0;
+  glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
+  std::string log(static_cast<size_t>(length > 0 ? length : 0), '\0');
+  if (length > 0) glGetProgramInfoLog(program, length, nullptr, log.data());
+  return log;
+}
+
+// The shader name, or 0 with the compiler's log in error.
+GLuint Compile(GLenum kind, const std::string& header, const char* body, std::string& error) {
+  const GLuint shader = glCreateShader(kind);
+  const char* sources[] = {header.c_str(), body};
+  glShaderSource(shader, 2, sources, nullptr);
+  glCompileShader(shader);
+  GLint compiled = GL_FALSE;
+  glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
+  if (compiled == GL_TRUE) return shader;
+  error = ShaderLog(shader);
+  glDeleteShader(shader);
+  return 0;
+}
+
+int OpIndex(RenderStates::TextureOp op) { return static_cast<int>(op); }
+
+bool FromVertex(RenderStates::MaterialSource source) { return source == RenderStates::MaterialSource::VertexColour; }
+
+glm::vec3 ColourOf(uint32_t argb) {
+  return glm::vec3((argb >> 16) & 0xFFu, (argb >> 8) & 0xFFu, argb & 0xFFu) / 255.0f;
+}
+
+}  // namespace
+
+GLFixedFunctionProgram::~GLFixedFunctionProgram() { Destroy(); }
+
+DeviceStatus GLFixedFunctionProgram::Create(bool flat, bool convertDepth) {
+  Destroy();
+  std::string error;
+  const GLuint vertex = Compile(GL_VERTEX_SHADER, Header(flat), kVertexShader, error);
+  if (vertex == 0) return DeviceStatus::Failure("Vertex shader: " + error);
+  const GLuint fragment = Compile(GL_FRAGMENT_SHADER, Header(flat), kFragmentShader, error);
+  if (fragment == 0) {
+    glDeleteShader(vertex);
+    return DeviceStatus::Failure("Fragment shader: " + error);
+  }
+  program_ = glCreateProgram();
+  glAttachShader(program_, vertex);
+  glAttachShader(program_, fragment);
+  glLinkProgram(program_);
+  glDeleteShader(vertex);
+  glDeleteShader(fragment);
+  GLint linked = GL_FALSE;
+  glGetProgramiv(program_, GL_LINK_STATUS, &linked);
+  if (linked != GL_TRUE) {
+    const std::string log = ProgramLog(program_);
+    Destroy();
+    return DeviceStatus::Failure("Shader program: " + log);
+  }
+  Use();
+  glUniform1i(Location("uTexture"), 0);
+  glUniform1i(Location("uConvertDepth"), convertDepth ? 1 : 0);
+  return DeviceStatus::Success();
+}
+
+void GLFixedFunctionProgram::Destroy() {
+  if (program_ != 0) glDeleteProgram(program_);
+  program_ = 0;
+}
+
+void GLFixedFunctionProgram::Use() const { glUseProgram(program_); }
+
+int GLFixedFunctionProgram::Location(const char* name) const { return glGetUniformLocation(program_, name); }
+
+void GLFixedFunctionProgram::SetTransforms(const glm::mat4& worldView, const glm::mat4& projection) {
+  const glm::mat3 normalMatrix = glm::transpose(glm::inverse(glm::mat3(worldView)));
+  glUniformMatrix4fv(Location("uWorldView"), 1, GL_FALSE, glm::value_ptr(worldView));
+  glUniformMatrix4fv(Location("uProjection"), 1, GL_FALSE, glm::value_ptr(projection));
+  glUniformMatrix3fv(Location("uNormalMatrix"), 1, GL_FALSE, glm::value_ptr(normalMatrix));
+}
+
+void GLFixedFunctionProgram::SetPretransformed(bool pretransformed, glm::vec2 viewport) {
+  glUniform1i(Location("uPretransformed"), pretransformed ? 1 : 0);
+  glUniform2f(Location("uViewport"), viewport.x, viewport.y);
+}
+
+void GLFixedFunctionProgram::SetFlipY(bool flip) { glUniform1i(Location("uFlipY"), flip ? 1 : 0); }
+
+void GLFixedFunctionProgram::SetLighting(const RenderStates& states, const PointLight& light,
+                                         const Material& material) {
+  glUniform1i(Location("uLighting"), states.lighting ? 1 : 0);
+  glUniform1i(Location("uSpecularOn"), states.specular ? 1 : 0);
+  glUniform3fv(Location("uAmbientLevel"), 1, glm::value_ptr(ColourOf(states.ambient)));
+  glUniform4fv(Location("uMaterialDiffuse"), 1, glm::value_ptr(material.diffuse));
+  glUniform4fv(Location("uMaterialAmbient"), 1, glm::value_ptr(material.ambient));
+  glUniform4fv(Location("uMaterialSpecular"), 1, glm::value_ptr(material.specular));
+  glUniform4fv(Location("uMaterialEmissive"), 1, glm::value_ptr(material.emissive));
+  glUniform1f(Location("uMaterialPower"), material.power);
+  glUniform1i(Location("uDiffuseFromVertex"), FromVertex(states.diffuseSource) ? 1 : 0);
+  glUniform1i(Location("uAmbientFromVertex"), FromVertex(states.ambientSource) ? 1 : 0);
+  glUniform1i(Location("uSpecularFromVertex"), FromVertex(states.specularSource) ? 1 : 0);
+  glUniform1i(Location("uLightOn"), light.enabled ? 1 : 0);
+  glUniform3fv(Location("uLightPosition"), 1, glm::value_ptr(light.position));
+  glUniform3fv(Location("uLightDiffuse"), 1, glm::value_ptr(glm::vec3(light.diffuse)));
+  glUniform3fv(Location("uLightSpecular"), 1, glm::value_ptr(glm::vec3(light.specular)));
+  glUniform3fv(Location("uLightAmbient"), 1, glm::value_ptr(glm::vec3(light.ambient)));
+  glUniform1f(Location("uLightRange"), light.range);
+  glUniform3f(Location("uLightAttenuation"), light.attenuation0, light.attenuation1, light.attenuation2);
+}
+
+void GLFixedFunctionProgram::SetTexturing(const RenderStates& states, bool textured) {
+  glUniform1i(Location("uTextured"), textured ? 1 : 0);
+  glUniform1i(Location("uColourOp"), OpIndex(states.colourOp));
+  glUniform1i(Location("uAlphaOp"), OpIndex(states.alphaOp));
+}

@@ -1,0 +1,106 @@
+#include "platform/gfx/NullDevice.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/gfx/NullMesh.h"
+#include "platform/gfx/NullRenderTarget.h"
+#include "platform/gfx/NullTexture.h"
+
+NullDevice::NullDevice() : NullDevice(kDefaultMaxTextureSize) {}
+
+NullDevice::NullDevice(int maxTextureSize) : maxTextureSize_(maxTextureSize) {
+  registry_.SetRemovalObserver([this](const DeviceResource* resource) {
+    if (resource == texture_) texture_ = nullptr;
+    if (resource == target_) SetRenderTarget(nullptr);
+  });
+}
+
+bool NullDevice::Clear(unsigned flags, uint32_t argb, float depth, uint8_t stencil) {
+  if (lost_) return false;
+  ++log_.clears;
+  log_.lastClearFlags = flags;
+  log_.lastClearColour = argb;
+  log_.lastClearDepth = depth;
+  log_.lastClearStencil = stencil;
+  if (target_ != nullptr && (flags & kClearColour) != 0) {
+    auto& texels = static_cast<NullRenderTarget*>(target_)->texels();
+    std::fill(texels.begin(), texels.end(), argb);
+  }
+  return true;
+}
+
+bool NullDevice::DrawMesh(const Mesh& mesh) {
+  if (lost_ || mesh.lost() || mesh.locked() || !mesh.BelongsTo(registry_)) return false;
+  ++log_.meshDraws;
+  log_.lastMesh = &mesh;
+  RecordDraw();
+  return true;
+}
+
+bool NullDevice::DrawTriangles(std::span<const glm::vec3> positions, int triangleCount) {
+  if (lost_ || triangleCount < 1 || positions.size() < 3 * static_cast<size_t>(triangleCount)) return false;
+  ++log_.triangleDraws;
+  log_.lastTriangleCount = triangleCount;
+  RecordDraw();
+  return true;
+}
+
+bool NullDevice::DrawScreenQuad(const std::array<ScreenVertex, 4>& quad) {
+  if (lost_) return false;
+  ++log_.quadDraws;
+  log_.lastQuad = quad;
+  RecordDraw();
+  return true;
+}
+
+void NullDevice::RecordDraw() {
+  log_.lastDrawStates = states_;
+  const bool usable = texture_ != nullptr && !texture_->lost() && texture_->BelongsTo(registry_);
+  log_.lastDrawTexture = usable ? texture_ : nullptr;
+}
+
+std::unique_ptr<Mesh> NullDevice::CreateMesh(std::vector<MeshVertex> vertices, std::vector<uint16_t> indices) {
+  if (lost_ || !Mesh::Valid(vertices, indices)) return nullptr;
+  return std::make_unique<NullMesh>(registry_, std::move(vertices), std::move(indices));
+}
+
+std::unique_ptr<Texture> NullDevice::CreateTexture(int width, int height,
+                                                   std::span<const std::vector<uint32_t>> levels) {
+  if (lost_ || !Texture::Valid(width, height, levels, maxTextureSize_)) return nullptr;
+  return std::make_unique<NullTexture>(registry_, width, height, levels);
+}
+
+void NullDevice::OnDeviceLost() {
+  lost_ = true;
+  registry_.LoseAll();
+}
+
+DeviceStatus NullDevice::OnDeviceReset() {
+  const int stale = registry_.LostCount();
+  if (stale > 0)
+    return DeviceStatus::Failure("Device reset: " + std::to_string(stale) +
+                                 " resources from before the device loss are still alive");
+  lost_ = false;
+  return DeviceStatus::Success();
+}
+
+std::unique_ptr<RenderTarget> NullDevice::CreateRenderTarget(int width, int height) {
+  if (lost_ || width < 1 || height < 1 || width > maxTextureSize_ || height > maxTextureSize_) return nullptr;
+  return std::make_unique<NullRenderTarget>(registry_, width, height);
+}
+
+bool NullDevice::SetRenderTarget(RenderTarget* target) {
+  if (target != nullptr && (lost_ || target->lost() || !target->BelongsTo(registry_))) return false;
+  if (target == target_) return true;
+  if (target_ == nullptr) screenViewport_ = viewport_;
+  viewport_ = target != nullptr ? Size{target->width(), target->height()} : screenViewport_;
+  target_ = target;
+  return true;
+}
+
+bool NullDevice::ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) {
+  if (lost_ || target.lost() || !target.BelongsTo(registry_)) return false;
+  texels = static_cast<const NullRenderTarget&>(target).texels();
+  return true;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "platform/gfx/RenderStates.h"
+#include "platform/gfx/ScreenVertex.h"
+
+class Mesh;
+class Texture;
+
+// What a NullDevice was asked to do: counts of its clears and draws, and the parameters of the
+// last of each. Pointers are for identity checks only and may dangle.
+struct NullDeviceLog {
+  int clears = 0;
+  unsigned lastClearFlags = 0;
+  uint32_t lastClearColour = 0;
+  float lastClearDepth = 0.0f;
+  uint8_t lastClearStencil = 0;
+
+  int meshDraws = 0;
+  const Mesh* lastMesh = nullptr;
+  int triangleDraws = 0;
+  int lastTriangleCount = 0;
+  int quadDraws = 0;
+  std::array<ScreenVertex, 4> lastQuad{};
+
+  // The states and texture in force at the last successful draw of any kind.
+  RenderStates lastDrawStates;
+  const Texture* lastDrawTexture = nullptr;
+};

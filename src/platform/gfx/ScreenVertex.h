@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// A pre-transformed vertex: x, y in pixels from the top-left corner of the viewport, z in the
+// depth range 0..1, rhw the reciprocal of the homogeneous w, and an ARGB colour. Never lit.
+struct ScreenVertex {
+  float x = 0.0f;
+  float y = 0.0f;
+  float z = 0.0f;
+  float rhw = 1.0f;
+  uint32_t diffuse = 0;
+};
+
+static_assert(sizeof(ScreenVertex) == 20);
+static_assert(offsetof(ScreenVertex, diffuse) == 16);

@@ -1,0 +1,66 @@
+#include "platform/gfx/GLDeviceFixture.h"
+
+namespace {
+
+class GLRenderTargetGLTest : public GLDeviceFixture {
+ protected:
+  static RenderStates Unlit() {
+    RenderStates states;
+    states.lighting = false;
+    return states;
+  }
+  static std::array<ScreenVertex, 4> Band(float top, float bottom, float width, uint32_t colour) {
+    return {
+        {{0, top, 0, 1, colour}, {width, top, 0, 1, colour}, {0, bottom, 0, 1, colour}, {width, bottom, 0, 1, colour}}};
+  }
+};
+
+// A 32 x 16 target: clear blue, a red band over the top 4 rows, a green facing quad behind a nearer
+// grey one in the middle. Read back top-down, then shown on the screen with v = 0 at the top.
+TEST_F(GLRenderTargetGLTest, DrawsUprightWithItsOwnDepthAndReadsBackTopDown) {
+  auto target = device_->CreateRenderTarget(32, 16);
+  ASSERT_TRUE(target);
+  ASSERT_TRUE(device_->SetRenderTarget(target.get()));
+  EXPECT_EQ(device_->viewport().width, 32);
+  ASSERT_TRUE(device_->Clear(GraphicsDevice::kClearColour | GraphicsDevice::kClearDepth, 0xFF0000FFu, 1.0f, 0));
+  // Default states: counter-clockwise faces culled, depth less-or-equal.
+  device_->SetRenderStates(Unlit());
+  auto nearQuad = FacingGrid(*device_, 5.0f, 0.5f, 0xFF808080u);
+  auto farQuad = FacingGrid(*device_, 8.0f, 1.6f, 0xFF00FF00u);
+  ASSERT_TRUE(nearQuad && farQuad);
+  ASSERT_TRUE(device_->DrawMesh(*nearQuad));
+  ASSERT_TRUE(device_->DrawMesh(*farQuad));
+  RenderStates band = Unlit();
+  band.depthEnable = false;
+  band.colourOp = RenderStates::TextureOp::SelectDiffuse;
+  device_->SetRenderStates(band);
+  ASSERT_TRUE(device_->DrawScreenQuad(Band(0, 4, 32, 0xFFFF0000u)));
+
+  std::vector<uint32_t> texels;
+  ASSERT_TRUE(device_->ReadRenderTarget(*target, texels));
+  ASSERT_EQ(texels.size(), 32u * 16u);
+  EXPECT_EQ(texels[1 * 32 + 1], 0xFFFF0000u);
+  EXPECT_EQ(texels[14 * 32 + 1], 0xFF0000FFu);
+  EXPECT_EQ(texels[8 * 32 + 16], 0xFF808080u);
+  EXPECT_EQ(texels[8 * 32 + 13], 0xFF00FF00u);
+
+  ASSERT_TRUE(device_->SetRenderTarget(nullptr));
+  EXPECT_EQ(device_->viewport().width, kSize);
+  device_->SetRenderStates(Unlit());
+  device_->SetTexture(target.get());
+  auto screen = FacingGrid(*device_, 5.0f, 5.0f, 0xFFFFFFFFu);
+  ASSERT_TRUE(screen && device_->DrawMesh(*screen));
+  EXPECT_EQ(Pixel(32, 2), 0xFFFF0000u);
+  EXPECT_EQ(Pixel(32, 61), 0xFF0000FFu);
+}
+
+TEST_F(GLRenderTargetGLTest, DeletingTheTargetReturnsToTheScreen) {
+  auto target = device_->CreateRenderTarget(16, 16);
+  ASSERT_TRUE(target && device_->SetRenderTarget(target.get()));
+  target.reset();
+  EXPECT_EQ(device_->renderTarget(), nullptr);
+  ASSERT_TRUE(device_->Clear(GraphicsDevice::kClearColour, 0xFF00FF00u, 1.0f, 0));
+  EXPECT_EQ(Pixel(60, 60), 0xFF00FF00u);
+}
+
+}  // namespace
