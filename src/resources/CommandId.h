@@ -2,6 +2,7 @@
 
 // Command numbers of the main menu (resource 141), its accelerators and the pop-up menus.
 namespace CommandId {
+inline constexpr int ToggleFullScreen = 40003;  // Alt+Enter; no menu item
 inline constexpr int Exit = 40006;
 inline constexpr int SelectFolder = 40012;
 inline constexpr int About = 40024;
