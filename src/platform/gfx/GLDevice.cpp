@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "platform/gfx/EffectCompileFlags.h"
+#include "platform/gfx/GLEffect.h"
+#include "platform/gfx/GLEffectFrame.h"
 #include "platform/gfx/GLMesh.h"
 #include "platform/gfx/GLRenderStates.h"
 #include "platform/gfx/GLRenderTarget.h"
@@ -146,12 +149,37 @@ void GLDevice::UseVertexLayout(bool meshVertex, int positionSize, int stride) {
 
 bool GLDevice::DrawMesh(const Mesh& mesh) {
   if (!Usable() || mesh.lost() || mesh.locked() || !mesh.BelongsTo(registry_)) return false;
-  const auto& glMesh = static_cast<const GLMesh&>(mesh);
   PrepareDraw(false);
+  BindMesh(mesh);
+  glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh.indices().size()), GL_UNSIGNED_SHORT, nullptr);
+  return true;
+}
+
+void GLDevice::BindMesh(const Mesh& mesh) {
+  const auto& glMesh = static_cast<const GLMesh&>(mesh);
   glBindBuffer(GL_ARRAY_BUFFER, glMesh.vertexBuffer());
   UseVertexLayout(true, 3, sizeof(MeshVertex));
   glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, glMesh.indexBuffer());
-  glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh.indices().size()), GL_UNSIGNED_SHORT, nullptr);
+}
+
+unsigned GLDevice::UsableTextureName(const Texture* texture) const {
+  const bool usable = texture != nullptr && !texture->lost() && texture->BelongsTo(registry_);
+  return usable ? NameOf(*texture) : 0;
+}
+
+// The raster states come from the device as for any draw; the effect's programs do the rest.
+bool GLDevice::DrawMeshWithEffect(const Mesh& mesh, const Effect& effect, const EffectParameters& parameters) {
+  if (!Usable() || mesh.lost() || mesh.locked() || !mesh.BelongsTo(registry_)) return false;
+  if (effect.lost() || !effect.BelongsTo(registry_) || effect.PassCount() == 0) return false;
+  PrepareDraw(false);
+  BindMesh(mesh);
+  const GLEffectFrame frame{world_, projection_ * view_, !clipControl_, target_ != nullptr,
+                            {UsableTextureName(parameters.myTexture0), UsableTextureName(parameters.myTexture1)}};
+  const auto& glEffect = static_cast<const GLEffect&>(effect);
+  for (int pass = 0; pass < effect.PassCount(); ++pass) {
+    glEffect.Pass(pass).Apply(parameters, frame);
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh.indices().size()), GL_UNSIGNED_SHORT, nullptr);
+  }
   return true;
 }
 
@@ -174,7 +202,9 @@ bool GLDevice::DrawScreenQuad(const std::array<ScreenVertex, 4>& quad) {
   UseVertexLayout(false, 4, sizeof(ScreenVertex));
   glVertexAttribPointer(kDiffuse, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(ScreenVertex),
                         Offset(offsetof(ScreenVertex, diffuse)));
+  glVertexAttribPointer(kUV, 2, GL_FLOAT, GL_FALSE, sizeof(ScreenVertex), Offset(offsetof(ScreenVertex, u)));
   glEnableVertexAttribArray(kDiffuse);
+  glEnableVertexAttribArray(kUV);
   glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
   return true;
 }
@@ -187,6 +217,12 @@ std::unique_ptr<Mesh> GLDevice::CreateMesh(std::vector<MeshVertex> vertices, std
 std::unique_ptr<Texture> GLDevice::CreateTexture(int width, int height, std::span<const std::vector<uint32_t>> levels) {
   if (!Usable() || !Texture::Valid(width, height, levels, maxTextureSize_)) return nullptr;
   return GLTexture::Create(registry_, width, height, levels);
+}
+
+std::unique_ptr<Effect> GLDevice::CreateEffect(const EffectSource& source, int compileFlags, std::string& messages) {
+  if (!Usable()) return nullptr;
+  const bool optimize = (compileFlags & kEffectCompileSkipOptimization) == 0;
+  return GLEffect::Create(registry_, source, optimize, messages);
 }
 
 std::unique_ptr<RenderTarget> GLDevice::CreateRenderTarget(int width, int height) {

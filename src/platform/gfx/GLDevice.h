@@ -33,10 +33,12 @@ class GLDevice : public GraphicsDevice {
   bool DrawMesh(const Mesh& mesh) override;
   bool DrawTriangles(std::span<const glm::vec3> positions, int triangleCount) override;
   bool DrawScreenQuad(const std::array<ScreenVertex, 4>& quad) override;
+  bool DrawMeshWithEffect(const Mesh& mesh, const Effect& effect, const EffectParameters& parameters) override;
 
   std::unique_ptr<Mesh> CreateMesh(std::vector<MeshVertex> vertices, std::vector<uint16_t> indices) override;
   std::unique_ptr<Texture> CreateTexture(int width, int height, std::span<const std::vector<uint32_t>> levels) override;
   int MaxTextureSize() const override { return maxTextureSize_; }
+  std::unique_ptr<Effect> CreateEffect(const EffectSource& source, int compileFlags, std::string& messages) override;
   // Going from the screen to a target remembers the draw framebuffer bound at that moment (Qt's
   // own one inside paintGL) as the one to return to.
   std::unique_ptr<RenderTarget> CreateRenderTarget(int width, int height) override;
@@ -59,6 +61,8 @@ class GLDevice : public GraphicsDevice {
   void BindTexture(GLFixedFunctionProgram& program);
   void ApplyViewport() const;
   void UseVertexLayout(bool withNormalColourUv, int positionSize, int stride);
+  void BindMesh(const Mesh& mesh);
+  unsigned UsableTextureName(const Texture* texture) const;
 
   ResourceRegistry registry_;
   GLFixedFunctionProgram smooth_;

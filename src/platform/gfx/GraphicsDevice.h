@@ -4,12 +4,16 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
 
 #include "platform/gfx/DeviceStatus.h"
+#include "platform/gfx/Effect.h"
+#include "platform/gfx/EffectParameters.h"
+#include "platform/gfx/EffectSource.h"
 #include "platform/gfx/Material.h"
 #include "platform/gfx/Mesh.h"
 #include "platform/gfx/MeshVertex.h"
@@ -62,10 +66,17 @@ class GraphicsDevice {
   // (0, 0, 0), colour opaque white. Fails when positions holds fewer than 3 * triangleCount or the
   // count is below 1.
   virtual bool DrawTriangles(std::span<const glm::vec3> positions, int triangleCount) = 0;
-  // Draws four pre-transformed vertices as a two-triangle strip (0, 1, 2 and 1, 3, 2), unlit.
+  // Draws four pre-transformed vertices as a two-triangle strip (0, 1, 2 and 1, 3, 2), unlit,
+  // stage 0 sampled at the vertices' u, v.
   // Pixel centres lie at half-integer coordinates (OpenGL's rule; Direct3D 9 puts them on the
   // integers): a quad from (0, 0) to the viewport size covers every pixel under either rule.
   virtual bool DrawScreenQuad(const std::array<ScreenVertex, 4>& quad) = 0;
+  // Draws subset 0 of a mesh once per pass of the effect's current technique, with the render
+  // states and transforms of the device; the passes' stages replace lighting, material and
+  // texture stage 0, and the parameters the effect declares are set from parameters (a texture
+  // of another device, or a lost one, counts as none). Fails, drawing nothing, for a mesh that
+  // DrawMesh refuses, a lost or foreign effect, or one without a current technique.
+  virtual bool DrawMeshWithEffect(const Mesh& mesh, const Effect& effect, const EffectParameters& parameters) = 0;
 
   // nullptr unless Mesh::Valid holds and the device is usable.
   virtual std::unique_ptr<Mesh> CreateMesh(std::vector<MeshVertex> vertices, std::vector<uint16_t> indices) = 0;
@@ -74,6 +85,11 @@ class GraphicsDevice {
   virtual std::unique_ptr<Texture> CreateTexture(int width, int height,
                                                  std::span<const std::vector<uint32_t>> levels) = 0;
   virtual int MaxTextureSize() const = 0;
+  // Compiles every technique of source with compileFlags (EffectCompileFlags.h). nullptr when
+  // the device is unusable or any stage fails to compile or link; messages then holds the
+  // compiler's own logs (appended, UTF-8 or whatever bytes the compiler gave).
+  virtual std::unique_ptr<Effect> CreateEffect(const EffectSource& source, int compileFlags,
+                                               std::string& messages) = 0;
 
   // nullptr unless both sides lie in 1..MaxTextureSize() and the device is usable.
   virtual std::unique_ptr<RenderTarget> CreateRenderTarget(int width, int height) = 0;

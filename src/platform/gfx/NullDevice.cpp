@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/gfx/NullEffect.h"
 #include "platform/gfx/NullMesh.h"
 #include "platform/gfx/NullRenderTarget.h"
 #include "platform/gfx/NullTexture.h"
@@ -54,6 +55,17 @@ bool NullDevice::DrawScreenQuad(const std::array<ScreenVertex, 4>& quad) {
   return true;
 }
 
+bool NullDevice::DrawMeshWithEffect(const Mesh& mesh, const Effect& effect, const EffectParameters& parameters) {
+  if (lost_ || mesh.lost() || mesh.locked() || !mesh.BelongsTo(registry_)) return false;
+  if (effect.lost() || !effect.BelongsTo(registry_) || effect.PassCount() == 0) return false;
+  ++log_.effectDraws;
+  log_.effectPasses += effect.PassCount();
+  log_.lastEffect = &effect;
+  log_.lastEffectParameters = parameters;
+  RecordDraw();
+  return true;
+}
+
 void NullDevice::RecordDraw() {
   log_.lastDrawStates = states_;
   const bool usable = texture_ != nullptr && !texture_->lost() && texture_->BelongsTo(registry_);
@@ -69,6 +81,11 @@ std::unique_ptr<Texture> NullDevice::CreateTexture(int width, int height,
                                                    std::span<const std::vector<uint32_t>> levels) {
   if (lost_ || !Texture::Valid(width, height, levels, maxTextureSize_)) return nullptr;
   return std::make_unique<NullTexture>(registry_, width, height, levels);
+}
+
+std::unique_ptr<Effect> NullDevice::CreateEffect(const EffectSource& source, int compileFlags, std::string&) {
+  if (lost_) return nullptr;
+  return std::make_unique<NullEffect>(registry_, source, compileFlags);
 }
 
 void NullDevice::OnDeviceLost() {

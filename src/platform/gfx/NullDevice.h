@@ -29,10 +29,14 @@ class NullDevice : public GraphicsDevice {
   bool DrawMesh(const Mesh& mesh) override;
   bool DrawTriangles(std::span<const glm::vec3> positions, int triangleCount) override;
   bool DrawScreenQuad(const std::array<ScreenVertex, 4>& quad) override;
+  // Counts one effect draw and the passes it would make.
+  bool DrawMeshWithEffect(const Mesh& mesh, const Effect& effect, const EffectParameters& parameters) override;
 
   std::unique_ptr<Mesh> CreateMesh(std::vector<MeshVertex> vertices, std::vector<uint16_t> indices) override;
   std::unique_ptr<Texture> CreateTexture(int width, int height, std::span<const std::vector<uint32_t>> levels) override;
   int MaxTextureSize() const override { return maxTextureSize_; }
+  // Compiles nothing: every parsed source makes a NullEffect.
+  std::unique_ptr<Effect> CreateEffect(const EffectSource& source, int compileFlags, std::string& messages) override;
   // A clear of colour fills the texels of the current target with the clear colour.
   std::unique_ptr<RenderTarget> CreateRenderTarget(int width, int height) override;
   bool SetRenderTarget(RenderTarget* target) override;

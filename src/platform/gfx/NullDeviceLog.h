@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/gfx/EffectParameters.h"
 #include "platform/gfx/RenderStates.h"
 #include "platform/gfx/ScreenVertex.h"
 
+class Effect;
 class Mesh;
 class Texture;
 
@@ -22,6 +24,11 @@ struct NullDeviceLog {
   const Mesh* lastMesh = nullptr;
   int triangleDraws = 0;
   int lastTriangleCount = 0;
+  // Draws through an effect, the passes they made, and the last one's effect and values.
+  int effectDraws = 0;
+  int effectPasses = 0;
+  const Effect* lastEffect = nullptr;
+  EffectParameters lastEffectParameters;
   int quadDraws = 0;
   std::array<ScreenVertex, 4> lastQuad{};
 
