@@ -1,0 +1,48 @@
+#include "book/PageFace.h"
+
+#include "book/BookLayout.h"
+#include "book/DeviceGridMesh.h"
+
+const Mesh* PageFace::Prepare(GraphicsDevice& device, float progress, int direction) {
+  if (!EnsureMesh(device)) return nullptr;
+  if (page_.Update(progress, direction)) UploadSceneVertices(*mesh_, page_.Vertices());
+  return mesh_.get();
+}
+
+bool PageFace::EnsureMesh(GraphicsDevice& device) {
+  if (mesh_) return true;
+  const std::optional<GridMesh> grid = CreateGridMesh(0.0f, 0.0f, 0.0f, kPageColumns, kPageRows);
+  if (grid) mesh_ = CreateDeviceMesh(device, *grid);
+  // A new mesh holds the flat grid, not the face's shape, whatever the cache says.
+  page_.InvalidateCache();
+  return mesh_ != nullptr;
+}
+
+const Mesh* PageFace::PreparePhoto(GraphicsDevice& device, bool top, int imageWidth, int imageHeight,
+                                   PhotoRotation flags) {
+  const std::optional<PhotoSlotRect> rect = BookLayout::PhotoSlotRect(imageWidth, imageHeight, flags, top);
+  if (!rect) return nullptr;
+  const int side = page_.Side() ? 1 : 0;
+  const int columns = rect->columnCount, rows = rect->rowCount;
+  const auto uv = [=](int j, int i) { return BookLayout::PhotoUV(j, i, columns, rows, flags, side); };
+  PhotoMesh& photo = top ? page_.TopPhoto() : page_.BottomPhoto();
+  if (!photo.Build(page_.Vertices(), rect->firstColumn, rect->firstRow, columns, rows, flags, uv)) return nullptr;
+  return UploadPhoto(device, top);
+}
+
+// The device mesh is made anew when the rectangle's triangles changed; equal vertex counts of
+// another shape are not enough to keep it.
+const Mesh* PageFace::UploadPhoto(GraphicsDevice& device, bool top) {
+  const GridMesh& grid = *(top ? page_.TopPhoto() : page_.BottomPhoto()).Mesh();
+  std::unique_ptr<Mesh>& mesh = top ? topPhoto_ : bottomPhoto_;
+  if (mesh && mesh->indices() == grid.indices && UploadSceneVertices(*mesh, grid.vertices)) return mesh.get();
+  mesh = CreateDeviceMesh(device, grid);
+  return mesh.get();
+}
+
+void PageFace::ReleaseDeviceResources() {
+  mesh_.reset();
+  topPhoto_.reset();
+  bottomPhoto_.reset();
+  page_.InvalidateCache();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include <glm/vec3.hpp>
+
+#include "platform/gfx/RenderTarget.h"
+
+class EffectDrawer;
+
+// The application's state that one frame of the scene is drawn from. Pointers are not owned.
+struct SceneFrameInputs {
+  uint32_t nowMilliseconds = 0;        // system timer: camera moves and the viewer's effect time
+  std::optional<float> exportSeconds;  // movie time while exporting: per-photo effect times
+  int turnDirection = 0;               // the page turn: +1 forward, -1 backward, 0 none
+  float turnProgress = 0.0f;
+  int leafDirection = 0;  // the interleaf's turn
+  float leafPosition = 0.0f;
+  glm::vec3 lightPosition{0.0f};
+  bool wireframe = false;
+  int clientWidth = 0;  // of the window, or of the target while exporting
+  int clientHeight = 0;
+  float aspectFactor = 1.0f;
+  RenderTarget* target = nullptr;  // where to draw; none: the device's current framebuffer
+  EffectDrawer* effect = nullptr;  // the photo effect, if one is loaded
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+
+#include "book/BookScene.h"
+#include "book/EffectSceneState.h"
+#include "book/FaceDraw.h"
+#include "book/RenderContext.h"
+#include "book/SceneFrameInputs.h"
+#include "book/SceneTextures.h"
+
+class CameraAnimator;
+class Settings;
+
+// Draws one frame of the book through a RenderContext: floor, cover, page faces with their
+// photos, the interleaf and the stencil shadows, as the settings ask. Keeps references to the
+// context, the scene, the settings and the camera, which must outlive it. User-interface thread
+// only.
+class SceneRenderer {
+ public:
+  // Every pixel inside a shadow is darkened by 0x30 / 255 towards black.
+  static constexpr uint32_t kShadowColour = 0x30000000u;
+  static constexpr int kShadowVolumeTriangles = 260;
+
+  SceneRenderer(RenderContext& context, BookScene& scene, const Settings& settings, CameraAnimator& camera)
+      : context_(context), scene_(scene), settings_(settings), camera_(camera) {}
+
+  // Sets the frame's states, light, camera and matrices (kept in the context), then draws into
+  // inputs.target or the current framebuffer. False when nothing was drawn: no device, a lost
+  // one, or a target that could not be set. The interleaf's settling after a page turn is the
+  // application's (OpenSpread::SettleLeafForTurn), after the frame.
+  bool RenderFrame(const SceneFrameInputs& inputs, const SceneTextures& textures);
+
+  // The transforms, camera and light of the last frame, as the effect sees them.
+  const EffectSceneState& frameState() const { return frameState_; }
+
+ private:
+  GraphicsDevice& device() const { return *context_.device(); }
+  void SetFrameStates();
+  void SetUpCamera();
+  bool BeginScene();
+  void EndScene();
+  void DrawFloor();
+  void DrawCover();
+  void DrawPages();
+  void DrawPage(const FaceDraw& draw);
+  void DrawPhoto(PageFace& face, int slot, bool top, RenderStates::Cull cull);
+  float PhotoEffectTime(int photoIndex) const;
+  void DrawShadows();
+
+  RenderContext& context_;
+  BookScene& scene_;
+  const Settings& settings_;
+  CameraAnimator& camera_;
+  // The frame being drawn; set for the duration of RenderFrame only.
+  const SceneFrameInputs* inputs_ = nullptr;
+  const SceneTextures* textures_ = nullptr;
+  int direction_ = 0;
+  float effectTime_ = 0.0f;
+  EffectSceneState frameState_;
+};
