@@ -1,7 +1,10 @@
 #pragma once
 
+#include <string>
+
 #include "framework/BackBufferSize.h"
 #include "framework/FrameworkStatus.h"
+#include "framework/WindowRect.h"
 
 // What the application asks of the framework while it runs. User-interface thread only.
 class FrameworkControl {
@@ -17,6 +20,9 @@ class FrameworkControl {
   virtual BackBufferSize ClientSize() const = 0;
   // Resizes the window so that its client area has the given size (windowed mode only).
   virtual void ResizeClientArea(int width, int height) = 0;
+  virtual void SetWindowTitle(const std::u16string& title) = 0;
+  // The main window's outer rectangle, as stored in the settings at close.
+  virtual WindowRect OuterRect() const = 0;
   // "%0.2f fps " of the last second, empty before the first full second.
   virtual const char* FrameStatisticsText() const = 0;
   // Closes the window, which ends the main loop, and stores the exit code.
