@@ -1,0 +1,26 @@
+#include "ui/AboutDialogLayout.h"
+
+#include "settings/FLocale.h"
+
+namespace {
+
+constexpr int kButtonCentreX = 380;
+constexpr int kButtonTop = 440;
+constexpr int kVersionWordText = 56;
+
+}  // namespace
+
+AboutDialogLayout AboutDialogLayout::For(Size outer, Size client, Size screen, Size button) {
+  AboutDialogLayout layout;
+  layout.outerWidth = outer.width - client.width + kPictureWidth;
+  layout.outerHeight = outer.height - client.height + kPictureHeight;
+  layout.left = (screen.width - layout.outerWidth) / 2;
+  layout.top = (screen.height - layout.outerHeight) / 2;
+  layout.buttonLeft = kButtonCentreX - button.width / 2;
+  layout.buttonTop = kButtonTop;
+  return layout;
+}
+
+std::u16string AboutDialogLayout::VersionText(const FLocale& locale) {
+  return locale.GetText(kVersionWordText) + u" " + kVersion + u"\n\n";
+}
