@@ -1,16 +1,11 @@
 #pragma once
 
-#include <string>
-
-class FLocale;
-
 // Where the About dialog and its OK button go once it knows its frame: a client area exactly
 // the size of the 640 x 480 picture, centred on the primary screen, the button centred at
 // x = 380 near the bottom. All in pixels.
 struct AboutDialogLayout {
   static constexpr int kPictureWidth = 640;
   static constexpr int kPictureHeight = 480;
-  static constexpr char16_t kVersion[] = u"3.4.4";
 
   struct Size {
     int width = 0;
@@ -26,6 +21,4 @@ struct AboutDialogLayout {
 
   // outer and client are the dialog's sizes as the template made it.
   static AboutDialogLayout For(Size outer, Size client, Size screen, Size button);
-  // "version 3.4.4" and two line breaks, with the locale's word for version.
-  static std::u16string VersionText(const FLocale& locale);
 };

@@ -1,8 +1,6 @@
-#include "ui/AboutDialogLayout.h"
+#include "platform/gui/AboutDialogLayout.h"
 
 #include <gtest/gtest.h>
-
-#include "settings/FLocale.h"
 
 TEST(AboutDialogLayoutTest, ClientFitsThePictureAndTheWholeDialogIsCentred) {
   const AboutDialogLayout layout = AboutDialogLayout::For({450, 380}, {438, 350}, {1920, 1080}, {113, 24});
@@ -12,9 +10,4 @@ TEST(AboutDialogLayoutTest, ClientFitsThePictureAndTheWholeDialogIsCentred) {
   EXPECT_EQ(layout.top, (1080 - 510) / 2);
   EXPECT_EQ(layout.buttonLeft, 380 - 56);
   EXPECT_EQ(layout.buttonTop, 440);
-}
-
-TEST(AboutDialogLayoutTest, VersionTextUsesTheLocalesWord) {
-  FLocale locale;
-  EXPECT_EQ(AboutDialogLayout::VersionText(locale), u"version 3.4.4\n\n");
 }

@@ -1,12 +1,9 @@
-#include "ui/AboutDialogLayout.h"
-
-#include "settings/FLocale.h"
+#include "platform/gui/AboutDialogLayout.h"
 
 namespace {
 
 constexpr int kButtonCentreX = 380;
 constexpr int kButtonTop = 440;
-constexpr int kVersionWordText = 56;
 
 }  // namespace
 
@@ -19,8 +16,4 @@ AboutDialogLayout AboutDialogLayout::For(Size outer, Size client, Size screen, S
   layout.buttonLeft = kButtonCentreX - button.width / 2;
   layout.buttonTop = kButtonTop;
   return layout;
-}
-
-std::u16string AboutDialogLayout::VersionText(const FLocale& locale) {
-  return locale.GetText(kVersionWordText) + u" " + kVersion + u"\n\n";
 }

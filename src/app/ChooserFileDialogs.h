@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "platform/gui/FileChooser.h"
+#include "platform/gui/FileDialogs.h"
+
+class FLocale;
+
+// The program's five file dialogs over the desktop's file chooser: each kind's title, filter and
+// start folder, and the default extension put on what the user chose. The chooser and the texts
+// must outlive this object. User-interface thread only.
+class ChooserFileDialogs : public FileDialogs {
+ public:
+  ChooserFileDialogs(FileChooser& chooser, const FLocale& locale) : chooser_(chooser), locale_(locale) {}
+
+  std::u16string ShowFileDialog(int kind, const std::u16string& initialPath) override;
+
+ private:
+  FileChooser& chooser_;
+  const FLocale& locale_;
+};

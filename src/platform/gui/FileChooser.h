@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "platform/gui/FileChooserRequest.h"
+
+// Shows file dialogs over the main window. User-interface thread only.
+class FileChooser {
+ public:
+  virtual ~FileChooser() = default;
+  // The chosen path, or empty when the user cancels.
+  virtual std::u16string Choose(const FileChooserRequest& request) = 0;
+};

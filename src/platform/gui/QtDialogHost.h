@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/gui/DialogHost.h"
+
+class QWidget;
+
+// Shows template dialogs over a window (or without an owner when it is nullptr), which must
+// outlive the host.
+class QtDialogHost : public DialogHost {
+ public:
+  explicit QtDialogHost(QWidget* owner) : owner_(owner) {}
+
+  int ShowModal(const DialogTemplate& layout, DialogHandler& handler) override;
+
+ private:
+  QWidget* owner_;
+};
