@@ -2,7 +2,9 @@
 
 #include <glm/matrix.hpp>
 
+#include "book/MeshDrawParams.h"
 #include "platform/gfx/GraphicsDevice.h"
+#include "platform/gui/MessageSink.h"
 
 namespace {
 
@@ -16,6 +18,12 @@ glm::mat4 WithoutTranslation(glm::mat4 world) {
   return world;
 }
 
+// A world that cannot be inverted would give every model-space position as NaN; such a world
+// flattens the scene anyway, so the world-space positions stand in for them.
+glm::mat4 ModelFromWorld(const glm::mat4& world) {
+  return glm::determinant(world) == 0.0f ? glm::mat4(1.0f) : glm::inverse(world);
+}
+
 }  // namespace
 
 EffectParameters EffectManager::Parameters(const EffectSceneState& state, const Texture* texture,
@@ -23,7 +31,7 @@ EffectParameters EffectManager::Parameters(const EffectSceneState& state, const 
   const glm::mat4& w = state.world;
   const glm::mat4& v = state.view;
   const glm::mat4& p = state.projection;
-  const glm::mat4 inverseWorld = glm::inverse(w);
+  const glm::mat4 modelFromWorld = ModelFromWorld(w);
   EffectParameters values;
   values.myTexture0 = texture;
   values.myTextureResolution0 = resolution;
@@ -37,24 +45,24 @@ EffectParameters EffectManager::Parameters(const EffectSceneState& state, const 
   values.worldInverseTranspose = WithoutTranslation(w);
   values.ambientCol = values.diffuseCol = values.specularCol = kWhite;
   values.lightPos = glm::vec4(state.lightPosition, 1.0f);
-  values.lightPosModelSpace = inverseWorld * values.lightPos;
+  values.lightPosModelSpace = modelFromWorld * values.lightPos;
   values.power = kPower;
   values.eyePos = glm::vec4(state.eyePosition, 1.0f);
-  values.eyePosModelSpace = inverseWorld * values.eyePos;
+  values.eyePosModelSpace = modelFromWorld * values.eyePos;
   values.time = time;
   return values;
 }
 
-std::u16string EffectManager::Choose(GraphicsDevice& device, const std::u16string& path, std::u16string& effectPath) {
+bool EffectManager::Choose(GraphicsDevice& device, const std::u16string& path, std::u16string& effectPath,
+                           MessageSink& messages) {
   effectPath = path;
   file_.Release();
   file_ = EffectFile::Load(&device, path);
-  std::u16string error = file_.errorText();
-  if (!error.empty()) {
-    file_.Release();
-    effectPath.clear();
-  }
-  return error;
+  if (file_.errorText().empty()) return true;
+  messages.ShowMessage(file_.errorText(), MessageSink::Icon::Error);
+  file_.Release();
+  effectPath.clear();
+  return false;
 }
 
 void EffectManager::Reload(GraphicsDevice& device, const std::u16string& effectPath) {
@@ -63,7 +71,7 @@ void EffectManager::Reload(GraphicsDevice& device, const std::u16string& effectP
   if (!file_.errorText().empty()) file_.Release();
 }
 
-bool EffectManager::Draw(GraphicsDevice& device, const Mesh& mesh, const EffectSceneState& state,
-                         const Texture* texture, const glm::vec4& resolution, float time) const {
-  return file_.Draw(device, mesh, Parameters(state, texture, resolution, time));
+bool EffectManager::DrawWithEffect(GraphicsDevice& device, const Mesh& mesh, const MeshDrawParams& params) {
+  const EffectSceneState state = params.frameState != nullptr ? *params.frameState : EffectSceneState{};
+  return file_.Draw(device, mesh, Parameters(state, params.texture, params.textureResolution, params.effectTime));
 }

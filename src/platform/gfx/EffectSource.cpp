@@ -34,7 +34,8 @@ class Parser {
       if (!ok_ || word.empty()) break;
       if (word == "technique") ParseTechnique(source);
       else if (word == "shader") ParseShader();
-      else Fail("expected \"technique\" or \"shader\", found " + Describe(word));
+      else if (word == "optimization") ParseOptimization();
+      else Fail("expected \"technique\", \"shader\" or \"optimization\", found " + Describe(word));
     }
     for (EffectTechnique& technique : source.techniques)
       for (EffectPass& pass : technique.passes) ResolvePass(pass);
@@ -139,6 +140,19 @@ class Parser {
     else pass.fragment = std::move(reference);
   }
 
+  // The value itself is read by EffectCompileFlagsFor from the raw text; here it is only checked,
+  // so that a misspelt value is reported instead of silently meaning "on".
+  void ParseOptimization() {
+    const int line = line_;
+    if (optimizationSeen_) return Fail(line, "optimization is set twice");
+    optimizationSeen_ = true;
+    Expect("=");
+    const std::string_view value = Next();
+    if (ok_ && value != "true" && value != "false")
+      return Fail("expected \"true\" or \"false\" for optimization, found " + Describe(value));
+    Expect(";");
+  }
+
   void ParseShader() {
     EffectStage stage{Name("shader block"), {}, 0};
     Expect("<<<");
@@ -193,6 +207,7 @@ class Parser {
   bool ok_ = true;
   std::string error_;
   std::map<std::string, EffectStage> stages_;
+  bool optimizationSeen_ = false;
   // Each pass gets its own copy of its blocks; the budget keeps a file of many passes over one
   // huge block from exhausting memory.
   static constexpr size_t kMaxCopiedBytes = 64u * 1024u * 1024u;

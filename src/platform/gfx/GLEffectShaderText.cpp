@@ -41,8 +41,8 @@ std::string Header(bool optimize) {
   return std::string("#version 330 core\n#pragma optimize(") + (optimize ? "on" : "off") + ")\n";
 }
 
-// GLSL 3.30 gives the line after "#line n" the number n + 1.
-std::string LineDirective(const EffectStage& stage) { return "#line " + std::to_string(stage.firstLine - 1) + "\n"; }
+// The line after "#line n" is line n, as in C (what Mesa does for GLSL 3.30).
+std::string LineDirective(const EffectStage& stage) { return "#line " + std::to_string(stage.firstLine) + "\n"; }
 
 }  // namespace
 

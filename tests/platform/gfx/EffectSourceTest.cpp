@@ -90,7 +90,10 @@ TEST(EffectSourceTest, BrokenStructureIsReportedWithItsLine) {
       {"technique T { pass P { fragment = F; fragment = F; } }", "line 1: pass \"P\" names its fragment stage twice"},
       {"shader F\n<<< extra\n>>>\n", "line 2: nothing may follow <<< on its line"},
       {"shader F\n<<<\n>>>\nshader F\n<<<\n>>>\n", "line 5: a shader block named \"F\" exists already"},
-      {"effect X", "line 1: expected \"technique\" or \"shader\", found \"effect\""},
+      {"effect X", "line 1: expected \"technique\", \"shader\" or \"optimization\", found \"effect\""},
+      {"optimization = off;", "line 1: expected \"true\" or \"false\" for optimization, found \"off\""},
+      {"optimization = true;\n optimization = true;", "line 2: optimization is set twice"},
+      {"optimization false;", "line 1: expected \"=\", found \"false\""},
       {"technique { }", "line 1: expected the name of the technique, found \"{\""},
       {"technique T { pass P { fragment F; } }", "line 1: expected \"=\", found \"F\""},
   };
