@@ -132,6 +132,29 @@ bool Save(const QImage& image, const std::string& folder, const std::string& nam
   return ok;
 }
 
+// The program's icon: an open book with a photo on each page, on a transparent ground.
+QImage Icon() {
+  QImage image(256, 256, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(60, 40, 30), 6));
+  painter.setBrush(QColor(120, 70, 40));
+  painter.drawRoundedRect(QRectF(14, 46, 228, 170), 14, 14);
+  painter.setPen(QPen(QColor(150, 150, 140), 2));
+  painter.setBrush(QColor(245, 242, 230));
+  painter.drawPolygon(QPolygonF({QPointF(28, 58), QPointF(126, 70), QPointF(126, 204), QPointF(28, 192)}));
+  painter.drawPolygon(QPolygonF({QPointF(130, 70), QPointF(228, 58), QPointF(228, 192), QPointF(130, 204)}));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(70, 130, 210));
+  painter.drawPolygon(QPolygonF({QPointF(42, 80), QPointF(112, 88), QPointF(112, 140), QPointF(42, 132)}));
+  painter.setBrush(QColor(90, 150, 60));
+  painter.drawPolygon(QPolygonF({QPointF(144, 88), QPointF(214, 80), QPointF(214, 132), QPointF(144, 140)}));
+  painter.setBrush(QColor(230, 120, 70));
+  painter.drawPolygon(QPolygonF({QPointF(144, 150), QPointF(214, 142), QPointF(214, 180), QPointF(144, 188)}));
+  return image;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -159,5 +182,6 @@ int main(int argc, char** argv) {
   ok &= Save(landscape(1500, 1000, 29, QColor(90, 160, 220), QColor(200, 170, 90)), photos, "desert.jpg");
   ok &= Save(Shade(1024, 1024, Wood), textures, "Background.jpg");
   ok &= Save(Shade(512, 512, Paper), textures, "TransparentPaper.jpg");
+  ok &= Save(Icon(), std::string(argv[1]) + "/icons", "pagewing.png");
   return ok ? 0 : 1;
 }
