@@ -35,7 +35,9 @@ class PhotoBookDeviceRules {
   DeviceCallbacks Callbacks() const;
 
   // The three tests: a valid depth-stencil format, the back-buffer format a valid render target,
-  // and the two working together, on the device and adapter format given.
+  // and the two working together, on the device and adapter format given. They are made on the
+  // device being weighed, not always on the first adapter's hardware device, so that a device
+  // with none of the depth-stencil formats is never chosen, whichever adapter it belongs to.
   static bool PassesDepthStencilTests(const FormatSupport& formats, const DeviceFormats& device,
                                       SurfaceFormat depthStencil);
   // The first of order that passes the three tests, or Unknown.
