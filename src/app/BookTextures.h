@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "app/SurfaceTexture.h"
+#include "book/PhotoTexture.h"
+#include "book/SceneTextures.h"
+#include "book/TextureWindow.h"
+
+class GraphicsDevice;
+class PhotoList;
+
+// Every texture the book is drawn with: the twelve photo slots of the texture window and the
+// four surface textures. Owns them; their paths survive a device loss, so everything can be
+// loaded again after a reset. User-interface thread only.
+class BookTextures {
+ public:
+  // quality gives the Quality setting at each load; it must stay callable as long as this lives.
+  explicit BookTextures(PhotoTexture::QualitySource quality);
+  BookTextures(const BookTextures&) = delete;
+  BookTextures& operator=(const BookTextures&) = delete;
+
+  // For later loads; nullptr when the device is gone.
+  void SetDevice(GraphicsDevice* device);
+
+  TextureWindow& window() { return window_; }
+  const TextureWindow& window() const { return window_; }
+  PhotoTexture& Slot(int slot) { return slots_[slot]; }
+  PhotoTexture& Surface(SurfaceTexture surface) { return surfaces_[static_cast<int>(surface)]; }
+
+  // Empties the surface and loads path into it; an empty path leaves it empty for good.
+  void SetSurfacePath(SurfaceTexture surface, const std::u16string& path);
+  // Loads the four surface textures from their kept paths (after a device reset).
+  void ReloadSurfaces();
+  // Releases every texture, keeping paths and photo indices.
+  void ReleaseAll();
+
+  // The textures of one frame, with each photo's display flags from photos.
+  SceneTextures Gather(const PhotoList& photos) const;
+  // One line per slot: its number in two digits, a tab and its description; an empty line after
+  // every four slots.
+  std::u16string SlotReport() const;
+
+ private:
+  std::array<PhotoTexture, TextureWindow::kSlotCount> slots_;
+  std::array<PhotoTexture, kSurfaceTextureCount> surfaces_;
+  TextureWindow window_;
+};

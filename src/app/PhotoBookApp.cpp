@@ -1,0 +1,316 @@
+#include "app/PhotoBookApp.h"
+
+#include <span>
+
+#include "app/AppPhotoSettings.h"
+#include "app/BookTextures.h"
+#include "app/ContextMenuItems.h"
+#include "app/ExportSession.h"
+#include "app/MenuCommands.h"
+#include "app/UpdateMenus.h"
+#include "app/ViewerInput.h"
+#include "app/WindowTitle.h"
+#include "book/BookScene.h"
+#include "book/CameraAnimator.h"
+#include "book/LightPreset.h"
+#include "book/PickRay.h"
+#include "book/SceneRenderer.h"
+#include "framework/FrameworkControl.h"
+#include "photos/FolderOpener.h"
+#include "platform/gui/PopupMenu.h"
+#include "settings/FLocale.h"
+#include "settings/Settings.h"
+
+namespace {
+
+constexpr char16_t kProductTitle[] = u"Pagewing";
+constexpr int kSelectHintText = 48;
+
+std::span<const PhotoEntry> Entries(const PhotoList& photos) {
+  if (photos.count() == 0) return {};
+  return {&photos[0], static_cast<size_t>(photos.count())};
+}
+
+}  // namespace
+
+PhotoBookApp::PhotoBookApp(const AppServices& services) : services_(services), deviceRules_(services.clientSizes) {}
+
+PhotoBookApp::~PhotoBookApp() = default;
+
+bool PhotoBookApp::Init() {
+  photos_ = std::make_unique<PhotoList>();
+  settings_ = std::make_unique<Settings>(services_.environment);
+  settings_->Load();
+  photoSettings_ = std::make_unique<AppPhotoSettings>(*settings_);
+  camera_ = std::make_unique<CameraAnimator>(*settings_);
+  locale_ = std::make_unique<FLocale>();
+  locale_->Load(settings_->Locale);
+  lightPosition_ = kInitialLight;
+  InitScene();
+  framesRendered_ = 0;
+  effectPath_ = settings_->EffectPath;
+  commands_ = std::make_unique<MenuCommands>(*this);
+  input_ = std::make_unique<ViewerInput>(*this);
+  return true;
+}
+
+void PhotoBookApp::InitScene() {
+  scene_ = std::make_unique<BookScene>();
+  // The quality is read at each load; after Shutdown nothing loads, but stay safe.
+  textures_ = std::make_unique<BookTextures>([this] { return settings_ ? settings_->Quality : 1; });
+  textures_->SetSurfacePath(SurfaceTexture::Background, settings_->BGTexturePath);
+  textures_->SetSurfacePath(SurfaceTexture::Cover, settings_->CoverTexturePath);
+  textures_->SetSurfacePath(SurfaceTexture::Paper, settings_->PaperTexturePath);
+  textures_->SetSurfacePath(SurfaceTexture::TransparentPaper, settings_->TPaperTexturePath);
+  renderer_ = std::make_unique<SceneRenderer>(context_, *scene_, *settings_, *camera_);
+}
+
+ScreenRect PhotoBookApp::InitialWindowRect(const ScreenRect& virtualScreen) const {
+  return settings_->ValidateWindowRect(virtualScreen);
+}
+
+void PhotoBookApp::OpenInitialFolder() { OpenFolder(settings_->GetRecentPath(0)); }
+
+FrameworkStatus PhotoBookApp::OnDeviceCreated(GraphicsDevice& device, const BackBufferSize&) {
+  return CreateDeviceResources(device);
+}
+
+FrameworkStatus PhotoBookApp::OnDeviceReset(GraphicsDevice& device, const BackBufferSize&) {
+  return CreateDeviceResources(device);
+}
+
+void PhotoBookApp::OnDeviceLost() { ReleaseDeviceResources(); }
+
+void PhotoBookApp::OnDeviceDestroyed() {
+  ReleaseDeviceResources();
+  SetDevice(nullptr);
+}
+
+// The framework calls this twice on the first creation, so it releases before it creates.
+FrameworkStatus PhotoBookApp::CreateDeviceResources(GraphicsDevice& device) {
+  ReleaseDeviceResources();
+  SetDevice(&device);
+  if (!Rendering()) return FrameworkStatus::Ok;
+  offscreen_.Restore(device);
+  device.SetRenderStates(RenderStates{});
+  scene_->Floor(device);
+  textures_->ReloadSurfaces();
+  effect_.Reload(device, effectPath_);
+  return FrameworkStatus::Ok;
+}
+
+void PhotoBookApp::ReleaseDeviceResources() {
+  // The export's offscreen target goes with the device, and the movie cannot go on without it.
+  if (mode_ == AppMode::Exporting) EndExport();
+  effect_.Release();
+  if (scene_) scene_->ReleaseDeviceResources();
+  if (textures_) textures_->ReleaseAll();
+  offscreen_.Release();
+}
+
+void PhotoBookApp::SetDevice(GraphicsDevice* device) {
+  device_ = device;
+  context_.SetDevice(device);
+  if (textures_) textures_->SetDevice(device);
+}
+
+void PhotoBookApp::OnFrameMove(double, float) {
+  if (!Rendering()) return;
+  if (mode_ == AppMode::Exporting) {
+    if (!export_->Step()) EndExport();
+    return;
+  }
+  spread_.FrameMove(services_.clock(), settings_->TimePage, framesRendered_);
+}
+
+void PhotoBookApp::OnFrameRender(GraphicsDevice& device, double, float) {
+  if (!Rendering() || &device != device_) return;
+  RenderFrame();
+  UpdateTitle();
+  ++framesRendered_;
+}
+
+void PhotoBookApp::RenderFrame() {
+  SceneFrameInputs inputs = FrameInputs();
+  if (mode_ == AppMode::Exporting) export_->PrepareFrame(inputs);
+  renderer_->RenderFrame(inputs, textures_->Gather(*photos_));
+  frameMatrices_ = {context_.world(), context_.view(), context_.projection()};
+  // The interleaf of the spread coming into view lies where the turn leaves it.
+  spread_.SettleLeafForTurn(settings_->RenderTransparentPage);
+  if (mode_ == AppMode::Exporting) export_->FrameDrawn();
+}
+
+SceneFrameInputs PhotoBookApp::FrameInputs() {
+  SceneFrameInputs inputs;
+  inputs.nowMilliseconds = services_.clock();
+  inputs.turnDirection = spread_.turnDirection;
+  inputs.turnProgress = spread_.turnProgress;
+  inputs.leafDirection = spread_.leafDirection;
+  inputs.leafPosition = spread_.leafPosition;
+  inputs.lightPosition = lightPosition_;
+  inputs.wireframe = wireframe_;
+  const BackBufferSize client = services_.framework.ClientSize();
+  inputs.clientWidth = client.width;
+  inputs.clientHeight = client.height;
+  inputs.aspectFactor = aspectFactor_;
+  if (effect_.file().effect() != nullptr) inputs.effect = &effect_;
+  return inputs;
+}
+
+void PhotoBookApp::UpdateTitle() {
+  const bool loading = textures_->window().PhotosLoading(photoCount(), spread_.CurrentPage);
+  services_.framework.SetWindowTitle(WindowTitle(*locale_, spread_.CurrentPage, photoCount(), mode_, loading));
+}
+
+bool PhotoBookApp::OnMessage(const WindowMessage& message) {
+  using Kind = WindowMessage::Kind;
+  if (message.kind == Kind::CloseRequest) {
+    Shutdown();
+    return false;
+  }
+  if (!Rendering()) return false;
+  if (message.kind == Kind::KeyDown) return input_->KeyDown(message.virtualKey);
+  if (mode_ != AppMode::Browsing) return false;
+  switch (message.kind) {
+    case Kind::LeftButtonDown:
+      input_->LeftClick(message.x, message.y);
+      return true;
+    case Kind::RightButtonDown:
+      input_->RightClick(message.x, message.y);
+      return true;
+    default:
+      return RunCommand(message.command);
+  }
+}
+
+bool PhotoBookApp::RunCommand(int command) { return mode_ == AppMode::Browsing && commands_->Run(command); }
+
+void PhotoBookApp::Shutdown() {
+  if (shutDown_ || !settings_) return;
+  if (mode_ == AppMode::Exporting) EndExport();
+  shutDown_ = true;
+  renderer_.reset();
+  scene_.reset();
+  WriteSettings();
+}
+
+void PhotoBookApp::WriteSettings() {
+  const WindowRect rect = services_.framework.OuterRect();
+  settings_->Window = {rect.left, rect.top, rect.right, rect.bottom};
+  std::u16string failure;
+  // A settings file that cannot be written would silently lose every change of this run.
+  if (settings_->Save(failure) == Settings::SaveOutcome::Failed) ShowMessage(failure, MessageSink::Icon::Error);
+}
+
+void PhotoBookApp::NextPage() { spread_.NextPage(photoCount(), settings_->RenderTransparentPage); }
+
+void PhotoBookApp::PreviousPage() { spread_.PreviousPage(settings_->RenderTransparentPage); }
+
+void PhotoBookApp::SelectView(int view, bool animated) { camera_->SelectView(view, !animated, services_.clock()); }
+
+void PhotoBookApp::SetLight(int preset) { lightPosition_ = LightPresetPosition(static_cast<LightPreset>(preset)); }
+
+void PhotoBookApp::UpdateMenus() {
+  // The framework takes the menu away in full screen.
+  ::UpdateMenus(services_.framework.IsWindowed() ? &services_.menu : nullptr, *locale_, *settings_);
+}
+
+bool PhotoBookApp::OpenFolder(const std::u16string& path) {
+  FolderOpener opener(*photoSettings_, services_.fileDialogs, *this);
+  return opener.OpenFolder(path, *photos_, spread_.selectedPhoto);
+}
+
+int PhotoBookApp::ShowMessage(const std::u16string& text, MessageSink::Icon icon) {
+  if (!services_.framework.IsWindowed()) return 0;
+  services_.messageBoxes.ShowMessage(text, icon);
+  return 1;
+}
+
+void PhotoBookApp::ShowSelectHint() { ShowMessage(locale_->GetText(kSelectHintText), MessageSink::Icon::Information); }
+
+void PhotoBookApp::ShowTechInfo() {
+  ShowMessage(std::u16string(kProductTitle) + u" Tech Info\n\n" + textures_->SlotReport(),
+              MessageSink::Icon::Information);
+}
+
+void PhotoBookApp::ResizeClientArea(int width, int height) {
+  if (width <= 0 || height <= 0) return;
+  if (services_.framework.ClientSize() == BackBufferSize{width, height}) return;
+  services_.framework.ResizeClientArea(width, height);
+}
+
+void PhotoBookApp::RequestClose() {
+  // Shutdown runs here, so the settings are written even if the host closes without asking.
+  Shutdown();
+  services_.framework.Shutdown(0);
+}
+
+void PhotoBookApp::ToggleFullScreen() {
+  services_.framework.Pause(true, true);
+  services_.framework.ToggleFullScreen();
+  services_.framework.Pause(false, false);
+}
+
+PickResult PhotoBookApp::PickAt(int x, int y) {
+  const BackBufferSize client = services_.framework.ClientSize();
+  const PickRay ray =
+      PickRay::Under(static_cast<float>(x), static_cast<float>(y), client.width, client.height, frameMatrices_);
+  return picker_.PickAt(*scene_, ray, spread_.CurrentPage, spread_.turnDirection);
+}
+
+void PhotoBookApp::ShowContextMenu(int x, int y, ContextMenuKind kind) {
+  const int selected = spread_.selectedPhoto;
+  if (kind == ContextMenuKind::Photo && !photos_->Contains(selected)) return;
+  if (!services_.framework.IsWindowed()) return;
+  const std::u16string path = kind == ContextMenuKind::Photo ? (*photos_)[selected].path : u"";
+  const int command = services_.popupMenu.Track(ContextMenuItems(kind, *locale_, path), x, y);
+  if (command != 0) RunCommand(command);
+}
+
+void PhotoBookApp::SetSurfaceTexture(SurfaceTexture surface, const std::u16string& path) {
+  textures_->SetSurfacePath(surface, path);
+}
+
+bool PhotoBookApp::ChangeEffect(const std::u16string& path) {
+  bool loaded = true;
+  if (device_ != nullptr)
+    loaded = effect_.Choose(*device_, path, effectPath_, messageSink_);
+  else
+    effectPath_ = path;  // loaded when the device comes
+  settings_->EffectPath = effectPath_;
+  return loaded;
+}
+
+void PhotoBookApp::DeleteEffect() {
+  effect_.Release();
+  effectPath_.clear();
+}
+
+void PhotoBookApp::BeginExport(std::unique_ptr<ExportSession> session) {
+  if (!session) return;
+  export_ = std::move(session);
+  mode_ = AppMode::Exporting;
+}
+
+void PhotoBookApp::EndExport() {
+  if (!export_) return;
+  std::unique_ptr<ExportSession> session = std::move(export_);
+  mode_ = AppMode::Browsing;
+  aspectFactor_ = 1.0f;
+  session->End();
+}
+
+void PhotoBookApp::ShiftTexturesForward() { textures_->window().ShiftForward(); }
+
+void PhotoBookApp::ShiftTexturesBackward() { textures_->window().ShiftBackward(); }
+
+void PhotoBookApp::EmptyTextures() { textures_->window().EmptyAll(); }
+
+void PhotoBookApp::LoadNextTexture() {
+  textures_->window().FillSlots(Entries(*photos_), photoCount(), spread_.CurrentPage,
+                                TextureWindow::FillMode::Incremental);
+}
+
+bool PhotoBookApp::CameraMoving() const { return camera_->IsMoving(); }
+
+int PhotoBookApp::CurrentView() const { return camera_->currentView(); }
