@@ -21,6 +21,7 @@ const Mesh* BookScene::Floor(GraphicsDevice& device) {
 }
 
 const Mesh* BookScene::Cover(GraphicsDevice& device, int half) {
+  if (half != 0 && half != 1) return nullptr;
   std::unique_ptr<Mesh>& cover = covers_[half];
   if (!cover) cover = MakeMesh(device, BuildCoverHalf(half == 1));
   return cover.get();

@@ -20,12 +20,13 @@ class BookScene {
 
   // The floor's mesh, made on first use; nullptr when the device cannot make it.
   const Mesh* Floor(GraphicsDevice& device);
-  // Half 0 is the left one, 1 the right one; made on first use, nullptr when that fails.
+  // Half 0 is the left one, 1 the right one; made on first use, nullptr when that fails or for
+  // any other half.
   const Mesh* Cover(GraphicsDevice& device, int half);
 
-  // The meshes made so far, for identification; nullptr before.
+  // The meshes made so far, for identification; nullptr before, and for a half other than 0, 1.
   const Mesh* FloorMesh() const { return floor_.get(); }
-  const Mesh* CoverMesh(int half) const { return covers_[half].get(); }
+  const Mesh* CoverMesh(int half) const { return half == 0 || half == 1 ? covers_[half].get() : nullptr; }
 
   void ReleaseDeviceResources();
 

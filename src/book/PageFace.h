@@ -30,6 +30,8 @@ class PageFace {
   const PageMesh& page() const { return page_; }
   // The grid mesh, nullptr before the first successful Prepare.
   const Mesh* mesh() const { return mesh_.get(); }
+  // The device mesh of the top or bottom photo as last prepared, nullptr before.
+  const Mesh* photoMesh(bool top) const { return (top ? topPhoto_ : bottomPhoto_).get(); }
 
  private:
   bool EnsureMesh(GraphicsDevice& device);

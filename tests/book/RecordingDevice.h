@@ -16,6 +16,7 @@ class RecordingDevice : public NullDevice {
     const Texture* texture = nullptr;
     Material material;
     int triangles = 0;
+    glm::vec3 firstPosition{0.0f};  // of a triangle draw: tells which volume it was
   };
 
   bool DrawMesh(const Mesh& mesh) override {
@@ -26,6 +27,7 @@ class RecordingDevice : public NullDevice {
   bool DrawTriangles(std::span<const glm::vec3> positions, int triangleCount) override {
     if (!NullDevice::DrawTriangles(positions, triangleCount)) return false;
     Record(Draw::Kind::Triangles, nullptr, triangleCount);
+    draws.back().firstPosition = positions.front();
     return true;
   }
   bool DrawScreenQuad(const std::array<ScreenVertex, 4>& quad) override {
@@ -38,6 +40,6 @@ class RecordingDevice : public NullDevice {
 
  private:
   void Record(Draw::Kind kind, const Mesh* mesh, int triangles) {
-    draws.push_back({kind, mesh, renderStates(), texture(), material(), triangles});
+    draws.push_back({kind, mesh, renderStates(), texture(), material(), triangles, glm::vec3(0.0f)});
   }
 };

@@ -1,0 +1,272 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <glm/vec4.hpp>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "book/BookLayout.h"
+#include "book/BookScene.h"
+#include "book/CameraAnimator.h"
+#include "book/FullTurn.h"
+#include "book/PhotoTexture.h"
+#include "book/SceneRenderer.h"
+#include "book/ViewMatrices.h"
+#include "platform/gfx/GLDevice.h"
+#include "platform/gfx/HeadlessContext.h"
+#include "settings/CameraPreset.h"
+#include "settings/Settings.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+constexpr uint32_t kClear = 0xFF666666u;  // the default background colour, 0.4 grey
+
+int Red(uint32_t argb) { return static_cast<int>((argb >> 16) & 0xFFu); }
+int Green(uint32_t argb) { return static_cast<int>((argb >> 8) & 0xFFu); }
+int Blue(uint32_t argb) { return static_cast<int>(argb & 0xFFu); }
+int Brightness(uint32_t argb) { return Red(argb) + Green(argb) + Blue(argb); }
+
+// An uncompressed 24-bit TGA of one colour, rows from the top.
+std::string SolidTga(int width, int height, uint32_t rgb) {
+  std::string bytes(18, '\0');
+  bytes[2] = 2;
+  bytes[12] = static_cast<char>(width & 0xFF);
+  bytes[13] = static_cast<char>(width >> 8);
+  bytes[14] = static_cast<char>(height & 0xFF);
+  bytes[15] = static_cast<char>(height >> 8);
+  bytes[16] = 24;
+  bytes[17] = 0x20;
+  const std::string pixel{static_cast<char>(rgb), static_cast<char>(rgb >> 8), static_cast<char>(rgb >> 16)};
+  for (int i = 0; i < width * height; ++i) bytes += pixel;
+  return bytes;
+}
+
+// The default scene (default settings, front view, light on the left) on one headless device shared
+// by the whole suite, drawn into a 640 x 480 target and read back.
+class SceneRendererGLTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    context_ = new HeadlessContext;
+    if (!context_->Create()) return;
+    device_ = new GLDevice;
+    if (!device_->Create().ok) return;
+    target_ = device_->CreateRenderTarget(kWidth, kHeight).release();
+    temp_ = new TempFolder;
+    WriteBytes(*temp_ / u"red.tga", SolidTga(64, 48, 0xFF0000u));
+  }
+
+  static void TearDownTestSuite() {
+    delete target_;
+    delete device_;
+    delete context_;
+    delete temp_;
+  }
+
+  void SetUp() override {
+    ASSERT_TRUE(context_->valid()) << context_->error();
+    ASSERT_NE(target_, nullptr);
+    inputs_.clientWidth = kWidth;
+    inputs_.clientHeight = kHeight;
+    inputs_.lightPosition = {-200, 200, 50};
+    inputs_.leafPosition = FullTurn;
+    inputs_.target = target_;
+  }
+
+  // A 2 x 2 texture of one colour, kept for the test.
+  const Texture* Solid(uint32_t argb) {
+    const std::vector<std::vector<uint32_t>> levels{std::vector<uint32_t>(4, argb)};
+    surfaces_.push_back(device_->CreateTexture(2, 2, levels));
+    return surfaces_.back().get();
+  }
+
+  // Loads the red photo file into texture-window slot slot as photo photoIndex.
+  void RedPhotoIn(int slot, int photoIndex) {
+    photos_.push_back(std::make_unique<PhotoTexture>(device_, nullptr));
+    PhotoTexture& photo = *photos_.back();
+    ASSERT_TRUE(photo.Load(*temp_ / u"red.tga", photoIndex));
+    textures_.slots[slot] = {photo.texture(), photo.imageSize().width, photo.imageSize().height, 0, photoIndex};
+  }
+
+  void Render() {
+    ASSERT_TRUE(renderer_.RenderFrame(inputs_, textures_));
+    ASSERT_TRUE(device_->ReadRenderTarget(*target_, frame_));
+  }
+
+  // Where a world point lands in the frame, in pixels from the top-left corner.
+  static glm::ivec2 OnScreen(const glm::vec3& world) {
+    const ViewMatrices m = ViewMatrices::ForCamera(DefaultCameraPresets()[0], kWidth, kHeight, 1.0f);
+    const glm::vec4 clip = m.projection * m.view * m.world * glm::vec4(world, 1.0f);
+    return {static_cast<int>((clip.x / clip.w + 1) / 2 * kWidth),
+            static_cast<int>((1 - clip.y / clip.w) / 2 * kHeight)};
+  }
+  // The pixel of frame (the last one read back by default) where a world point lands.
+  uint32_t At(const glm::vec3& world, const std::vector<uint32_t>* frame = nullptr) const {
+    const glm::ivec2 p = OnScreen(world);
+    EXPECT_TRUE(p.x >= 0 && p.x < kWidth && p.y >= 0 && p.y < kHeight) << p.x << ", " << p.y;
+    const size_t index = static_cast<size_t>(std::clamp(p.y, 0, kHeight - 1)) * kWidth + std::clamp(p.x, 0, kWidth - 1);
+    return (frame != nullptr ? *frame : frame_)[index];
+  }
+  // Vertex (column, row) of a face as last drawn.
+  glm::vec3 FacePoint(BookFace face, int column, int row) {
+    return scene_.Face(face).page().Vertices()[row * BookLayout::kPageColumns + column].position;
+  }
+
+  static HeadlessContext* context_;
+  static GLDevice* device_;
+  static RenderTarget* target_;
+  static TempFolder* temp_;
+
+  Settings settings_{SettingsEnvironment{u"/nonexistent/program", 1024, 768, u"/nonexistent/movies"}};
+  CameraAnimator camera_{settings_};
+  BookScene scene_;
+  RenderContext renderContext_{device_};
+  SceneRenderer renderer_{renderContext_, scene_, settings_, camera_};
+  SceneFrameInputs inputs_;
+  SceneTextures textures_;
+  std::vector<std::unique_ptr<Texture>> surfaces_;
+  std::vector<std::unique_ptr<PhotoTexture>> photos_;
+  std::vector<uint32_t> frame_;
+};
+
+HeadlessContext* SceneRendererGLTest::context_ = nullptr;
+GLDevice* SceneRendererGLTest::device_ = nullptr;
+RenderTarget* SceneRendererGLTest::target_ = nullptr;
+TempFolder* SceneRendererGLTest::temp_ = nullptr;
+
+TEST_F(SceneRendererGLTest, TheClearColourSurroundsTheBookUnlessABackgroundTextureBringsTheFloor) {
+  const glm::vec3 floorInFront{0, -20, -10}, floorBehind{50, -20, 140};
+  Render();
+  EXPECT_EQ(At(floorInFront), kClear);
+  EXPECT_EQ(At(floorBehind), kClear);
+  EXPECT_EQ(frame_.front(), kClear);
+  EXPECT_NE(At(FacePoint(BookFace::RightStatic, 12, 9)), kClear);
+
+  textures_.background = Solid(0xFF20C020u);
+  Render();
+  for (const glm::vec3& floor : {floorInFront, floorBehind}) {
+    const uint32_t pixel = At(floor);
+    EXPECT_GT(Green(pixel), Red(pixel) + 60) << std::hex << pixel;
+    EXPECT_GT(Green(pixel), Blue(pixel) + 60) << std::hex << pixel;
+  }
+}
+
+TEST_F(SceneRendererGLTest, APhotoShowsOnTheRightPageOfTheFirstSpread) {
+  RedPhotoIn(6, 0);
+  Render();
+  const uint32_t photo = At(FacePoint(BookFace::RightStatic, 16, 25));
+  EXPECT_GT(Red(photo), 240) << std::hex << photo;
+  EXPECT_LT(Green(photo), 20) << std::hex << photo;
+  // The empty bottom slot and the inside of the front cover are plain paper.
+  for (const uint32_t paper :
+       {At(FacePoint(BookFace::RightStatic, 16, 9)), At(FacePoint(BookFace::LeftStatic, 16, 25))})
+    EXPECT_LT(std::abs(Red(paper) - Green(paper)), 30) << std::hex << paper;
+}
+
+TEST_F(SceneRendererGLTest, HalfwayThroughATurnTheLeafStandsBetweenThePages) {
+  RedPhotoIn(5, 3);  // the back of the turning leaf: the next spread's left bottom photo
+  settings_.RenderTransparentPage = false;
+  Render();
+  inputs_.turnDirection = 1;
+  inputs_.turnProgress = FullTurn / 2;
+  const std::vector<uint32_t> rest = frame_;
+  Render();
+  const glm::vec3 photoCentre = FacePoint(BookFace::TurningBack, 16, 9);
+  EXPECT_GT(photoCentre.y, 40.0f);  // well above both pages
+  const uint32_t photo = At(photoCentre);
+  EXPECT_GT(Red(photo), 240) << std::hex << photo;
+  EXPECT_LT(Green(photo), 20) << std::hex << photo;
+  EXPECT_LT(Red(At(photoCentre, &rest)), 200);
+  // The static pages' lower edges stay in view in front of the leaf.
+  for (const BookFace face : {BookFace::LeftStatic, BookFace::RightStatic})
+    EXPECT_EQ(At(FacePoint(face, 16, 1)), At(FacePoint(face, 16, 1), &rest));
+}
+
+TEST_F(SceneRendererGLTest, TheInterleafBlendsItsTextureOverThePageItLiesOn) {
+  textures_.transparentPaper = Solid(0xFF0000FFu);
+  RedPhotoIn(6, 0);
+  inputs_.leafPosition = 0;
+  settings_.RenderTransparentPage = false;
+  Render();
+  const glm::vec3 paperPoint = FacePoint(BookFace::RightStatic, 3, 17),
+                  photoPoint = FacePoint(BookFace::RightStatic, 16, 25);
+  const uint32_t bare = At(paperPoint);
+  EXPECT_LT(std::abs(Blue(bare) - Red(bare)), 20) << std::hex << bare;
+
+  settings_.RenderTransparentPage = true;
+  Render();
+  const uint32_t covered = At(paperPoint);
+  EXPECT_GT(Blue(covered), Red(covered) + 60) << std::hex << covered;
+  EXPECT_GT(Red(covered), 50) << std::hex << covered;  // the page shows through
+  const uint32_t photo = At(photoPoint);
+  EXPECT_GT(Red(photo), 100) << std::hex << photo;
+  EXPECT_GT(Blue(photo), 100) << std::hex << photo;
+
+  // Turned to the left, the sheet leaves the right page bare.
+  inputs_.leafPosition = FullTurn;
+  Render();
+  EXPECT_EQ(At(paperPoint), bare);
+}
+
+// The light in front throws the book's shadow onto the floor behind it.
+TEST_F(SceneRendererGLTest, ShadowsDarkenTheFloorBehindTheBookByAFifth) {
+  textures_.background = Solid(0xFFC0C0C0u);
+  inputs_.lightPosition = {0, 100, -100};
+  const glm::vec3 shadowed{50, -20, 140}, open{0, -20, -10};
+  Render();
+  const uint32_t lit = At(shadowed), front = At(open);
+  settings_.RenderShadows = true;
+  Render();
+  const uint32_t dark = At(shadowed);
+  for (const auto channel : {Red, Green, Blue}) {
+    const int expected = channel(lit) * (255 - 0x30) / 255;
+    EXPECT_NEAR(channel(dark), expected, 3) << std::hex << lit << " " << dark;
+  }
+  EXPECT_EQ(At(open), front);
+}
+
+TEST_F(SceneRendererGLTest, LightenedPhotosTakeTheLightAndShinyPaperGetsAHighlight) {
+  RedPhotoIn(6, 0);
+  inputs_.lightPosition = {0, -300, 50};  // under the book: photos see only the ambient level
+  Render();
+  const glm::vec3 photoPoint = FacePoint(BookFace::RightStatic, 16, 25);
+  EXPECT_GT(Red(At(photoPoint)), 250);
+  settings_.LightenPhotos = true;
+  Render();
+  EXPECT_NEAR(Red(At(photoPoint)), 0x66, 8);
+
+  inputs_.lightPosition = {-200, 200, 50};
+  settings_.PaperColour = {0.3f, 0.3f, 0.3f};
+  Render();
+  const std::vector<uint32_t> matt = frame_;
+  settings_.ShinyPaper = true;
+  Render();
+  int brightest = 0;
+  for (size_t i = 0; i < frame_.size(); ++i) {
+    EXPECT_GE(Brightness(frame_[i]) + 3, Brightness(matt[i])) << i;
+    brightest = std::max(brightest, Brightness(frame_[i]) - Brightness(matt[i]));
+  }
+  EXPECT_GT(brightest, 150);
+}
+
+TEST_F(SceneRendererGLTest, WireframeLeavesTheClearColourBetweenTheLines) {
+  Render();
+  const glm::ivec2 centre = OnScreen(FacePoint(BookFace::RightStatic, 12, 9));
+  const auto clearPixels = [&] {
+    int n = 0;
+    for (int y = centre.y - 20; y <= centre.y + 20; ++y)
+      for (int x = centre.x - 20; x <= centre.x + 20; ++x) n += frame_[y * kWidth + x] == kClear;
+    return n;
+  };
+  EXPECT_EQ(clearPixels(), 0);
+  inputs_.wireframe = true;
+  Render();
+  EXPECT_GT(clearPixels(), 41 * 41 / 2);
+}
+
+}  // namespace
