@@ -32,8 +32,9 @@ std::vector<ScenePicker::Candidate> ScenePicker::Candidates(int p, int turnDirec
   using F = BookFace;
   std::vector<Candidate> list;
   if (turnDirection < 0) {
-    list.push_back({F::TurningFront, Part::TopPhoto, 2 * p - 2, 6});
-    list.push_back({F::TurningFront, Part::BottomPhoto, 2 * p - 1, 7});
+    // The leaf's front carries the photos that lie on the right page once the turn is over.
+    list.push_back({F::TurningFront, Part::TopPhoto, 2 * p - 4, 6});
+    list.push_back({F::TurningFront, Part::BottomPhoto, 2 * p - 3, 7});
   } else if (turnDirection > 0) {
     list.push_back({F::TurningBack, Part::TopPhoto, 2 * p + 2, 4});
     list.push_back({F::TurningBack, Part::BottomPhoto, 2 * p + 3, 5});

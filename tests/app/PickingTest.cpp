@@ -96,6 +96,19 @@ TEST_F(PickingTest, DuringAForwardTurnTheLeafIsTestedBeforeTheLyingPages) {
   EXPECT_EQ(Pick(paper), (PickResult{true, PickResult::kTurningPaper, 0}));
 }
 
+TEST_F(PickingTest, DuringABackwardTurnTheLeafAnswersThePhotosItBringsToTheRightPage) {
+  Key(VirtualKey::PageDown);
+  RunToRest();
+  const glm::vec2 photo = PhotoCentre(BookFace::LeftStatic, true);
+  Key(VirtualKey::PageUp);
+  Frame(10);
+  ASSERT_EQ(spread().turnDirection, -1);
+  EXPECT_EQ(Pick(photo), (PickResult{true, 0, 6}));
+  Click(photo);
+  EXPECT_EQ(spread().CurrentPage, 0);
+  EXPECT_EQ(spread().selectedPhoto, 0);
+}
+
 TEST_F(PickingTest, ClickingAPhotoZoomsInAndClickingItAgainReturnsToTheFrontView) {
   const glm::vec2 photo = PhotoCentre(BookFace::RightStatic, true);
   Click(photo);
