@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <string>
 
 #include "platform/gui/FileChooser.h"
@@ -12,11 +14,11 @@ class FLocale;
 // must outlive this object. User-interface thread only.
 class ChooserFileDialogs : public FileDialogs {
  public:
-  ChooserFileDialogs(FileChooser& chooser, const FLocale& locale) : chooser_(chooser), locale_(locale) {}
+  ChooserFileDialogs(FileChooser& chooser, std::function<const FLocale&()> locale) : chooser_(chooser), locale_(std::move(locale)) {}
 
   std::u16string ShowFileDialog(int kind, const std::u16string& initialPath) override;
 
  private:
   FileChooser& chooser_;
-  const FLocale& locale_;
+  std::function<const FLocale&()> locale_;
 };

@@ -6,12 +6,12 @@
 #include "ui/ExportSettingsDialog.h"
 
 bool TemplateSettingsDialogs::ExportSettingsDialog(Settings& settings) {
-  ::ExportSettingsDialog dialog(settings, locale_, messages_);
+  ::ExportSettingsDialog dialog(settings, locale_(), messages_);
   return host_.ShowModal(ExportSettingsDialogResource(), dialog) == DialogHost::kResultOk;
 }
 
 bool TemplateSettingsDialogs::AnimationSpeedDialog(Settings& settings) {
-  ::AnimationSpeedDialog dialog(settings, locale_);
+  ::AnimationSpeedDialog dialog(settings, locale_());
   return host_.ShowModal(AnimationSpeedDialogResource(), dialog) == DialogHost::kResultOk;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "app/SettingsDialogs.h"
 
 class DialogHost;
@@ -11,8 +13,8 @@ class MessageSink;
 // message sink must outlive this object. User-interface thread only.
 class TemplateSettingsDialogs : public SettingsDialogs {
  public:
-  TemplateSettingsDialogs(DialogHost& host, const FLocale& locale, MessageSink& messages)
-      : host_(host), locale_(locale), messages_(messages) {}
+  TemplateSettingsDialogs(DialogHost& host, std::function<const FLocale&()> locale, MessageSink& messages)
+      : host_(host), locale_(std::move(locale)), messages_(messages) {}
 
   bool ExportSettingsDialog(Settings& settings) override;
   bool AnimationSpeedDialog(Settings& settings) override;
@@ -20,6 +22,6 @@ class TemplateSettingsDialogs : public SettingsDialogs {
 
  private:
   DialogHost& host_;
-  const FLocale& locale_;
+  std::function<const FLocale&()> locale_;
   MessageSink& messages_;
 };

@@ -22,7 +22,7 @@ class ChooserFileDialogsTest : public testing::Test {
  protected:
   ScriptedChooser chooser;
   FLocale locale;
-  ChooserFileDialogs dialogs{chooser, locale};
+  ChooserFileDialogs dialogs{chooser, [this]() -> const FLocale& { return locale; }};
 };
 
 TEST_F(ChooserFileDialogsTest, AMovieIsSavedWithTheAviExtensionInTheFolderOfTheLastMovie) {

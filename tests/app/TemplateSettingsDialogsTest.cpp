@@ -35,7 +35,7 @@ class TemplateSettingsDialogsTest : public testing::Test {
   FLocale locale;
   RecordingMessages messages;
   ScriptedHost host;
-  TemplateSettingsDialogs dialogs{host, locale, messages};
+  TemplateSettingsDialogs dialogs{host, [this]() -> const FLocale& { return locale; }, messages};
 };
 
 TEST_F(TemplateSettingsDialogsTest, OkWritesTheDialogsValuesAndCancelWritesNothing) {

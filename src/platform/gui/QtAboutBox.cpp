@@ -5,10 +5,10 @@
 #include "platform/gui/QtAboutDialog.h"
 
 void QtAboutBox::ShowAboutDialog() {
-  // A picture that is missing or unreadable stays null and is simply not drawn.
   const QImage picture(QString::fromStdU16String(picturePath_));
-  QtAboutDialog dialog(owner_, picture, QString::fromStdU16String(caption_), QString::fromStdU16String(okText_),
-                       QString::fromStdU16String(text_));
+  const AboutBoxTexts texts = texts_();
+  QtAboutDialog dialog(owner_(), picture, QString::fromStdU16String(texts.caption),
+                       QString::fromStdU16String(texts.okText), QString::fromStdU16String(texts.text));
   dialog.FitToPicture();
   dialog.exec();
 }

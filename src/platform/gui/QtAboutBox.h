@@ -1,30 +1,31 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/gui/AboutBox.h"
 
 class QWidget;
 
+// The texts of the About dialog, taken when it opens so that a language change shows.
+struct AboutBoxTexts {
+  std::u16string caption;
+  std::u16string okText;
+  std::u16string text;
+};
+
 // The About dialog: the 640 x 480 picture of the program on white with the version text under
-// it and an OK button; a click anywhere closes it. A missing picture leaves just the text. The
-// owner window must outlive this object.
+// it and an OK button; a click anywhere closes it. A missing or unreadable picture leaves just
+// the text. The owner window must outlive this object.
 class QtAboutBox : public AboutBox {
  public:
-  QtAboutBox(QWidget* owner, std::u16string picturePath, std::u16string caption, std::u16string okText,
-             std::u16string text)
-      : owner_(owner),
-        picturePath_(std::move(picturePath)),
-        caption_(std::move(caption)),
-        okText_(std::move(okText)),
-        text_(std::move(text)) {}
+  QtAboutBox(std::function<QWidget*()> owner, std::u16string picturePath, std::function<AboutBoxTexts()> texts)
+      : owner_(std::move(owner)), picturePath_(std::move(picturePath)), texts_(std::move(texts)) {}
 
   void ShowAboutDialog() override;
 
  private:
-  QWidget* owner_;
+  std::function<QWidget*()> owner_;
   std::u16string picturePath_;
-  std::u16string caption_;
-  std::u16string okText_;
-  std::u16string text_;
+  std::function<AboutBoxTexts()> texts_;
 };

@@ -19,7 +19,7 @@ int Byte(int value) { return std::clamp(value, 0, 255); }
 
 bool QtColourDialog::ChooseColour(int& r, int& g, int& b) {
   WhitenCustomColoursOnce();
-  QColorDialog dialog(QColor(Byte(r), Byte(g), Byte(b)), owner_);
+  QColorDialog dialog(QColor(Byte(r), Byte(g), Byte(b)), owner_());
   if (dialog.exec() != QDialog::Accepted) return false;
   const QColor chosen = dialog.selectedColor();
   r = chosen.red();

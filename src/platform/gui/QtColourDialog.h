@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "platform/gui/ColourDialog.h"
 
 class QWidget;
@@ -8,10 +10,10 @@ class QWidget;
 // the user's edits until the program ends. The owner window must outlive this object.
 class QtColourDialog : public ColourDialog {
  public:
-  explicit QtColourDialog(QWidget* owner) : owner_(owner) {}
+  explicit QtColourDialog(std::function<QWidget*()> owner) : owner_(std::move(owner)) {}
 
   bool ChooseColour(int& r, int& g, int& b) override;
 
  private:
-  QWidget* owner_;
+  std::function<QWidget*()> owner_;
 };

@@ -3,6 +3,6 @@
 #include "platform/gui/QtTemplateDialog.h"
 
 int QtDialogHost::ShowModal(const DialogTemplate& layout, DialogHandler& handler) {
-  QtTemplateDialog dialog(layout, handler, owner_);
+  QtTemplateDialog dialog(layout, handler, owner_());
   return dialog.Run();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "platform/gui/DialogHost.h"
 
 class QWidget;
@@ -8,10 +10,10 @@ class QWidget;
 // outlive the host.
 class QtDialogHost : public DialogHost {
  public:
-  explicit QtDialogHost(QWidget* owner) : owner_(owner) {}
+  explicit QtDialogHost(std::function<QWidget*()> owner) : owner_(std::move(owner)) {}
 
   int ShowModal(const DialogTemplate& layout, DialogHandler& handler) override;
 
  private:
-  QWidget* owner_;
+  std::function<QWidget*()> owner_;
 };

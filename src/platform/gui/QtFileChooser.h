@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QString>
+#include <functional>
+
+#include <string>
 
 #include "platform/gui/FileChooser.h"
 
@@ -9,13 +11,13 @@ class QWidget;
 // File dialogs over a window, which must outlive this object.
 class QtFileChooser : public FileChooser {
  public:
-  explicit QtFileChooser(QWidget* owner) : owner_(owner) {}
+  explicit QtFileChooser(std::function<QWidget*()> owner) : owner_(std::move(owner)) {}
 
   std::u16string Choose(const FileChooserRequest& request) override;
   // The Qt name filter of a request: "Photos (.BMP, .JPG) (*.BMP *.bmp *.JPG *.jpg)", both
   // cases of each pattern, since names on this platform's file systems keep their case.
-  static QString NameFilter(const FileChooserRequest& request);
+  static std::u16string NameFilter(const FileChooserRequest& request);
 
  private:
-  QWidget* owner_;
+  std::function<QWidget*()> owner_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "platform/gui/WebPageOpener.h"
 
 class QWidget;
@@ -8,10 +10,10 @@ class QWidget;
 // minimise, if any, must outlive this object.
 class QtWebPageOpener : public WebPageOpener {
  public:
-  explicit QtWebPageOpener(QWidget* window) : window_(window) {}
+  explicit QtWebPageOpener(std::function<QWidget*()> window) : window_(std::move(window)) {}
 
   void OpenWebPage(const std::u16string& address) override;
 
  private:
-  QWidget* window_;
+  std::function<QWidget*()> window_;
 };

@@ -6,7 +6,7 @@ TEST(QtFileChooserTest, TheFilterOffersBothCasesOfEveryPattern) {
   FileChooserRequest request;
   request.filterDescription = u"Photos (.BMP, .JPG)";
   request.filterPattern = u"*.BMP;*.JPG;";
-  EXPECT_EQ(QtFileChooser::NameFilter(request), QStringLiteral("Photos (.BMP, .JPG) (*.BMP *.bmp *.JPG *.jpg)"));
+  EXPECT_EQ(QtFileChooser::NameFilter(request), u"Photos (.BMP, .JPG) (*.BMP *.bmp *.JPG *.jpg)");
   request.filterPattern = u"*";
-  EXPECT_EQ(QtFileChooser::NameFilter(request), QStringLiteral("Photos (.BMP, .JPG) (*)"));
+  EXPECT_EQ(QtFileChooser::NameFilter(request), u"Photos (.BMP, .JPG) (*)");
 }

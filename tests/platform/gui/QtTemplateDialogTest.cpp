@@ -105,7 +105,7 @@ TEST_F(QtTemplateDialogTest, ListsStartWithoutSelectionAndReportTheChoice) {
 }
 
 TEST_F(QtTemplateDialogTest, OkAsksTheLogicAndCancelEndsWithoutIt) {
-  QtDialogHost host(nullptr);
+  QtDialogHost host([] { return static_cast<QWidget*>(nullptr); });
   QTimer::singleShot(0, [] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
