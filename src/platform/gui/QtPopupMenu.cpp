@@ -1,26 +1,29 @@
 #include "platform/gui/QtPopupMenu.h"
 
-#include <QAction>
-#include <QMenu>
+#include <QtGui/QAction>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QWidget>
 
-namespace {
-
-void AddItem(QMenu& menu, const PopupMenuItem& item) {
-  if (item.kind == PopupMenuItem::Kind::Separator) {
-    menu.addSeparator();
-    return;
-  }
-  QAction* action = menu.addAction(QString::fromStdU16String(item.text));
-  action->setEnabled(item.kind == PopupMenuItem::Kind::Command);
-  action->setData(item.command);
-}
-
-}  // namespace
+QtPopupMenu::QtPopupMenu(std::function<QWidget*()> clientArea, std::function<void(bool)> menuLoop)
+    : clientArea_(std::move(clientArea)), menuLoop_(std::move(menuLoop)) {}
 
 int QtPopupMenu::Track(const std::vector<PopupMenuItem>& items, int x, int y) {
-  QMenu menu(client_);
-  for (const PopupMenuItem& item : items) AddItem(menu, item);
-  const QPoint at = client_ != nullptr ? client_->mapToGlobal(QPoint(x, y)) : QPoint(x, y);
-  QAction* chosen = menu.exec(at);
-  return chosen == nullptr ? 0 : chosen->data().toInt();
+  QWidget* area = clientArea_ ? clientArea_() : nullptr;
+  if (area == nullptr || items.empty()) return 0;
+  QMenu menu(area);
+  for (const PopupMenuItem& item : items) {
+    if (item.kind == PopupMenuItem::Kind::Separator) {
+      menu.addSeparator();
+      continue;
+    }
+    QAction* action = menu.addAction(QString::fromStdU16String(item.text));
+    action->setData(item.command);
+    action->setEnabled(item.kind == PopupMenuItem::Kind::Command);
+  }
+  const qreal ratio = area->devicePixelRatio();
+  if (menuLoop_) menuLoop_(true);
+  const QAction* chosen =
+      menu.exec(area->mapToGlobal(QPoint(static_cast<int>(x / ratio), static_cast<int>(y / ratio))));
+  if (menuLoop_) menuLoop_(false);
+  return chosen != nullptr ? chosen->data().toInt() : 0;
 }

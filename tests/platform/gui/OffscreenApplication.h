@@ -1,13 +1,15 @@
 #pragma once
 
-#include <QApplication>
+#include <QtWidgets/QApplication>
 
-// The one QApplication of a widget test program, on Qt's offscreen platform (no display).
+// Makes the one application object of a widget test program, on Qt's offscreen platform (no
+// display), the first time it is called. It is never destroyed: at exit Qt's own globals may
+// already be gone.
 inline void EnsureOffscreenApplication() {
-  if (QApplication::instance() != nullptr) return;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "test";
   static char* argv[] = {name, nullptr};
+  if (QApplication::instance() != nullptr) return;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   new QApplication(argc, argv);
 }

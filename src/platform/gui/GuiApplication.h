@@ -1,0 +1,22 @@
+#pragma once
+
+#include <memory>
+
+class QApplication;
+
+// The toolkit's application object, made the way the drawing area needs it: a default surface of
+// OpenGL 3.3 core with a 24-bit depth and an 8-bit stencil buffer, set before the application
+// object exists. The program reads no command line,
+// so Qt is given none either. One per process, on the user-interface thread, before any window.
+class GuiApplication {
+ public:
+  GuiApplication();
+  ~GuiApplication();
+  GuiApplication(const GuiApplication&) = delete;
+  GuiApplication& operator=(const GuiApplication&) = delete;
+
+ private:
+  int argc_ = 1;
+  char* argv_[2];
+  std::unique_ptr<QApplication> application_;
+};
