@@ -195,7 +195,7 @@ void PhotoBookApp::Shutdown() {
 }
 
 void PhotoBookApp::WriteSettings() {
-  const WindowRect rect = services_.framework.OuterRect();
+  const ScreenRect rect = services_.framework.OuterRect();
   settings_->Window = {rect.left, rect.top, rect.right, rect.bottom};
   std::u16string failure;
   // A settings file that cannot be written would silently lose every change of this run.

@@ -24,7 +24,7 @@
 #include "photos/FolderOpenEffects.h"
 #include "photos/PhotoList.h"
 #include "platform/gui/MessageSink.h"
-#include "settings/ScreenRect.h"
+#include "platform/sys/ScreenRect.h"
 
 class AppPhotoSettings;
 class BookScene;
@@ -119,6 +119,8 @@ class PhotoBookApp : public FrameworkCallbacks, private SpreadHooks, private Fol
   // The parts; valid from Init to Shutdown.
   Settings& settings() { return *settings_; }
   const FLocale& locale() const { return *locale_; }
+  // The interface texts once Init made them, else nullptr.
+  const FLocale* texts() const { return locale_.get(); }
   FLocale& locale() { return *locale_; }
   PhotoList& photos() { return *photos_; }
   OpenSpread& spread() { return spread_; }

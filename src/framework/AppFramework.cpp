@@ -25,12 +25,11 @@ void AppFramework::Initialise(bool showMessageBoxesOnError) {
 }
 
 FrameworkStatus AppFramework::CreateWindow(const std::u16string& title, const std::vector<MenuResource>& menu,
-                                           const WindowRect& outer) {
+                                           const ScreenRect& outer) {
   if (insideDeviceCallback_) return FrameworkStatus::CreatingDevice;
   if (window_.exists()) return FrameworkStatus::Ok;
   if (!initialised_) Initialise(true);
-  const ScreenRect rect{outer.left, outer.top, outer.right, outer.bottom};
-  if (!window_.Create(title, menu, rect, *this)) return FrameworkStatus::CreatingDevice;
+  if (!window_.Create(title, menu, outer, *this)) return FrameworkStatus::CreatingDevice;
   window_.SetMinimumSize({kMinimumWindowSize, kMinimumWindowSize});
   closing_ = false;
   return FrameworkStatus::Ok;
@@ -104,8 +103,7 @@ void AppFramework::SetWindowTitle(const std::u16string& title) {
   if (window_.exists()) window_.SetTitle(title);
 }
 
-WindowRect AppFramework::OuterRect() const {
+ScreenRect AppFramework::OuterRect() const {
   if (!window_.exists()) return {};
-  const ScreenRect rect = window_.OuterRect();
-  return {rect.left, rect.top, rect.right, rect.bottom};
+  return window_.OuterRect();
 }

@@ -44,7 +44,7 @@ class AppFramework : public FrameworkControl, private WindowEventSink {
   void Initialise(bool showMessageBoxesOnError);
   // Refused (CreatingDevice) while a device callback runs; Ok without a second window when one exists.
   FrameworkStatus CreateWindow(const std::u16string& title, const std::vector<MenuResource>& menu,
-                               const WindowRect& outer);
+                               const ScreenRect& outer);
   // Chooses the best settings for the request (windowed, size) and creates the device with them.
   // Failures are shown (ShowFrameworkError) and returned.
   FrameworkStatus CreateDevice(bool windowed, int width, int height);
@@ -74,7 +74,7 @@ class AppFramework : public FrameworkControl, private WindowEventSink {
   BackBufferSize ClientSize() const override;
   void ResizeClientArea(int width, int height) override;
   void SetWindowTitle(const std::u16string& title) override;
-  WindowRect OuterRect() const override;
+  ScreenRect OuterRect() const override;
   const char* FrameStatisticsText() const override { return statistics_.text().c_str(); }
   void Shutdown(int exitCode) override;
 

@@ -4,7 +4,7 @@
 
 #include "framework/BackBufferSize.h"
 #include "framework/FrameworkStatus.h"
-#include "framework/WindowRect.h"
+#include "platform/sys/ScreenRect.h"
 
 // What the application asks of the framework while it runs. User-interface thread only.
 class FrameworkControl {
@@ -22,7 +22,7 @@ class FrameworkControl {
   virtual void ResizeClientArea(int width, int height) = 0;
   virtual void SetWindowTitle(const std::u16string& title) = 0;
   // The main window's outer rectangle, as stored in the settings at close.
-  virtual WindowRect OuterRect() const = 0;
+  virtual ScreenRect OuterRect() const = 0;
   // "%0.2f fps " of the last second, empty before the first full second.
   virtual const char* FrameStatisticsText() const = 0;
   // Closes the window, which ends the main loop, and stores the exit code.

@@ -7,7 +7,7 @@
 #include "settings/CameraPreset.h"
 #include "settings/Colour.h"
 #include "settings/PhotoRotation.h"
-#include "settings/ScreenRect.h"
+#include "platform/sys/ScreenRect.h"
 #include "settings/SettingsEnvironment.h"
 
 class TextFile;

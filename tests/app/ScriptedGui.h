@@ -37,13 +37,13 @@ class FakeFramework : public FrameworkControl {
     client = {width, height};
   }
   void SetWindowTitle(const std::u16string& text) override { title = text; }
-  WindowRect OuterRect() const override { return outer; }
+  ScreenRect OuterRect() const override { return outer; }
   const char* FrameStatisticsText() const override { return ""; }
   void Shutdown(int exitCode) override { calls.push_back("shutdown " + std::to_string(exitCode)); }
 
   bool windowed = true;
   BackBufferSize client{640, 480};
-  WindowRect outer{10, 20, 660, 520};
+  ScreenRect outer{10, 20, 660, 520};
   std::u16string title;
   std::vector<std::string> calls;
 };

@@ -27,7 +27,7 @@ std::string SizeText(const BackBufferSize& size) {
   return std::to_string(size.width) + "x" + std::to_string(size.height);
 }
 
-std::string RectText(const WindowRect& rect) {
+std::string RectText(const ScreenRect& rect) {
   return std::to_string(rect.left) + "," + std::to_string(rect.top) + "," + std::to_string(rect.right) + "," +
          std::to_string(rect.bottom);
 }

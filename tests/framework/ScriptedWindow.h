@@ -21,7 +21,7 @@ class ScriptedWindow : public FrameworkWindow {
     outer_ = outer;
     sink_ = &sink;
     exists_ = true;
-    client = {outer.width() - 16, outer.height() - 40};
+    client = {outer.Width() - 16, outer.Height() - 40};
     return createSucceeds;
   }
   bool exists() const override { return exists_; }

@@ -5,7 +5,7 @@
 
 #include "platform/gfx/PixelSize.h"
 #include "platform/gui/ContextFacts.h"
-#include "platform/gui/ScreenRect.h"
+#include "platform/sys/ScreenRect.h"
 #include "resources/AcceleratorResource.h"
 #include "resources/MenuResource.h"
 

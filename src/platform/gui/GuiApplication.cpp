@@ -1,6 +1,7 @@
 #include "platform/gui/GuiApplication.h"
 
 #include <QtGui/QSurfaceFormat>
+#include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
 
 namespace {
@@ -30,3 +31,16 @@ GuiApplication::GuiApplication() : argv_{kProgramName, nullptr} {
 }
 
 GuiApplication::~GuiApplication() = default;
+
+PixelSize GuiApplication::PrimaryScreenSize() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {0, 0};
+  return {screen->size().width(), screen->size().height()};
+}
+
+ScreenRect GuiApplication::VirtualScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {};
+  const QRect all = screen->virtualGeometry();
+  return {all.left(), all.top(), all.left() + all.width(), all.top() + all.height()};
+}

@@ -2,6 +2,9 @@
 
 #include <memory>
 
+#include "platform/gfx/PixelSize.h"
+#include "platform/sys/ScreenRect.h"
+
 class QApplication;
 
 // The toolkit's application object, made the way the drawing area needs it: a default surface of
@@ -14,6 +17,10 @@ class GuiApplication {
   ~GuiApplication();
   GuiApplication(const GuiApplication&) = delete;
   GuiApplication& operator=(const GuiApplication&) = delete;
+
+  // The primary screen's size, and the rectangle all screens together cover, in pixels.
+  static PixelSize PrimaryScreenSize();
+  static ScreenRect VirtualScreen();
 
  private:
   int argc_ = 1;

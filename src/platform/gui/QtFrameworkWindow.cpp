@@ -54,7 +54,7 @@ bool QtFrameworkWindow::Create(const std::u16string& title, const std::vector<Me
   // move() places the frame, resize() sizes the inside: the frame is taken off once it is known.
   wantedOuter_ = outer;
   window_->move(outer.left, outer.top);
-  window_->resize(outer.width(), outer.height());
+  window_->resize(outer.Width(), outer.Height());
   return true;
 }
 
@@ -91,7 +91,7 @@ void QtFrameworkWindow::FitFrame() {
   const QSize frame = window_->frameGeometry().size() - window_->size();
   if (frame.width() <= 0 && frame.height() <= 0) return;
   frameFitted_ = true;
-  window_->resize(wantedOuter_.width() - frame.width(), wantedOuter_.height() - frame.height());
+  window_->resize(wantedOuter_.Width() - frame.width(), wantedOuter_.Height() - frame.height());
   window_->move(wantedOuter_.left, wantedOuter_.top);
 }
 
@@ -195,7 +195,6 @@ void QtFrameworkWindow::Destroy() {
   container_ = nullptr;
 }
 
-MenuBar& QtFrameworkWindow::menuBar() { return *menuBar_; }
 
 PopupMenu& QtFrameworkWindow::popupMenu() { return *popupMenu_; }
 

@@ -2,14 +2,15 @@
 
 #include <memory>
 
+#include "platform/gui/DeferredMenuBar.h"
 #include "platform/gui/FrameworkWindow.h"
+#include "platform/gui/QtMenuBar.h"
 
 class GLView;
 class MenuBar;
 class QEventLoop;
 class QShortcut;
 class QtMainWindow;
-class QtMenuBar;
 class QtPopupMenu;
 class PopupMenu;
 class QWidget;
@@ -39,8 +40,9 @@ class QtFrameworkWindow : public FrameworkWindow {
   void Close() override;
   void Destroy() override;
 
-  // The menu bar for relabelling and check marks; only while the window exists.
-  MenuBar& menuBar();
+  // The menu bar for relabelling and check marks; calls while the window does not exist are
+  // dropped.
+  MenuBar& menuBar() { return menu_; }
   // Pop-up menus at client-area points; valid as long as this object.
   PopupMenu& popupMenu();
   // The top-level widget, as the owner of message boxes; nullptr while there is none.
@@ -61,6 +63,7 @@ class QtFrameworkWindow : public FrameworkWindow {
   QWidget* container_ = nullptr;
   GLView* view_ = nullptr;
   std::unique_ptr<QtMenuBar> menuBar_;
+  DeferredMenuBar menu_{[this]() -> MenuBar* { return menuBar_.get(); }};
   std::unique_ptr<QtPopupMenu> popupMenu_;
   std::unique_ptr<QWidget> detached_;
   QEventLoop* loop_ = nullptr;
