@@ -4,25 +4,7 @@
 set -uo pipefail
 
 probe=$1
-work=$(mktemp -d)
-xvfb_pid=""
-wm_pid=""
-probe_pid=""
-
-cleanup() {
-  [ -n "$probe_pid" ] && kill "$probe_pid" 2>/dev/null
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*"
-  echo "--- probe output"; cat "$work/out"
-  echo "--- probe errors"; cat "$work/err"
-  exit 1
-}
+source "$(dirname "$0")/xvfb_session.sh"
 
 # Waits up to 10 s for a line matching the pattern in the probe's output.
 wait_for() {
@@ -75,23 +57,10 @@ expect_drawn() {
 # The events so far, frames left out.
 events() { grep -vE '^frames ' "$work/out"; }
 
-# Xvfb picks a free display and writes its number to descriptor 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb" &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb")"
-export DISPLAY=":$(head -1 "$work/display")"
-export XDG_RUNTIME_DIR="$work"
-# A window manager, so that full screen really covers the screen.
-openbox --sm-disable >"$work/wm" 2>&1 &
-wm_pid=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-# The check window comes early in the manager's start; a window mapped before it is done may be
-# left in an odd state, so give it a moment more.
-sleep 0.5
+start_display
 
 "$probe" >"$work/out" 2>"$work/err" &
-probe_pid=$!
+program_pid=$!
 
 wait_for '^reset '
 # Frames come without any input. A window manager's frame arrives late and the window is fitted
@@ -153,9 +122,9 @@ expect_drawn "$window" "resized"
 # The window manager's close (Alt+F4 in openbox) asks the application first; it lets it close.
 xdotool key alt+F4
 wait_for '^exit '
-wait "$probe_pid"
+wait "$program_pid"
 status=$?
-probe_pid=""
+program_pid=""
 
 expected="key 87
 key 37

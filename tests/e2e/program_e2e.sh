@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# End-to-end test of the desktop program on its sample photos, under its own Xvfb, driven by
+# xdotool: first start with a fresh home, a page turn, a screenshot checked by regions, Escape,
+# the settings written, and a second start at the stored window rectangle.
+# Usage: program_e2e.sh PAGEWING
+set -uo pipefail
+
+program=$1
+here=$(dirname "$0")
+source "$here/xvfb_session.sh"
+
+export HOME="$work/home"
+export XDG_CONFIG_HOME="$HOME/.config"
+unset XDG_DOCUMENTS_DIR
+mkdir -p "$HOME"
+settings="$XDG_CONFIG_HOME/Starwick Software/Pagewing/Pagewing.txt"
+
+# Waits up to $2 seconds for a window whose whole title matches the pattern; prints its id.
+wait_for_title() {
+  for _ in $(seq $(($2 * 10))); do
+    local id=$(xdotool search --name "$1" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits up to 10 s for the program to end; its exit status.
+wait_for_exit() {
+  for _ in $(seq 100); do
+    kill -0 "$program_pid" 2>/dev/null || { wait "$program_pid"; local status=$?; program_pid=""; return $status; }
+    sleep 0.1
+  done
+  fail "the program did not end"
+}
+
+stored_window() { iconv -f UTF-16LE -t UTF-8 "$settings" | tr -d '\r\357\273\277' | grep '^Window' | cut -f2-; }
+
+start_display
+"$program" >"$work/out" 2>"$work/err" &
+program_pid=$!
+
+# The sample folder holds 12 photos: four spreads. The title loses "Loading Photos..." once the
+# photos around the open spread are in.
+window=$(wait_for_title '^Pagewing, Page 1 of 4, Browsing$' 30) || fail "no first-spread title: $(xdotool search --name Pagewing getwindowname %@ 2>&1)"
+xdotool windowfocus --sync "$window"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")"
+ffmpeg -loglevel error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$work/first.ppm" \
+  || fail "no screenshot"
+python3 "$here/check_first_spread.py" "$work/first.ppm" || fail "the first spread does not look like the book"
+
+started=$(date +%s%N)
+xdotool key Next
+wait_for_title '^Pagewing, Page 2 of 4, Browsing' 15 >/dev/null || fail "Page Down did not reach page 2"
+took=$((($(date +%s%N) - started) / 1000000))
+# A turn takes TimePage (2 s by default); the title changes when it ends.
+[ "$took" -ge 1500 ] && [ "$took" -le 8000 ] || fail "the page turn took $took ms"
+
+xdotool key Escape
+wait_for_exit || fail "exit status $?"
+[ -f "$settings" ] || fail "no settings file at $settings"
+first_rect=$(stored_window)
+[ -n "$first_rect" ] || fail "no Window line in the settings"
+
+"$program" >"$work/out2" 2>"$work/err2" &
+program_pid=$!
+window=$(wait_for_title '^Pagewing, Page 1 of 4, Browsing' 30) || fail "no window on the second start"
+sleep 0.5
+xdotool windowfocus --sync "$window"
+xdotool key Escape
+wait_for_exit || fail "second exit status $?"
+second_rect=$(stored_window)
+[ "$first_rect" = "$second_rect" ] || fail "the window moved from $first_rect to $second_rect"
+echo "program e2e: page turn $took ms, window at $first_rect"

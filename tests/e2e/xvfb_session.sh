@@ -1,0 +1,37 @@
+# Shared by the end-to-end scripts: a scratch folder $work (removed at exit with the programs
+# started), fail, and start_display for a private Xvfb display with a window manager.
+work=$(mktemp -d)
+xvfb_pid=""
+wm_pid=""
+program_pid=""
+
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  echo "--- program output"; cat "$work/out" 2>/dev/null
+  echo "--- program errors"; cat "$work/err" 2>/dev/null
+  exit 1
+}
+
+# Starts Xvfb on a free display (it writes the number to descriptor 3) and a window manager,
+# so that full screen really covers the screen.
+start_display() {
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb" &
+  xvfb_pid=$!
+  for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb")"
+  export DISPLAY=":$(head -1 "$work/display")"
+  export XDG_RUNTIME_DIR="$work"
+  openbox --sm-disable >"$work/wm" 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+  # A window mapped before the manager is done starting may be left in an odd state.
+  sleep 0.5
+}
