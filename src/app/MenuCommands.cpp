@@ -260,7 +260,7 @@ void MenuCommands::SetLanguage() {
   if (path.empty() || !app_.locale().Load(path)) return;
   settings.Locale = path;
   app_.UpdateMenus();
-  app_.ShowMessage(app_.locale().GetText(kLanguageSwitchedText), MessageSink::Icon::Information);
+  app_.ShowMessage(app_.locale().GetText(kLanguageSwitchedText), MessageSink::Icon::None);
 }
 
 void MenuCommands::ResetAllSettings() {

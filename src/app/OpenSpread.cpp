@@ -36,7 +36,7 @@ void OpenSpread::NextPage(int photoCount, bool renderTransparentPage) {
   if (CurrentPage == BookLayout::LastPage(photoCount)) return;
   hooks_.ShiftTexturesForward();
   turnProgress = 0;
-  StartTurn(+1);
+  StartTurn(+1, renderTransparentPage);
 }
 
 void OpenSpread::PreviousPage(bool renderTransparentPage) {
@@ -49,11 +49,16 @@ void OpenSpread::PreviousPage(bool renderTransparentPage) {
   if (CurrentPage <= 0) return;
   hooks_.ShiftTexturesBackward();
   turnProgress = FullTurn;
-  StartTurn(-1);
+  StartTurn(-1, renderTransparentPage);
 }
 
-void OpenSpread::StartTurn(int direction) {
+// The interleaf of the spread coming into view lies over its right page after a forward turn and
+// turned to the left after a backward one. It is placed once, here: placing it again on every
+// frame would undo an interleaf turn that a view key starts during the page turn, and the page
+// turn, which waits for it, would never end.
+void OpenSpread::StartTurn(int direction, bool renderTransparentPage) {
   turnDirection = direction;
+  if (renderTransparentPage) leafPosition = direction > 0 ? 0 : FullTurn;
   selectedPhoto = -1;
   if (IsPhotoView(hooks_.CurrentView())) hooks_.SelectView(kFrontView, true);
 }
@@ -128,9 +133,4 @@ void OpenSpread::SelectViewByKey(int view) {
 void OpenSpread::TurnLeafAwayFrom(int presetCode) {
   if ((presetCode == 4 || presetCode == 5) && leafPosition > 0) leafDirection = -1;
   if ((presetCode == 6 || presetCode == 7) && leafPosition == 0) leafDirection = +1;
-}
-
-void OpenSpread::SettleLeafForTurn(bool renderTransparentPage) {
-  if (!renderTransparentPage || turnDirection == 0) return;
-  leafPosition = turnDirection > 0 ? 0 : FullTurn;
 }

@@ -20,6 +20,8 @@ class OpenSpread {
 
   // Finishes one running transition at once: the interleaf's if it runs, else the page's.
   void FinishTransitions();
+  // A page turn started with the interleaf shown puts the coming spread's interleaf where the
+  // turn leaves it: over the right page after a forward turn, turned left after a backward one.
   void NextPage(int photoCount, bool renderTransparentPage);
   void PreviousPage(bool renderTransparentPage);
   // First spread, interleaf turned to the left, texture window emptied, camera on the front view.
@@ -39,10 +41,6 @@ class OpenSpread {
   // photo's side, without finishing any transition or selecting a photo.
   void SelectViewByKey(int view);
 
-  // While a page turn is drawn with the interleaf shown, the interleaf of the spread coming
-  // into view lies on its right page (forward) or turned to the left (backward).
-  void SettleLeafForTurn(bool renderTransparentPage);
-
   int32_t CurrentPage = 0;
   int32_t turnDirection = 0;
   float turnProgress = 0;
@@ -52,7 +50,7 @@ class OpenSpread {
   uint32_t lastFrameTime = 0;
 
  private:
-  void StartTurn(int direction);
+  void StartTurn(int direction, bool renderTransparentPage);
   void AdvanceLeaf(float step);
   void AdvanceTurn(float step);
   void TurnLeafAwayFrom(int presetCode);

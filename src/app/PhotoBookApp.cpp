@@ -135,8 +135,6 @@ void PhotoBookApp::RenderFrame() {
   if (mode_ == AppMode::Exporting) export_->PrepareFrame(inputs);
   renderer_->RenderFrame(inputs, textures_->Gather(*photos_));
   frameMatrices_ = {context_.world(), context_.view(), context_.projection()};
-  // The interleaf of the spread coming into view lies where the turn leaves it.
-  spread_.SettleLeafForTurn(settings_->RenderTransparentPage);
   if (mode_ == AppMode::Exporting) export_->FrameDrawn();
 }
 
@@ -183,7 +181,11 @@ bool PhotoBookApp::OnMessage(const WindowMessage& message) {
   }
 }
 
-bool PhotoBookApp::RunCommand(int command) { return mode_ == AppMode::Browsing && commands_->Run(command); }
+// A pop-up menu runs the window's messages while it is open, so the window may have been closed
+// by the time its choice arrives; the settings are written by then.
+bool PhotoBookApp::RunCommand(int command) {
+  return Rendering() && mode_ == AppMode::Browsing && commands_->Run(command);
+}
 
 void PhotoBookApp::Shutdown() {
   if (shutDown_ || !settings_) return;

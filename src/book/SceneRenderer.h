@@ -27,8 +27,7 @@ class SceneRenderer {
 
   // Sets the frame's states, light, camera and matrices (kept in the context), then draws into
   // inputs.target or the current framebuffer. False when nothing was drawn: no device, a lost
-  // one, or a target that could not be set. The interleaf's settling after a page turn is the
-  // application's (OpenSpread::SettleLeafForTurn), after the frame.
+  // one, or a target that could not be set.
   bool RenderFrame(const SceneFrameInputs& inputs, const SceneTextures& textures);
 
   // The transforms, camera and light of the last frame, as the effect sees them.

@@ -53,9 +53,9 @@ TEST_F(KeyboardTest, TheInterleafTurnsBeforeThePage) {
   EXPECT_EQ(spread().leafDirection, 1);
   EXPECT_EQ(spread().turnDirection, 0);
   Key(Vk::PageDown);  // finishes the interleaf at once, then turns the page
-  EXPECT_EQ(spread().leafPosition, FullTurn);
   EXPECT_EQ(spread().leafDirection, 0);
   EXPECT_EQ(spread().turnDirection, 1);
+  EXPECT_EQ(spread().leafPosition, 0);  // the next spread's sheet, over its right page
 }
 
 TEST_F(KeyboardTest, TabTogglesWireframeIntoTheDrawnFrame) {
@@ -110,6 +110,36 @@ TEST_F(KeyboardTest, PhotoViewKeysTurnTheInterleafAwayWithoutSelecting) {
   EXPECT_EQ(spread().selectedPhoto, -1);
   Key(Vk::F11);
   EXPECT_EQ(app->camera().currentView(), 9);
+}
+
+// A view key during a page turn asks the interleaf to turn as well; the drawn frames must not
+// keep putting the sheet back, or neither turn would ever end.
+TEST_F(KeyboardTest, AViewKeyDuringAPageTurnLetsBothTurnsEnd) {
+  settings().TimePage = 1;
+  ASSERT_TRUE(settings().RenderTransparentPage);
+  Key(Vk::PageDown);
+  Frame();
+  ASSERT_EQ(spread().turnDirection, 1);
+  EXPECT_EQ(spread().leafPosition, 0);  // the next spread's sheet lies over its right page
+  Key(Vk::F1 + 6);
+  EXPECT_EQ(spread().leafDirection, 1);
+  RunToRest();
+  EXPECT_FALSE(spread().TransitionRunning());
+  EXPECT_EQ(spread().CurrentPage, 2);
+  EXPECT_EQ(spread().leafPosition, FullTurn);  // turned away from the top right photo, as asked
+
+  Key(Vk::PageUp);  // the sheet lies on the left: it turns back first
+  RunToRest();
+  Key(Vk::PageUp);
+  Frame();
+  ASSERT_EQ(spread().turnDirection, -1);
+  EXPECT_EQ(spread().leafPosition, FullTurn);
+  Key(Vk::F1 + 4);
+  EXPECT_EQ(spread().leafDirection, -1);
+  RunToRest();
+  EXPECT_FALSE(spread().TransitionRunning());
+  EXPECT_EQ(spread().CurrentPage, 0);
+  EXPECT_EQ(spread().leafPosition, 0);
 }
 
 TEST_F(KeyboardTest, BGoesToTheFirstSpreadAndTShowsTechInfo) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/AppFixture.h"
 #include "app/BookTextures.h"
 #include "book/CameraAnimator.h"
@@ -77,9 +79,15 @@ TEST_F(MenuCommandsTest, LightCommandsSetThePresets) {
 }
 
 TEST_F(MenuCommandsTest, OrientationCommandsChangeTheSelectedPhotoOrShowTheHint) {
-  Command(Id::RotateClockwise);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, app->locale().GetText(48));
+  for (int command :
+       {Id::RotateClockwise, Id::RotateCounterClockwise, Id::FlipHorizontal, Id::FlipVertical, Id::CopyPhoto}) {
+    messages.shown.clear();
+    EXPECT_TRUE(Command(command));
+    ASSERT_EQ(messages.shown.size(), 1u) << command;
+    EXPECT_EQ(messages.shown[0].text, app->locale().GetText(48));
+  }
+  EXPECT_TRUE(dialogs.asked.empty());
+  EXPECT_EQ(app->photos()[0].flags, 0u);
   spread().selectedPhoto = 2;
   Command(Id::RotateCounterClockwise);
   Command(Id::FlipHorizontal);
@@ -202,6 +210,19 @@ TEST_F(MenuCommandsTest, ChangeEffectStartsInTheEffectsFolderAndACancelKeepsTheE
   EXPECT_EQ(settings().EffectPath, u"/nowhere/effect.fx");
 }
 
+TEST_F(MenuCommandsTest, ABrokenEffectIsReportedAndLeavesNoEffect) {
+  const std::u16string broken = photoFolder / u"Broken.fx";
+  WriteBytes(broken, "this is no effect {");
+  dialogs.answers = {broken};
+  Command(Id::ChangeEffect);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].icon, MessageSink::Icon::Error);
+  EXPECT_NE(messages.shown[0].text.find(u"Broken.fx"), std::u16string::npos);
+  EXPECT_EQ(settings().EffectPath, u"");
+  EXPECT_EQ(app->effectPath(), u"");
+  EXPECT_EQ(app->effect().file().effect(), nullptr);
+}
+
 TEST_F(MenuCommandsTest, SetLanguageLoadsTheFileAndAnnouncesItInTheNewLanguage) {
   dialogs.answers = {u"/nowhere/Klingon.txt"};
   const std::u16string before = settings().Locale;
@@ -216,8 +237,10 @@ TEST_F(MenuCommandsTest, SetLanguageLoadsTheFileAndAnnouncesItInTheNewLanguage) 
   Command(Id::SetLanguage);
   EXPECT_EQ(settings().Locale, file);
   EXPECT_EQ(app->locale().GetText(0), u"Datei");
+  EXPECT_NE(std::find(menu.calls.begin(), menu.calls.end(), MenuCall::TopLevel(0, u"Datei")), menu.calls.end());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, app->locale().GetText(70));
+  EXPECT_EQ(messages.shown[0].icon, MessageSink::Icon::None);
 }
 
 TEST_F(MenuCommandsTest, SortCommandsReopenTheFolderInTheNewOrder) {

@@ -252,17 +252,33 @@ TEST_F(OpenSpreadTest, ViewKeysMoveTheInterleafButFinishNothing) {
   EXPECT_EQ(hooks.view, 2);
 }
 
-TEST_F(OpenSpreadTest, InterleafOfTheComingSpreadDuringATurn) {
-  spread.leafPosition = 0.6f;
-  spread.SettleLeafForTurn(true);
-  EXPECT_EQ(spread.leafPosition, 0.6f);  // no turn
-  spread.turnDirection = 1;
-  spread.SettleLeafForTurn(false);
-  EXPECT_EQ(spread.leafPosition, 0.6f);
-  spread.SettleLeafForTurn(true);
+TEST_F(OpenSpreadTest, ATurnPutsTheComingSpreadsInterleafWhereTheTurnLeavesIt) {
+  spread.NextPage(10, false);
+  EXPECT_EQ(spread.leafPosition, FullTurn);  // not shown: left alone
+  RunToRest();
+  spread.leafPosition = FullTurn;
+  spread.NextPage(10, true);
+  ASSERT_EQ(spread.turnDirection, 1);
   EXPECT_EQ(spread.leafPosition, 0);
-  spread.turnDirection = -1;
-  spread.SettleLeafForTurn(true);
+  // A second request before any frame finishes the turn, then turns the new spread's sheet.
+  spread.NextPage(10, true);
+  EXPECT_EQ(spread.CurrentPage, 4);
+  EXPECT_EQ(spread.leafDirection, 1);
+  EXPECT_EQ(spread.turnDirection, 0);
+  RunToRest();
+  spread.PreviousPage(true);  // the sheet turns back first
+  RunToRest();
+  spread.PreviousPage(true);
+  ASSERT_EQ(spread.turnDirection, -1);
+  EXPECT_EQ(spread.leafPosition, FullTurn);
+}
+
+TEST_F(OpenSpreadTest, AnInterleafTurnAskedForDuringAPageTurnRunsFirstAndBothEnd) {
+  spread.NextPage(10, true);
+  spread.SelectViewByKey(6);
+  ASSERT_EQ(spread.leafDirection, 1);
+  EXPECT_LT(RunToRest(), 100);
+  EXPECT_EQ(spread.CurrentPage, 2);
   EXPECT_EQ(spread.leafPosition, FullTurn);
 }
 

@@ -168,6 +168,17 @@ TEST_F(PickingTest, RightClickMenusFollowThePartAndAreNotShownInFullScreen) {
   EXPECT_EQ(spread().selectedPhoto, 0);
 }
 
+TEST_F(PickingTest, APopUpChoiceAfterTheWindowWasClosedIsDropped) {
+  popup.answer = CommandId::SetPaperTexture;
+  popup.whileOpen = [this] { Message({WindowMessage::Kind::CloseRequest}); };
+  dialogs.asked.clear();
+  const glm::vec2 paper = PaperPoint(BookFace::RightStatic);
+  RightClick(static_cast<int>(paper.x), static_cast<int>(paper.y));
+  ASSERT_EQ(popup.shown.size(), 1u);
+  EXPECT_TRUE(app->shutDown());
+  EXPECT_TRUE(dialogs.asked.empty());  // no dialog over a closed window, no setting lost
+}
+
 TEST_F(PickingTest, AnEmptyPhotoPositionShowsNoMenuAndRotateThenShowsTheHint) {
   Command(CommandId::LastPage);
   RunToRest();  // spread 3 of 10 photos: 6, 7 left, 8, 9 right

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -76,10 +77,13 @@ class ScriptedPopupMenu : public PopupMenu {
  public:
   int Track(const std::vector<PopupMenuItem>& items, int, int) override {
     shown.push_back(items);
+    if (whileOpen) whileOpen();
     return answer;
   }
   std::vector<std::vector<PopupMenuItem>> shown;
   int answer = 0;
+  // Runs while the menu is open, as the window's other messages do in its nested loop.
+  std::function<void()> whileOpen;
 };
 
 class ScriptedColourDialog : public ColourDialog {

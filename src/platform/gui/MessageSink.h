@@ -6,7 +6,7 @@
 // by nobody while the program runs full screen). User-interface thread only.
 class MessageSink {
  public:
-  enum class Icon { Information, Warning, Error };
+  enum class Icon { None, Information, Warning, Error };
 
   virtual ~MessageSink() = default;
   virtual void ShowMessage(const std::u16string& text, Icon icon) = 0;

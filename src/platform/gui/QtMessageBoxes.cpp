@@ -10,6 +10,8 @@ QMessageBox::Icon IconOf(MessageSink::Icon icon) {
       return QMessageBox::Critical;
     case MessageSink::Icon::Warning:
       return QMessageBox::Warning;
+    case MessageSink::Icon::None:
+      return QMessageBox::NoIcon;
     case MessageSink::Icon::Information:
       break;
   }
