@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end test of the desktop program on its sample photos, under its own Xvfb, driven by
-# xdotool: first start with a fresh home, a page turn, a screenshot checked by regions, Escape,
-# the settings written, and a second start at the stored window rectangle.
+# xdotool: first start with a fresh home, a screenshot checked by regions, a page turn, full
+# screen during a turn, Escape, the settings written, and a second start at the stored window
+# rectangle.
 # Usage: program_e2e.sh PAGEWING
 set -uo pipefail
 
@@ -57,6 +58,16 @@ took=$((($(date +%s%N) - started) / 1000000))
 # A turn takes TimePage (2 s by default); the title changes when it ends.
 [ "$took" -ge 1500 ] && [ "$took" -le 8000 ] || fail "the page turn took $took ms"
 
+# Full screen during a turn back resets the device: the turn goes on and the photos come back.
+xdotool key Prior
+sleep 0.5
+xdotool key alt+Return
+wait_for_title '^Pagewing, Page 1 of 4, Browsing$' 20 >/dev/null || fail "no first spread after the reset"
+grep -q '^New Backbuffer: 1280 x 1024 pixels$' "$work/err" || fail "the device was not reset for the full screen"
+# Escape in full screen goes back to the window; in the window it closes the program.
+xdotool key Escape
+sleep 1
+kill -0 "$program_pid" 2>/dev/null || fail "Escape in full screen closed the program"
 xdotool key Escape
 wait_for_exit || fail "exit status $?"
 [ -f "$settings" ] || fail "no settings file at $settings"
