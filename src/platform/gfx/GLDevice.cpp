@@ -49,6 +49,8 @@ DeviceStatus GLDevice::Create() {
   glGenVertexArrays(1, &vertexArray_);
   glGenBuffers(1, &streamBuffer_);
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTextureSize_);
+  // Frames are compared and captured exactly; a dithering driver would add noise to them.
+  glDisable(GL_DITHER);
   ready_ = vertexArray_ != 0 && streamBuffer_ != 0;
   return ready_ ? DeviceStatus::Success() : DeviceStatus::Failure("OpenGL device: no vertex array or buffer");
 }

@@ -20,6 +20,8 @@ class GLDeviceGLTest : public GLDeviceFixture {
   }
 };
 
+TEST_F(GLDeviceGLTest, DitheringIsOff) { EXPECT_FALSE(glIsEnabled(GL_DITHER)); }
+
 TEST_F(GLDeviceGLTest, ClearsOnlyWhatTheFlagsName) {
   ASSERT_TRUE(device_->Clear(GraphicsDevice::kClearColour, 0xFFFF8000u, 1.0f, 0));
   EXPECT_EQ(Pixel(3, 60), 0xFFFF8000u);
