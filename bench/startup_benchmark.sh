@@ -20,7 +20,8 @@ make_large_folder() {
     || fail "could not make $folder"
 }
 
-# A settings file that names only the folder to open; every other setting keeps its default.
+# A settings file that names only a photo of the folder to open (recent paths are photos; their
+# folder is opened); every other setting keeps its default.
 point_settings_at() {
   local dir="$XDG_CONFIG_HOME/Starwick Software/Pagewing"
   mkdir -p "$dir"
@@ -32,7 +33,7 @@ now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 if [ -n "$folder" ]; then
   [ -d "$folder" ] || make_large_folder
-  point_settings_at "$(cd "$folder" && pwd)"
+  point_settings_at "$(cd "$folder" && pwd)/$(ls "$folder" | head -1)"
 fi
 
 start_display
@@ -49,4 +50,4 @@ done
 loaded=$(($(now_ms) - started))
 [ -n "$first" ] || fail "no window"
 echo "first frame after ${first} ms; first spread's photos shown after ${loaded} ms (${title})"
-xdotool key --window "$(xdotool search --name '^Pagewing, Page ' | head -1)" Escape
+xdotool key --window "$(xdotool search --name "^Pagewing, Page " | head -1)" Escape
