@@ -50,6 +50,15 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 ffmpeg -loglevel error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$work/first.ppm" \
   || fail "no screenshot"
 python3 "$here/check_first_spread.py" "$work/first.ppm" || fail "the first spread does not look like the book"
+# An open menu pauses drawing; the book must stay in the window meanwhile.
+xdotool mousemove $((X + 18)) $((Y - 12)) click 1
+sleep 1
+ffmpeg -loglevel error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$work/menu.ppm" \
+  || fail "no screenshot with the menu open"
+python3 "$here/check_first_spread.py" "$work/menu.ppm" || fail "the book went while the menu was open"
+# A click outside closes the menu without reaching the book.
+xdotool mousemove $((X + WIDTH - 20)) $((Y + 20)) click 1
+sleep 0.5
 
 started=$(date +%s%N)
 xdotool key Next

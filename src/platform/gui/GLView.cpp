@@ -18,6 +18,9 @@
 GLView::GLView(WindowEventSink& sink, QWidget* parent) : QOpenGLWidget(parent), sink_(sink) {
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(1, 1);
+  // A paint while drawing is paused (an open menu, a drag) draws nothing: the last frame must
+  // stay in the widget's framebuffer rather than be discarded.
+  setUpdateBehavior(QOpenGLWidget::PartialUpdate);
   pump_.setSingleShot(true);
   connect(&pump_, &QTimer::timeout, this, [this] { RequestFrame(); });
 }
