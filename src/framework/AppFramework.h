@@ -14,8 +14,8 @@
 #include "framework/FrameworkTimer.h"
 #include "framework/PauseCounters.h"
 #include "platform/gui/WindowEventSink.h"
-#include "resources/AcceleratorResource.h"
-#include "resources/MenuResource.h"
+#include "platform/gui/AcceleratorResource.h"
+#include "platform/gui/MenuResource.h"
 
 class FrameworkWindow;
 class LibraryMessages;

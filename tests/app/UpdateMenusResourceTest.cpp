@@ -6,9 +6,9 @@
 
 #include "app/UpdateMenus.h"
 #include "platform/gui/MenuBar.h"
-#include "resources/AcceleratorResource.h"
+#include "resources/AcceleratorTable.h"
 #include "resources/CommandId.h"
-#include "resources/MenuResource.h"
+#include "resources/MainMenu.h"
 #include "settings/FLocale.h"
 #include "settings/Settings.h"
 

@@ -13,8 +13,8 @@
 #include "platform/gui/GuiApplication.h"
 #include "platform/gui/LibraryMessages.h"
 #include "platform/gui/QtFrameworkWindow.h"
-#include "resources/AcceleratorResource.h"
-#include "resources/MenuResource.h"
+#include "resources/AcceleratorTable.h"
+#include "resources/MainMenu.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "framework/AppFramework.h"
 #include "framework/RecordingCallbacks.h"
 #include "framework/ScriptedWindow.h"
-#include "resources/AcceleratorResource.h"
-#include "resources/MenuResource.h"
+#include "resources/AcceleratorTable.h"
+#include "resources/MainMenu.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "platform/gfx/PixelSize.h"
 #include "platform/gui/ContextFacts.h"
 #include "platform/sys/ScreenRect.h"
-#include "resources/AcceleratorResource.h"
-#include "resources/MenuResource.h"
+#include "platform/gui/AcceleratorResource.h"
+#include "platform/gui/MenuResource.h"
 
 class GraphicsDevice;
 class WindowEventSink;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/gui/MenuBar.h"
-#include "resources/MenuResource.h"
+#include "platform/gui/MenuResource.h"
 
 class QAction;
 class QMenu;

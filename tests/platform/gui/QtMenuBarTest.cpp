@@ -10,7 +10,7 @@
 #include "platform/gui/OffscreenApplication.h"
 #include "platform/gui/QtMenuBar.h"
 #include "resources/CommandId.h"
-#include "resources/MenuResource.h"
+#include "resources/MainMenu.h"
 
 namespace {
 

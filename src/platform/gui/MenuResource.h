@@ -18,8 +18,3 @@ struct MenuResource {
     return {Kind::Submenu, 0, std::move(text), std::move(items)};
   }
 };
-
-// Menu 141, the main menu bar: its top-level submenus left to right. The texts are replaced
-// from the interface texts before the window is first shown; structure and command numbers
-// are what count.
-const std::vector<MenuResource>& MainMenuResource();

@@ -2,14 +2,8 @@
 
 #include <vector>
 
+#include "platform/gui/AcceleratorResource.h"
 #include "resources/CommandId.h"
-
-// One key that sends a command whatever has the focus.
-struct AcceleratorResource {
-  int virtualKey = 0;
-  bool alt = false;
-  int commandId = 0;
-};
 
 inline constexpr int kVirtualKeyReturn = 0x0D;
 

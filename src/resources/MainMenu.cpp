@@ -1,4 +1,4 @@
-#include "resources/MenuResource.h"
+#include "resources/MainMenu.h"
 
 #include "resources/CommandId.h"
 
