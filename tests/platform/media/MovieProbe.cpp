@@ -1,0 +1,75 @@
+#include "platform/media/MovieProbe.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "platform/sys/StringConvert.h"
+
+namespace {
+
+std::string RunAndRead(const std::string& command) {
+  std::string output;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return output;
+  char buffer[65536];
+  size_t got;
+  while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, got);
+  return pclose(pipe) == 0 ? output : std::string();
+}
+
+std::string Quoted(const std::u16string& path) { return "'" + ToUtf8(path) + "'"; }
+
+void TakeField(ProbedStream& stream, const std::string& key, const std::string& value) {
+  if (key == "codec_name") stream.codec = value;
+  if (key == "width") stream.width = std::stoi(value);
+  if (key == "height") stream.height = std::stoi(value);
+  if (key == "r_frame_rate") stream.frameRate = value;
+  if (key == "nb_read_frames") stream.frames = std::stoi(value);
+}
+
+void PutPixel(std::vector<uint8_t>& frame, size_t at, int b, int g, int r) {
+  frame[at] = static_cast<uint8_t>(b);
+  frame[at + 1] = static_cast<uint8_t>(g);
+  frame[at + 2] = static_cast<uint8_t>(r);
+}
+
+}  // namespace
+
+ProbedStream ProbeMovie(const std::u16string& path) {
+  std::istringstream lines(RunAndRead(
+      "ffprobe -v error -count_frames -select_streams v:0 -show_entries "
+      "stream=codec_name,width,height,r_frame_rate,nb_read_frames -of default=noprint_wrappers=1 " +
+      Quoted(path)));
+  ProbedStream stream;
+  std::string line;
+  while (std::getline(lines, line)) {
+    size_t equals = line.find('=');
+    if (equals == std::string::npos) continue;
+    stream.found = true;
+    TakeField(stream, line.substr(0, equals), line.substr(equals + 1));
+  }
+  return stream;
+}
+
+std::string DecodeToRgb(const std::u16string& path) {
+  return RunAndRead("ffmpeg -v error -i " + Quoted(path) + " -f rawvideo -pix_fmt rgb24 -");
+}
+
+std::vector<uint8_t> RedOverBlueFrame(int width, int height, size_t stride) {
+  std::vector<uint8_t> frame(stride * height, 0x5A);
+  for (int row = 0; row < height; ++row) {
+    bool upperHalf = row >= height / 2;  // rows are stored bottom first
+    for (int x = 0; x < width; ++x) {
+      size_t at = stride * row + x * 3;
+      if (x == 0) PutPixel(frame, at, 0, 255, 0);
+      else PutPixel(frame, at, upperHalf ? 0 : 255, 0, upperHalf ? 255 : 0);
+    }
+  }
+  return frame;
+}
+
+Rgb PixelOf(const std::string& rgb, int width, int height, int frame, int x, int y) {
+  size_t at = (static_cast<size_t>(frame) * width * height + static_cast<size_t>(y) * width + x) * 3;
+  auto byte = [&](size_t i) { return static_cast<int>(static_cast<uint8_t>(rgb[at + i])); };
+  return {byte(0), byte(1), byte(2)};
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Reads movies back with the ffprobe and ffmpeg programs, independent of the code under test.
+struct ProbedStream {
+  bool found = false;
+  std::string codec;
+  int width = 0;
+  int height = 0;
+  std::string frameRate;  // as ffprobe gives it, e.g. "2997/100"
+  int frames = -1;        // frames actually decoded
+};
+
+ProbedStream ProbeMovie(const std::u16string& path);
+// Every frame as top-down RGB24 bytes, one after another; empty when decoding fails.
+std::string DecodeToRgb(const std::u16string& path);
+
+// A frame as the capture delivers it: BGR rows, bottom row first, stride bytes apart (the padding
+// bytes hold 0x5A). The upper half is red, the lower half blue, with a one-pixel green
+// column at x = 0 so a mirrored picture shows.
+std::vector<uint8_t> RedOverBlueFrame(int width, int height, size_t stride);
+
+struct Rgb {
+  int r, g, b;
+};
+Rgb PixelOf(const std::string& rgb, int width, int height, int frame, int x, int y);
