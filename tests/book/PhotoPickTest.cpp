@@ -10,6 +10,7 @@
 #include "book/PickRay.h"
 #include "book/ScenePlan.h"
 #include "book/SceneRenderer.h"
+#include "book/SceneRig.h"
 #include "book/ViewMatrices.h"
 #include "platform/gfx/NullDevice.h"
 #include "settings/Settings.h"
@@ -27,7 +28,7 @@ struct Hit {
 
 // Draws one frame with the default camera, then picks photos the way a click does: the ray under
 // a pixel against the photo meshes of the faces that frame drew.
-class PhotoPickTest : public testing::Test {
+class PhotoPickTest : public testing::Test, protected SceneRig<NullDevice> {
  protected:
   PhotoPickTest() {
     device_.SetViewport({kWidth, kHeight});
@@ -86,13 +87,6 @@ class PhotoPickTest : public testing::Test {
     return BookLayout::SlotPhotoIndex(kCurrentPage + 2 * inputs_.turnDirection, slot);
   }
 
-  NullDevice device_;
-  Settings settings_{SettingsEnvironment{u"/nonexistent/program", 1024, 768, u"/nonexistent/movies"}};
-  CameraAnimator camera_{settings_};
-  BookScene scene_;
-  RenderContext context_{&device_};
-  SceneRenderer renderer_{context_, scene_, settings_, camera_};
-  SceneFrameInputs inputs_;
   SceneTextures frameTextures_;
   std::vector<std::unique_ptr<Texture>> textures_;
   ViewMatrices matrices_;

@@ -14,6 +14,7 @@
 #include "book/MeshDrawParams.h"
 #include "book/RecordingDevice.h"
 #include "book/SceneRenderer.h"
+#include "book/SceneRig.h"
 #include "book/ShowcaseSequence.h"
 #include "book/ViewMatrices.h"
 #include "settings/Settings.h"
@@ -40,7 +41,7 @@ class RecordingEffect : public EffectDrawer {
   std::map<const Mesh*, glm::vec4> resolutions;
 };
 
-class SceneRendererTest : public testing::Test {
+class SceneRendererTest : public testing::Test, protected SceneRig<RecordingDevice> {
  protected:
   SceneRendererTest() {
     device_.SetViewport({kWidth, kHeight});
@@ -91,13 +92,6 @@ class SceneRendererTest : public testing::Test {
     return n;
   }
 
-  RecordingDevice device_;
-  Settings settings_{SettingsEnvironment{u"/nonexistent/program", 1024, 768, u"/nonexistent/movies"}};
-  CameraAnimator camera_{settings_};
-  BookScene scene_;
-  RenderContext context_{&device_};
-  SceneRenderer renderer_{context_, scene_, settings_, camera_};
-  SceneFrameInputs inputs_;
   SceneTextures textures_;
   std::vector<std::unique_ptr<Texture>> surfaces_;
 };
