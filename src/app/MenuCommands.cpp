@@ -19,6 +19,7 @@
 #include "resources/CommandId.h"
 #include "settings/FLocale.h"
 #include "settings/Settings.h"
+#include "ui/ColourBytes.h"
 
 namespace {
 
@@ -28,12 +29,8 @@ constexpr int kRecentFolderCount = 10;
 constexpr int kViewCommandCount = 8;
 constexpr int kLightCommandCount = 4;
 constexpr int kLanguageSwitchedText = 70;
-constexpr int kSelectHintText = 48;
 
 bool InRange(int command, int first, int count) { return command >= first && command < first + count; }
-
-// A hand-edited setting outside 0..1 must not hand the dialog an impossible colour.
-int ColourByte(float component) { return std::clamp(static_cast<int>(component * 255.0f), 0, 255); }
 
 }  // namespace
 
@@ -215,14 +212,14 @@ bool MenuCommands::RunSurfaceCommand(int command) {
 void MenuCommands::ChangeOrientation(OrientationChange change) {
   AppPhotoSettings photoSettings(app_.settings());
   const PhotoCommandContext context{photoSettings, app_.services().fileDialogs, app_.messageSink(),
-                                    app_.locale().GetText(kSelectHintText)};
+                                    app_.SelectHintText()};
   ::ChangeOrientation(change, app_.photos(), app_.spread().selectedPhoto, context);
 }
 
 void MenuCommands::CopyPhoto() {
   AppPhotoSettings photoSettings(app_.settings());
   const PhotoCommandContext context{photoSettings, app_.services().fileDialogs, app_.messageSink(),
-                                    app_.locale().GetText(kSelectHintText)};
+                                    app_.SelectHintText()};
   ::CopyPhoto(app_.photos(), app_.spread().selectedPhoto, context);
 }
 
@@ -234,9 +231,10 @@ void MenuCommands::SetQuality(int quality) {
 }
 
 void MenuCommands::ChooseColour(Colour& colour) {
-  int r = ColourByte(colour.r), g = ColourByte(colour.g), b = ColourByte(colour.b);
+  const ColourBytes shown = ColourBytes::From(colour);
+  int r = shown.r, g = shown.g, b = shown.b;
   if (!app_.services().colourDialog.ChooseColour(r, g, b)) return;
-  colour = {r / 255.0f, g / 255.0f, b / 255.0f};
+  colour = ColourBytes{static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b)}.ToColour();
 }
 
 // Cancelling the dialog removes the texture: the empty path is stored and loaded.

@@ -71,11 +71,11 @@ ScreenRect PhotoBookApp::InitialWindowRect(const ScreenRect& virtualScreen) cons
 
 void PhotoBookApp::OpenInitialFolder() { OpenFolder(settings_->GetRecentPath(0)); }
 
-FrameworkStatus PhotoBookApp::OnDeviceCreated(GraphicsDevice& device, const BackBufferSize&) {
+FrameworkStatus PhotoBookApp::OnDeviceCreated(GraphicsDevice& device, const PixelSize&) {
   return CreateDeviceResources(device);
 }
 
-FrameworkStatus PhotoBookApp::OnDeviceReset(GraphicsDevice& device, const BackBufferSize&) {
+FrameworkStatus PhotoBookApp::OnDeviceReset(GraphicsDevice& device, const PixelSize&) {
   return CreateDeviceResources(device);
 }
 
@@ -147,7 +147,7 @@ SceneFrameInputs PhotoBookApp::FrameInputs() {
   inputs.leafPosition = spread_.leafPosition;
   inputs.lightPosition = lightPosition_;
   inputs.wireframe = wireframe_;
-  const BackBufferSize client = services_.framework.ClientSize();
+  const PixelSize client = services_.framework.ClientSize();
   inputs.clientWidth = client.width;
   inputs.clientHeight = client.height;
   inputs.aspectFactor = aspectFactor_;
@@ -228,7 +228,9 @@ int PhotoBookApp::ShowMessage(const std::u16string& text, MessageSink::Icon icon
   return 1;
 }
 
-void PhotoBookApp::ShowSelectHint() { ShowMessage(locale_->GetText(kSelectHintText), MessageSink::Icon::Information); }
+std::u16string PhotoBookApp::SelectHintText() const { return locale_->GetText(kSelectHintText); }
+
+void PhotoBookApp::ShowSelectHint() { ShowMessage(SelectHintText(), MessageSink::Icon::Information); }
 
 void PhotoBookApp::ShowTechInfo() {
   ShowMessage(std::u16string(kProductTitle) + u" Tech Info\n\n" + textures_->SlotReport(),
@@ -237,7 +239,7 @@ void PhotoBookApp::ShowTechInfo() {
 
 void PhotoBookApp::ResizeClientArea(int width, int height) {
   if (width <= 0 || height <= 0) return;
-  if (services_.framework.ClientSize() == BackBufferSize{width, height}) return;
+  if (services_.framework.ClientSize() == PixelSize{width, height}) return;
   services_.framework.ResizeClientArea(width, height);
 }
 
@@ -254,7 +256,7 @@ void PhotoBookApp::ToggleFullScreen() {
 }
 
 PickResult PhotoBookApp::PickAt(int x, int y) {
-  const BackBufferSize client = services_.framework.ClientSize();
+  const PixelSize client = services_.framework.ClientSize();
   const PickRay ray =
       PickRay::Under(static_cast<float>(x), static_cast<float>(y), client.width, client.height, frameMatrices_);
   return picker_.PickAt(*scene_, ray, spread_.CurrentPage, spread_.turnDirection);

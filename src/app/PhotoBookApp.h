@@ -61,8 +61,8 @@ class PhotoBookApp : public FrameworkCallbacks, private SpreadHooks, private Fol
   // The device rules of the photo book, for the framework; they refer to this object.
   DeviceCallbacks DeviceRules() const { return deviceRules_.Callbacks(); }
 
-  FrameworkStatus OnDeviceCreated(GraphicsDevice& device, const BackBufferSize& size) override;
-  FrameworkStatus OnDeviceReset(GraphicsDevice& device, const BackBufferSize& size) override;
+  FrameworkStatus OnDeviceCreated(GraphicsDevice& device, const PixelSize& size) override;
+  FrameworkStatus OnDeviceReset(GraphicsDevice& device, const PixelSize& size) override;
   void OnDeviceLost() override;
   void OnDeviceDestroyed() override;
   void OnFrameMove(double time, float elapsedTime) override;
@@ -88,6 +88,8 @@ class PhotoBookApp : public FrameworkCallbacks, private SpreadHooks, private Fol
   // shows nothing and gives 0 unless windowed, else 1 once the user closed it.
   int ShowMessage(const std::u16string& text, MessageSink::Icon icon);
   void ShowSelectHint();
+  // The hint shown when a photo command finds no photo selected.
+  std::u16string SelectHintText() const;
   void ShowTechInfo();
   void ResizeClientArea(int width, int height);
   // Closes the window, as the close box does.

@@ -14,9 +14,7 @@ namespace {
 
 constexpr int kNormalQuality = 1;
 
-std::u16string Decimal(int n) { return WidenLatin1(std::to_string(n)); }
-
-std::u16string SizeText(PixelSize size) { return Decimal(size.width) + u" x " + Decimal(size.height); }
+std::u16string SizeText(PixelSize size) { return DecimalText(size.width) + u" x " + DecimalText(size.height); }
 
 // "/" is the only separator of paths on this platform.
 std::u16string FileNamePart(const std::u16string& path) { return path.substr(path.find_last_of(u'/') + 1); }
@@ -73,7 +71,7 @@ glm::vec4 PhotoTexture::TextureResolution() const {
 }
 
 std::u16string PhotoTexture::Description() const {
-  return Decimal(photoIndex_) + u"\t" + SizeText(imageSize_) + u"\t" + SizeText(textureSize_) + u"\t" +
+  return DecimalText(photoIndex_) + u"\t" + SizeText(imageSize_) + u"\t" + SizeText(textureSize_) + u"\t" +
          FileNamePart(path_);
 }
 

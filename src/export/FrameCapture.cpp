@@ -4,11 +4,9 @@
 #include <new>
 #include <string_view>
 
+#include "platform/sys/StringConvert.h"
+
 namespace {
-
-std::u16string Widened(std::string_view text) { return std::u16string(text.begin(), text.end()); }
-
-std::u16string Decimal(int64_t value) { return Widened(std::to_string(value)); }
 
 bool IsReadableFormat(CaptureFormat format) {
   return format == CaptureFormat::X8R8G8B8 || format == CaptureFormat::A8R8G8B8;
@@ -73,7 +71,7 @@ std::u16string FrameCapture::QualityText() const {
   if (source_ == nullptr) return u"";
   const int32_t blockWidth = filter_.BlockWidth();
   const int32_t blockHeight = filter_.BlockHeight();
-  return u"(" + Decimal(sourceWidth_) + u"/" + Decimal(width_) + u")x(" + Decimal(sourceHeight_) + u"/" +
-         Decimal(height_) + u") = " + Decimal(blockWidth) + u"x" + Decimal(blockHeight) + u" = " +
-         Decimal(int64_t{blockWidth} * blockHeight) + u" samples per pixel";
+  return u"(" + DecimalText(sourceWidth_) + u"/" + DecimalText(width_) + u")x(" + DecimalText(sourceHeight_) + u"/" +
+         DecimalText(height_) + u") = " + DecimalText(blockWidth) + u"x" + DecimalText(blockHeight) + u" = " +
+         DecimalText(int64_t{blockWidth} * blockHeight) + u" samples per pixel";
 }

@@ -5,17 +5,13 @@
 
 #include "platform/gfx/GraphicsDevice.h"
 #include "platform/sys/DebugOutput.h"
+#include "platform/sys/StringConvert.h"
 
 namespace {
 
-std::u16string Decimal(int32_t value) {
-  const std::string text = std::to_string(value);
-  return std::u16string(text.begin(), text.end());
-}
-
 void ReportNewTarget(const OffscreenTargetSize& size) {
-  DebugOutput(u"New Texture RenderTarget: " + Decimal(size.width) + u" x " + Decimal(size.height) +
-              u" pixels, antialiasing factor: " + Decimal(size.factor) + u"\n");
+  DebugOutput(u"New Texture RenderTarget: " + DecimalText(size.width) + u" x " + DecimalText(size.height) +
+              u" pixels, antialiasing factor: " + DecimalText(size.factor) + u"\n");
 }
 
 RenderStates WindowQuadStates(RenderStates states) {

@@ -76,13 +76,12 @@ void AppFramework::Pause(bool pauseTime, bool pauseRendering) {
 
 bool AppFramework::IsWindowed() const { return !settings_ || settings_->present.windowed; }
 
-BackBufferSize AppFramework::ClientSize() const {
-  const PixelSize size = window_.exists() ? window_.ClientSize() : PixelSize{};
-  return {size.width, size.height};
+PixelSize AppFramework::ClientSize() const {
+  return window_.exists() ? window_.ClientSize() : PixelSize{};
 }
 
 ClientSizeState AppFramework::ClientSizes() const {
-  const BackBufferSize client = ClientSize();
+  const PixelSize client = ClientSize();
   ClientSizeState state;
   state.clientWidth = static_cast<uint32_t>(client.width > 0 ? client.width : 0);
   state.clientHeight = static_cast<uint32_t>(client.height > 0 ? client.height : 0);
@@ -94,7 +93,7 @@ ClientSizeState AppFramework::ClientSizes() const {
 
 void AppFramework::ResizeClientArea(int width, int height) {
   if (width <= 0 || height <= 0 || !window_.exists() || !IsWindowed()) return;
-  if (ClientSize() == BackBufferSize{width, height}) return;
+  if (ClientSize() == PixelSize{width, height}) return;
   window_.ResizeClientArea({width, height});
   CheckForWindowSizeChange();
 }

@@ -71,7 +71,7 @@ class AppFramework : public FrameworkControl, private WindowEventSink {
   void Pause(bool pauseTime, bool pauseRendering) override;
   bool IsWindowed() const override;
   FrameworkStatus ToggleFullScreen() override;
-  BackBufferSize ClientSize() const override;
+  PixelSize ClientSize() const override;
   void ResizeClientArea(int width, int height) override;
   void SetWindowTitle(const std::u16string& title) override;
   ScreenRect OuterRect() const override;
@@ -104,7 +104,7 @@ class AppFramework : public FrameworkControl, private WindowEventSink {
   void ReleaseDeviceObjects();
   void ReleaseEverything();
   bool RestoreLostDevice();
-  BackBufferSize BackBuffer() const;
+  PixelSize BackBuffer() const;
   const DeviceEnumeration& Enumeration();
   FrameworkStatus SwitchMode(bool windowed);
 
@@ -144,11 +144,10 @@ class AppFramework : public FrameworkControl, private WindowEventSink {
   bool deviceLost_ = false;
   bool ignoreSizeChanges_ = false;
   // Client size of the windowed mode when full screen was entered, and the full-screen size used.
-  BackBufferSize windowedClient_;
-  BackBufferSize fullScreenSize_;
+  PixelSize windowedClient_;
+  PixelSize fullScreenSize_;
 
   bool minimised_ = false;
-  bool maximised_ = false;
   bool insideSizeMove_ = false;
 
   double time_ = 0.0;

@@ -198,14 +198,14 @@ bool AppFramework::RestoreLostDevice() {
   return status == FrameworkStatus::Ok;
 }
 
-BackBufferSize AppFramework::BackBuffer() const {
+PixelSize AppFramework::BackBuffer() const {
   if (!settings_) return {};
   return {static_cast<int>(settings_->present.backBufferWidth), static_cast<int>(settings_->present.backBufferHeight)};
 }
 
 void AppFramework::CheckForWindowSizeChange() {
   if (!settings_ || device_ == nullptr || !IsWindowed() || closing_) return;
-  const BackBufferSize client = ClientSize();
+  const PixelSize client = ClientSize();
   if (client.width <= 0 || client.height <= 0 || client == BackBuffer()) return;
   DeviceSettings wanted = *settings_;
   wanted.present.backBufferWidth = static_cast<uint32_t>(client.width);
@@ -226,7 +226,7 @@ FrameworkStatus AppFramework::ToggleFullScreen() {
 // Same adapter and device type; the size last used in the target mode when there is one.
 FrameworkStatus AppFramework::SwitchMode(bool windowed) {
   if (windowed) fullScreenSize_ = BackBuffer();
-  const BackBufferSize size = windowed ? windowedClient_ : fullScreenSize_;
+  const PixelSize size = windowed ? windowedClient_ : fullScreenSize_;
   SettingsRequest request;
   request.wanted = *settings_;
   request.wanted.present.windowed = windowed;

@@ -136,12 +136,10 @@ void AppFramework::OnMinimised() {
   if (minimised_) return;
   Pause(true, true);
   minimised_ = true;
-  maximised_ = false;
 }
 
 void AppFramework::OnRestored(bool maximised) {
   if (minimised_) Pause(false, false);
   minimised_ = false;
-  maximised_ = maximised;
   if (maximised || !insideSizeMove_) CheckForWindowSizeChange();
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "framework/OptimalSettings.h"
+
 namespace {
 
 int DeviceRank(const ComboCandidate& candidate, const DeviceSettings& optimal) {
@@ -16,8 +18,7 @@ int DeviceRank(const ComboCandidate& candidate, const DeviceSettings& optimal) {
 
 int DesktopFormatRank(const ComboCandidate& candidate) {
   if (candidate.combo.windowed) return 0;
-  SurfaceFormat desktop = candidate.adapter.desktopMode.format;
-  if (ColourChannelBits(desktop) < 8) desktop = SurfaceFormat::X8R8G8B8;
+  const SurfaceFormat desktop = DefaultAdapterFormat(candidate.adapter.desktopMode.format, false);
   return candidate.combo.adapterFormat == desktop ? 1 : 0;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/BackBufferSize.h"
+#include "platform/gfx/PixelSize.h"
 #include "framework/FrameworkStatus.h"
 #include "framework/WindowMessage.h"
 
@@ -15,9 +15,9 @@ class FrameworkCallbacks {
   virtual ~FrameworkCallbacks() = default;
 
   // A new device (first start, or after it was destroyed): create what lives as long as it.
-  virtual FrameworkStatus OnDeviceCreated(GraphicsDevice& device, const BackBufferSize& size) = 0;
+  virtual FrameworkStatus OnDeviceCreated(GraphicsDevice& device, const PixelSize& size) = 0;
   // The device is ready after creation or a reset (lost context back, new client size).
-  virtual FrameworkStatus OnDeviceReset(GraphicsDevice& device, const BackBufferSize& size) = 0;
+  virtual FrameworkStatus OnDeviceReset(GraphicsDevice& device, const PixelSize& size) = 0;
   // The device's resources are about to go (context loss, a size change, shutdown).
   virtual void OnDeviceLost() = 0;
   virtual void OnDeviceDestroyed() = 0;

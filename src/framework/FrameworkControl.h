@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "framework/BackBufferSize.h"
+#include "platform/gfx/PixelSize.h"
 #include "framework/FrameworkStatus.h"
 #include "platform/sys/ScreenRect.h"
 
@@ -17,7 +17,7 @@ class FrameworkControl {
   virtual bool IsWindowed() const = 0;
   virtual FrameworkStatus ToggleFullScreen() = 0;
   // The window's client area in pixels.
-  virtual BackBufferSize ClientSize() const = 0;
+  virtual PixelSize ClientSize() const = 0;
   // Resizes the window so that its client area has the given size (windowed mode only).
   virtual void ResizeClientArea(int width, int height) = 0;
   virtual void SetWindowTitle(const std::u16string& title) = 0;

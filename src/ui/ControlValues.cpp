@@ -6,17 +6,13 @@
 
 #include "export/RatioText.h"
 #include "platform/gui/DialogControls.h"
+#include "platform/sys/StringConvert.h"
 #include "settings/CNumberText.h"
 
 namespace {
 
 constexpr std::size_t kComparedCharacters = 512;
 constexpr double kFloatTolerance = 0.001;
-
-std::u16string DecimalText(int32_t value) {
-  const std::string text = std::to_string(value);
-  return {text.begin(), text.end()};
-}
 
 // The common rule of the two number setters: a 0 goes into an empty control only on request.
 bool LeaveZeroOut(const DialogControls& controls, int id, bool isZero, bool zeroWhenEmpty) {

@@ -46,7 +46,7 @@ AppServices AppFixture::Services() {
 void AppFixture::Start() {
   ASSERT_TRUE(app->Init());
   app->UpdateMenus();
-  const BackBufferSize size{640, 480};
+  const PixelSize size{640, 480};
   app->OnDeviceCreated(device, size);
   app->OnDeviceReset(device, size);
   app->OpenInitialFolder();

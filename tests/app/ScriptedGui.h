@@ -32,7 +32,7 @@ class FakeFramework : public FrameworkControl {
     windowed = !windowed;
     return FrameworkStatus::Ok;
   }
-  BackBufferSize ClientSize() const override { return client; }
+  PixelSize ClientSize() const override { return client; }
   void ResizeClientArea(int width, int height) override {
     calls.push_back("resize " + std::to_string(width) + "x" + std::to_string(height));
     client = {width, height};
@@ -43,7 +43,7 @@ class FakeFramework : public FrameworkControl {
   void Shutdown(int exitCode) override { calls.push_back("shutdown " + std::to_string(exitCode)); }
 
   bool windowed = true;
-  BackBufferSize client{640, 480};
+  PixelSize client{640, 480};
   ScreenRect outer{10, 20, 660, 520};
   std::u16string title;
   std::vector<std::string> calls;

@@ -23,7 +23,7 @@ void Say(const std::string& line) {
   std::fflush(stdout);
 }
 
-std::string SizeText(const BackBufferSize& size) {
+std::string SizeText(const PixelSize& size) {
   return std::to_string(size.width) + "x" + std::to_string(size.height);
 }
 
@@ -43,11 +43,11 @@ class Probe : public FrameworkCallbacks {
  public:
   Probe(AppFramework& framework, QtFrameworkWindow& window) : framework_(framework), window_(window) {}
 
-  FrameworkStatus OnDeviceCreated(GraphicsDevice&, const BackBufferSize& size) override {
+  FrameworkStatus OnDeviceCreated(GraphicsDevice&, const PixelSize& size) override {
     Say("created " + SizeText(size));
     return FrameworkStatus::Ok;
   }
-  FrameworkStatus OnDeviceReset(GraphicsDevice&, const BackBufferSize& size) override {
+  FrameworkStatus OnDeviceReset(GraphicsDevice&, const PixelSize& size) override {
     Say("reset " + SizeText(size));
     return FrameworkStatus::Ok;
   }

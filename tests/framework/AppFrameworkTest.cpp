@@ -324,7 +324,7 @@ TEST_F(AppFrameworkTest, ResizeClientAreaResizesAndResets) {
   framework_.ResizeClientArea(800, 600);
   EXPECT_THAT(app_.Take(), IsEmpty());
   framework_.ResizeClientArea(720, 576);
-  EXPECT_EQ(framework_.ClientSize(), (BackBufferSize{720, 576}));
+  EXPECT_EQ(framework_.ClientSize(), (PixelSize{720, 576}));
   EXPECT_THAT(app_.Take(), ElementsAre("lost", "reset 720x576"));
 }
 

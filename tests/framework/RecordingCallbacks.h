@@ -12,14 +12,14 @@
 // "key 65" ...), can be told to fail, and can keep a mesh past the device loss as a leaky one would.
 class RecordingCallbacks : public FrameworkCallbacks {
  public:
-  FrameworkStatus OnDeviceCreated(GraphicsDevice& device, const BackBufferSize& size) override {
+  FrameworkStatus OnDeviceCreated(GraphicsDevice& device, const PixelSize& size) override {
     CheckCurrent();
     calls.push_back("created " + Size(size));
     if (makeMesh) mesh = device.CreateMesh(Triangle(), {0, 1, 2});
     if (onCreated) onCreated();
     return createdStatus;
   }
-  FrameworkStatus OnDeviceReset(GraphicsDevice&, const BackBufferSize& size) override {
+  FrameworkStatus OnDeviceReset(GraphicsDevice&, const PixelSize& size) override {
     CheckCurrent();
     calls.push_back("reset " + Size(size));
     return resetStatus;
@@ -77,7 +77,7 @@ class RecordingCallbacks : public FrameworkCallbacks {
   void CheckCurrent() {
     if (contextCurrent && !contextCurrent()) calls.push_back("not current");
   }
-  static std::string Size(const BackBufferSize& size) {
+  static std::string Size(const PixelSize& size) {
     return std::to_string(size.width) + "x" + std::to_string(size.height);
   }
   static std::vector<MeshVertex> Triangle() { return std::vector<MeshVertex>(3); }

@@ -139,6 +139,8 @@ void GLEffectProgram::FindUniforms() {
     if (index < 0 || size != 1 || !Settable(static_cast<EffectParameter>(index), type)) continue;
     uniforms_[static_cast<size_t>(index)] = {glGetUniformLocation(program_, name), type};
   }
+  frameUniforms_ = {glGetUniformLocation(program_, "PagewingWorld"), glGetUniformLocation(program_, "PagewingViewProjection"),
+                    glGetUniformLocation(program_, "PagewingConvertDepth"), glGetUniformLocation(program_, "PagewingFlipY")};
 }
 
 void GLEffectProgram::Apply(const EffectParameters& parameters, const GLEffectFrame& frame) const {
@@ -157,11 +159,10 @@ void GLEffectProgram::SetUniform(EffectParameter parameter, const EffectParamete
 }
 
 void GLEffectProgram::SetFrame(const GLEffectFrame& frame) const {
-  glUniformMatrix4fv(glGetUniformLocation(program_, "PagewingWorld"), 1, GL_FALSE, glm::value_ptr(frame.world));
-  glUniformMatrix4fv(glGetUniformLocation(program_, "PagewingViewProjection"), 1, GL_FALSE,
-                     glm::value_ptr(frame.viewProjection));
-  glUniform1i(glGetUniformLocation(program_, "PagewingConvertDepth"), frame.convertDepth ? 1 : 0);
-  glUniform1i(glGetUniformLocation(program_, "PagewingFlipY"), frame.flipY ? 1 : 0);
+  glUniformMatrix4fv(frameUniforms_.world, 1, GL_FALSE, glm::value_ptr(frame.world));
+  glUniformMatrix4fv(frameUniforms_.viewProjection, 1, GL_FALSE, glm::value_ptr(frame.viewProjection));
+  glUniform1i(frameUniforms_.convertDepth, frame.convertDepth ? 1 : 0);
+  glUniform1i(frameUniforms_.flipY, frame.flipY ? 1 : 0);
   for (GLuint unit : {1u, 0u}) {
     glActiveTexture(GL_TEXTURE0 + unit);
     glBindTexture(GL_TEXTURE_2D, frame.textures[unit]);

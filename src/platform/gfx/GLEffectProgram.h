@@ -40,6 +40,15 @@ class GLEffectProgram {
   void SetUniform(EffectParameter parameter, const EffectParameters& parameters) const;
   void SetFrame(const GLEffectFrame& frame) const;
 
+  // The program's own inputs, found once after linking.
+  struct FrameUniforms {
+    int world = -1;
+    int viewProjection = -1;
+    int convertDepth = -1;
+    int flipY = -1;
+  };
+
   unsigned program_ = 0;
   std::array<Uniform, kEffectParameterCount> uniforms_{};
+  FrameUniforms frameUniforms_;
 };

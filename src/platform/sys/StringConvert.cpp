@@ -77,3 +77,5 @@ std::u16string WidenLatin1(std::string_view text) {
   for (size_t i = 0; i < text.size(); ++i) out[i] = static_cast<unsigned char>(text[i]);
   return out;
 }
+
+std::u16string DecimalText(long long value) { return WidenLatin1(std::to_string(value)); }
