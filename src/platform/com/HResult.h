@@ -23,6 +23,26 @@ inline constexpr HRESULT E_INVALIDARG = hresult_detail::Code(0x80070057u);
 inline constexpr HRESULT VFW_S_NO_MORE_ITEMS = hresult_detail::Code(0x00040103u);
 inline constexpr HRESULT VFW_E_ENUM_OUT_OF_SYNC = hresult_detail::Code(0x80040203u);
 inline constexpr HRESULT VFW_E_TYPE_NOT_ACCEPTED = hresult_detail::Code(0x8004022Au);
+inline constexpr HRESULT E_ABORT = hresult_detail::Code(0x80004004u);
+inline constexpr HRESULT E_HANDLE = hresult_detail::Code(0x80070006u);
+// Media-graph failures.
+inline constexpr HRESULT VFW_E_INVALIDMEDIATYPE = hresult_detail::Code(0x80040200u);
+inline constexpr HRESULT VFW_E_NO_ACCEPTABLE_TYPES = hresult_detail::Code(0x80040207u);
+inline constexpr HRESULT VFW_E_INVALID_DIRECTION = hresult_detail::Code(0x80040208u);
+inline constexpr HRESULT VFW_E_NOT_CONNECTED = hresult_detail::Code(0x80040209u);
+inline constexpr HRESULT VFW_E_NO_ALLOCATOR = hresult_detail::Code(0x8004020Au);
+inline constexpr HRESULT VFW_E_RUNTIME_ERROR = hresult_detail::Code(0x8004020Bu);
+inline constexpr HRESULT VFW_E_ALREADY_CONNECTED = hresult_detail::Code(0x80040204u);
+inline constexpr HRESULT VFW_E_NOT_COMMITTED = hresult_detail::Code(0x80040211u);
+inline constexpr HRESULT VFW_E_SIZENOTSET = hresult_detail::Code(0x80040212u);
+inline constexpr HRESULT VFW_E_NOT_FOUND = hresult_detail::Code(0x80040216u);
+inline constexpr HRESULT VFW_E_CANNOT_CONNECT = hresult_detail::Code(0x80040217u);
+inline constexpr HRESULT VFW_E_NOT_STOPPED = hresult_detail::Code(0x80040224u);
+inline constexpr HRESULT VFW_E_BUFFERS_OUTSTANDING = hresult_detail::Code(0x80040225u);
+inline constexpr HRESULT VFW_E_WRONG_STATE = hresult_detail::Code(0x80040227u);
+inline constexpr HRESULT VFW_E_TIMEOUT = hresult_detail::Code(0x8004022Eu);
+inline constexpr HRESULT VFW_E_DUPLICATE_NAME = hresult_detail::Code(0x8004022Fu);
+inline constexpr HRESULT VFW_E_NOT_IN_GRAPH = hresult_detail::Code(0x8004025Fu);
 
 inline constexpr uint32_t FACILITY_WIN32 = 7;
 
