@@ -304,6 +304,10 @@ void PhotoBookApp::EndExport() {
   session->End();
 }
 
+void PhotoBookApp::LoadOpenSpread() {
+  textures_->window().FillSlots(Entries(*photos_), photoCount(), spread_.CurrentPage, TextureWindow::FillMode::Full);
+}
+
 void PhotoBookApp::ShiftTexturesForward() { textures_->window().ShiftForward(); }
 
 void PhotoBookApp::ShiftTexturesBackward() { textures_->window().ShiftBackward(); }

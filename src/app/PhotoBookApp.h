@@ -31,6 +31,7 @@ class BookScene;
 class BookTextures;
 class CameraAnimator;
 class ExportSession;
+class ExportStarter;
 class FLocale;
 class MenuCommands;
 class ViewerInput;
@@ -109,6 +110,10 @@ class PhotoBookApp : public FrameworkCallbacks, private SpreadHooks, private Fol
   // Takes over a started export: the mode becomes Exporting until the session ends.
   void BeginExport(std::unique_ptr<ExportSession> session);
   void EndExport();
+  // Loads every texture of the open spread at once, as each movie frame needs them.
+  void LoadOpenSpread();
+  // The export driver, once the program has made it.
+  void SetExportStarter(ExportStarter* starter) { services_.exportStarter = starter; }
 
   AppMode mode() const { return mode_; }
   int photoCount() const { return photos_ ? photos_->count() : 0; }
@@ -130,6 +135,9 @@ class PhotoBookApp : public FrameworkCallbacks, private SpreadHooks, private Fol
   BookTextures& textures() { return *textures_; }
   BookScene& scene() { return *scene_; }
   const EffectManager& effect() const { return effect_; }
+  OffscreenTarget& offscreen() { return offscreen_; }
+  // The device while there is one, else nullptr.
+  GraphicsDevice* device() const { return device_; }
   const std::u16string& effectPath() const { return effectPath_; }
   const AppServices& services() const { return services_; }
   MessageSink& messageSink() { return messageSink_; }

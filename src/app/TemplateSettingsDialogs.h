@@ -5,16 +5,18 @@
 #include "app/SettingsDialogs.h"
 
 class DialogHost;
+class EncoderCatalogue;
 class FLocale;
 class MessageSink;
 
-// The settings dialogs as template dialogs shown by a dialog host. The encoder choice comes with
-// the movie encoders; until then it is refused like a cancelled dialog. The host, texts and
-// message sink must outlive this object. User-interface thread only.
+// The settings dialogs as template dialogs shown by a dialog host. The encoder choice lists the
+// catalogue's compressors; without a catalogue it offers full frames only. The host, texts,
+// message sink and catalogue must outlive this object. User-interface thread only.
 class TemplateSettingsDialogs : public SettingsDialogs {
  public:
-  TemplateSettingsDialogs(DialogHost& host, std::function<const FLocale&()> locale, MessageSink& messages)
-      : host_(host), locale_(std::move(locale)), messages_(messages) {}
+  TemplateSettingsDialogs(DialogHost& host, std::function<const FLocale&()> locale, MessageSink& messages,
+                          EncoderCatalogue* encoders = nullptr)
+      : host_(host), locale_(std::move(locale)), messages_(messages), encoders_(encoders) {}
 
   bool ExportSettingsDialog(Settings& settings) override;
   bool AnimationSpeedDialog(Settings& settings) override;
@@ -24,4 +26,5 @@ class TemplateSettingsDialogs : public SettingsDialogs {
   DialogHost& host_;
   std::function<const FLocale&()> locale_;
   MessageSink& messages_;
+  EncoderCatalogue* encoders_;
 };

@@ -18,7 +18,7 @@ FrameCapture::FrameCapture(int32_t width, int32_t height, CaptureSource* source,
     : mode_(mode), source_(source), width_(width), height_(height) {
   if (width <= 0 || height <= 0) return;
   frame_.reset(new (std::nothrow) uint8_t[FrameBytes()]());
-  if (mode_ == CaptureMode::Software && source_ != nullptr) PrepareSampling();
+  if (source_ != nullptr) PrepareSampling();
 }
 
 void FrameCapture::PrepareSampling() {
@@ -29,7 +29,7 @@ void FrameCapture::PrepareSampling() {
 }
 
 bool FrameCapture::Grab() {
-  if (!Ok() || mode_ != CaptureMode::Software || !CanSample()) return false;
+  if (!Ok() || !CanSample()) return false;
   CaptureLock lock;
   if (!source_->Lock(lock)) return false;
   const bool grabbed = SampleLocked(lock);

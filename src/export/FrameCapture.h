@@ -27,21 +27,21 @@ enum class CaptureMode : uint8_t {
 class FrameCapture {
  public:
   // width, height: the movie frame size. source: the system-memory copy of the offscreen target
-  // in the software mode, not owned, must outlive the capture; may be null (nothing to grab).
-  // The source's size and format are read here, once. In the screen-grab mode source is unused.
+  // in the software mode, the window's pixels (of the movie's size) in the screen-grab mode; not
+  // owned, must outlive the capture; may be null (nothing to grab). The source's size and format
+  // are read here, once.
   FrameCapture(int32_t width, int32_t height, CaptureSource* source, CaptureMode mode = CaptureMode::Software);
   FrameCapture(const FrameCapture&) = delete;
   FrameCapture& operator=(const FrameCapture&) = delete;
 
   // True when the frame buffer was allocated (both sizes positive and memory to spare).
   bool Ok() const { return frame_ != nullptr; }
-  // Software mode: the source has a 32-bit format and at least one pixel per output pixel.
+  // The source has a 32-bit format and at least one pixel per output pixel.
   bool CanSample() const { return filter_.Prepared(); }
 
   // Fills the frame from the source; true when it was filled and is to be stored in the movie.
   // False without a frame, without usable sampling, when the source does not lock or hands out
-  // no pointer, a pitch <= 0 or one shorter than the pixels read, and always in the screen-grab
-  // mode, whose grab is not part of this class yet.
+  // no pointer, or a pitch <= 0 or one shorter than the pixels read.
   bool Grab();
 
   // Copies the frame, bottom row first, to destination with stride bytes from row to row: all

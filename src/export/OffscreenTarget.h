@@ -57,6 +57,7 @@ class OffscreenTarget {
   // The copy FrameCapture reads: stays the same object for the target's whole life.
   CaptureSource& SystemCopy() { return copy_; }
   const RenderTarget* renderTarget() const { return target_.get(); }
+  RenderTarget* renderTarget() { return target_.get(); }
 
  private:
   bool Build(GraphicsDevice& device, const OffscreenTargetSize& size);

@@ -1,9 +1,15 @@
 #pragma once
 
-// Control numbers of the program's dialogs (templates 147, 149 and 151).
+// Control numbers of the program's dialogs (templates 147, 149, 150 and 151).
 namespace ControlId {
 inline constexpr int Ok = 1;
 inline constexpr int Cancel = 2;
+
+// Dialog 150, encoder choice.
+inline constexpr int EncoderList = 1045;
+inline constexpr int EncoderSettings = 1078;
+inline constexpr int EncoderAbout = 1079;
+inline constexpr int EncoderGroup = 1080;
 
 // Export settings, dialog 149.
 inline constexpr int ExportWidth = 1033;

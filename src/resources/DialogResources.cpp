@@ -68,6 +68,19 @@ DialogTemplate MakeAnimationSpeed() {
            Control(Id::Cancel, Kind::Button, 85, 65, 75, 15, u"Cancel")}};
 }
 
+DialogTemplate MakeEncoderChoice() {
+  return {150,
+          300,
+          75,
+          u"Select DirectShow Encoder Filter",
+          {Control(Id::EncoderGroup, Kind::GroupBox, 5, 5, 200, 60, u"Select Encoder"),
+           Control(Id::EncoderList, Kind::DropDownList, 15, 20, 175, 160),
+           Control(Id::EncoderSettings, Kind::Button, 15, 40, 75, 15, u"Settings"),
+           Control(Id::EncoderAbout, Kind::Button, 115, 40, 75, 15, u"About"),
+           Control(Id::Ok, Kind::DefaultButton, 220, 20, 75, 15, u"OK"),
+           Control(Id::Cancel, Kind::Button, 220, 40, 75, 15, u"Cancel")}};
+}
+
 }  // namespace
 
 const DialogTemplate& AboutDialogResource() {
@@ -83,5 +96,10 @@ const DialogTemplate& ExportSettingsDialogResource() {
 
 const DialogTemplate& AnimationSpeedDialogResource() {
   static const DialogTemplate dialog = MakeAnimationSpeed();
+  return dialog;
+}
+
+const DialogTemplate& EncoderDialogResource() {
+  static const DialogTemplate dialog = MakeEncoderChoice();
   return dialog;
 }

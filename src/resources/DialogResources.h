@@ -9,5 +9,7 @@
 const DialogTemplate& AboutDialogResource();
 // Dialog 149, export settings: 380 x 215.
 const DialogTemplate& ExportSettingsDialogResource();
+// Dialog 150, encoder choice: 300 x 75.
+const DialogTemplate& EncoderDialogResource();
 // Dialog 151, animation speed: 165 x 85.
 const DialogTemplate& AnimationSpeedDialogResource();

@@ -54,10 +54,14 @@ TEST_F(TemplateSettingsDialogsTest, OkWritesTheDialogsValuesAndCancelWritesNothi
   EXPECT_EQ(settings.TimeView, 9);
 }
 
-TEST_F(TemplateSettingsDialogsTest, TheEncoderChoiceIsRefusedUntilThereAreEncoders) {
+TEST_F(TemplateSettingsDialogsTest, TheEncoderChoiceStoresOnlyOnOk) {
   std::u16string name = u"kept";
+  host.pressOk = false;
   EXPECT_FALSE(dialogs.EncoderDialog(name));
   EXPECT_EQ(name, u"kept");
+  host.pressOk = true;
+  EXPECT_TRUE(dialogs.EncoderDialog(name));
+  EXPECT_EQ(name, u"");  // without a catalogue only full frames are offered
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/gfx/GLDevice.h"
 
+#include <algorithm>
+
 #include <epoxy/gl.h>
 
 #include <string>
@@ -245,6 +247,27 @@ bool GLDevice::SetRenderTarget(RenderTarget* target) {
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, glTarget != nullptr ? glTarget->framebuffer() : screenFramebuffer_);
   viewport_ = target != nullptr ? Size{target->width(), target->height()} : screenViewport_;
   target_ = target;
+  return true;
+}
+
+bool GLDevice::ReadWindow(int width, int height, std::vector<uint32_t>& texels) {
+  if (!Usable() || target_ != nullptr || width <= 0 || height <= 0 || width > viewport_.width ||
+      height > viewport_.height)
+    return false;
+  GLint previous = 0;
+  glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &previous);
+  GLint drawn = 0;
+  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &drawn);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(drawn));
+  const size_t rowTexels = static_cast<size_t>(width);
+  texels.resize(rowTexels * static_cast<size_t>(height));
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+  // The window's rows come bottom row first; the top-left corner is viewport height - height.
+  glReadPixels(0, viewport_.height - height, width, height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, texels.data());
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(previous));
+  for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom)
+    std::swap_ranges(texels.begin() + top * width, texels.begin() + (top + 1) * width, texels.begin() + bottom * width);
   return true;
 }
 

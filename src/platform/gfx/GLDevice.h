@@ -45,6 +45,7 @@ class GLDevice : public GraphicsDevice {
   bool SetRenderTarget(RenderTarget* target) override;
   RenderTarget* renderTarget() const override { return target_; }
   bool ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) override;
+  bool ReadWindow(int width, int height, std::vector<uint32_t>& texels) override;
 
   // Frees the device's own objects and every resource's; with the context still current where it
   // can be (a context already gone leaves nothing to free).

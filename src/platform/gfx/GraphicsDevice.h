@@ -100,6 +100,10 @@ class GraphicsDevice {
   virtual RenderTarget* renderTarget() const = 0;
   // Copies the texels of target into texels (resized to width x height), rows top-down, ARGB.
   virtual bool ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) = 0;
+  // Copies the window's picture as drawn so far (the framebuffer in use when no target is set),
+  // width x height pixels from its top-left corner, into texels: rows top-down, ARGB. False
+  // while a target is set, for a size beyond the viewport, or on a lost device.
+  virtual bool ReadWindow(int width, int height, std::vector<uint32_t>& texels) = 0;
 
   virtual void OnDeviceLost() = 0;
   virtual DeviceStatus OnDeviceReset() = 0;

@@ -116,6 +116,13 @@ bool NullDevice::SetRenderTarget(RenderTarget* target) {
   return true;
 }
 
+bool NullDevice::ReadWindow(int width, int height, std::vector<uint32_t>& texels) {
+  if (lost_ || target_ != nullptr || width <= 0 || height <= 0 || width > viewport_.width || height > viewport_.height)
+    return false;
+  texels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0u);
+  return true;
+}
+
 bool NullDevice::ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) {
   if (lost_ || target.lost() || !target.BelongsTo(registry_)) return false;
   texels = static_cast<const NullRenderTarget&>(target).texels();

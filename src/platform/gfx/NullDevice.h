@@ -42,6 +42,7 @@ class NullDevice : public GraphicsDevice {
   bool SetRenderTarget(RenderTarget* target) override;
   RenderTarget* renderTarget() const override { return target_; }
   bool ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) override;
+  bool ReadWindow(int width, int height, std::vector<uint32_t>& texels) override;
 
   void OnDeviceLost() override;
   DeviceStatus OnDeviceReset() override;

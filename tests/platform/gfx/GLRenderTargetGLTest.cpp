@@ -64,3 +64,33 @@ TEST_F(GLRenderTargetGLTest, DeletingTheTargetReturnsToTheScreen) {
 }
 
 }  // namespace
+
+namespace {
+
+// The window read back for the screen-grab export: top-left corner first, rows top-down.
+class GLReadWindowGLTest : public GLDeviceFixture {};
+
+TEST_F(GLReadWindowGLTest, ReadsTheTopLeftCornerTopDownAndNotWhileATargetIsSet) {
+  RenderStates band;
+  band.lighting = false;
+  band.depthEnable = false;
+  band.colourOp = RenderStates::TextureOp::SelectDiffuse;
+  device_->SetRenderStates(band);
+  const uint32_t red = 0xFFFF0000u;
+  ASSERT_TRUE(device_->DrawScreenQuad({{{0, 0, 0, 1, red}, {kSize, 0, 0, 1, red}, {0, 2, 0, 1, red}, {kSize, 2, 0, 1, red}}}));
+
+  std::vector<uint32_t> texels;
+  ASSERT_TRUE(device_->ReadWindow(31, 20, texels));
+  ASSERT_EQ(texels.size(), 31u * 20u);
+  EXPECT_EQ(texels[0], red);
+  EXPECT_EQ(texels[1 * 31 + 30], red);
+  EXPECT_EQ(texels[2 * 31], 0xFF000000u);
+  EXPECT_EQ(texels[19 * 31 + 5], 0xFF000000u);
+  EXPECT_FALSE(device_->ReadWindow(kSize + 1, 4, texels));
+
+  auto target = device_->CreateRenderTarget(8, 8);
+  ASSERT_TRUE(target && device_->SetRenderTarget(target.get()));
+  EXPECT_FALSE(device_->ReadWindow(8, 8, texels));
+}
+
+}  // namespace

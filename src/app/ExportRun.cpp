@@ -1,0 +1,66 @@
+#include "app/ExportRun.h"
+
+#include "app/BookTextures.h"
+#include "app/PhotoBookApp.h"
+#include "book/CameraAnimator.h"
+#include "book/SceneFrameInputs.h"
+#include "export/ExportReport.h"
+#include "photos/FilePaths.h"
+#include "platform/gui/LibraryMessages.h"
+
+ExportRun::ExportRun(PhotoBookApp& app, LibraryMessages& messages, std::unique_ptr<MovieExporter> exporter,
+                     ExportTimeline timeline, Plan plan)
+    : app_(app), messages_(messages), plan_(std::move(plan)), exporter_(std::move(exporter)),
+      timeline_(std::move(timeline)) {}
+
+ExportRun::~ExportRun() = default;
+
+bool ExportRun::Step() {
+  if (over_) return false;
+  frame_ = timeline_.Next();
+  if (!frame_) return false;
+  ShowFrame(*frame_);
+  return true;
+}
+
+void ExportRun::ShowFrame(const ExportFrame& frame) {
+  OpenSpread& spread = app_.spread();
+  if (frame.shiftTextures) app_.textures().window().ShiftForward();
+  spread.CurrentPage = frame.spread * 2;
+  if (frame.loadSpread) app_.LoadOpenSpread();
+  const TourPicture& picture = frame.picture;
+  spread.turnDirection = picture.turnDirection;
+  spread.turnProgress = picture.turnProgress;
+  spread.leafDirection = picture.leafDirection;
+  spread.leafPosition = picture.leafPosition;
+  app_.camera().InterpolateViews(picture.camera.fromView, picture.camera.toView, picture.camera.fraction);
+}
+
+void ExportRun::PrepareFrame(SceneFrameInputs& inputs) {
+  if (!frame_) return;
+  inputs.exportSeconds = frame_->exportSeconds;
+  inputs.aspectFactor = plan_.pixelAspect;
+  if (plan_.offscreen) inputs.target = app_.offscreen().renderTarget();
+}
+
+void ExportRun::FrameDrawn() {
+  if (!frame_ || over_) return;
+  if (plan_.offscreen) {
+    app_.offscreen().DrawToWindow();
+    app_.offscreen().CopyToSystemMemory();
+  }
+  if (plan_.window) plan_.window->Fill();
+  if (!exporter_->AddFrame() || frame_->last) over_ = true;
+}
+
+void ExportRun::End() {
+  if (!exporter_) return;
+  exporter_->Finish();
+  Report();
+  exporter_.reset();
+}
+
+void ExportRun::Report() {
+  const ExportReportFacts facts = exporter_->ReportFacts(app_.services().clock(), FileSize(plan_.moviePath));
+  messages_.ShowLibraryMessage(ExportReportText(facts), false);
+}

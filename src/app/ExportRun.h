@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/ExportSession.h"
+#include "export/ExportFrame.h"
+#include "export/ExportTimeline.h"
+#include "export/MovieExporter.h"
+#include "export/WindowPixels.h"
+
+class LibraryMessages;
+class PhotoBookApp;
+
+// One running movie export: plays the export timeline into the book, one movie frame per
+// frame of the main loop, hands each drawn frame to the exporter and reports at the end.
+// User-interface thread only.
+class ExportRun : public ExportSession {
+ public:
+  struct Plan {
+    std::u16string moviePath;
+    float pixelAspect = 1.0f;
+    bool offscreen = true;  // draw into the offscreen target (else into the window, grabbed)
+    // The screen-grab export's read-back of the window, which the capture reads.
+    std::unique_ptr<WindowPixels> window;
+  };
+
+  ExportRun(PhotoBookApp& app, LibraryMessages& messages, std::unique_ptr<MovieExporter> exporter,
+            ExportTimeline timeline, Plan plan);
+  ~ExportRun() override;
+
+  bool Step() override;
+  void PrepareFrame(SceneFrameInputs& inputs) override;
+  void FrameDrawn() override;
+  void End() override;
+
+ private:
+  void ShowFrame(const ExportFrame& frame);
+  void Report();
+
+  PhotoBookApp& app_;
+  LibraryMessages& messages_;
+  // Before the exporter, whose capture reads the window pixels, so that they outlive it.
+  Plan plan_;
+  std::unique_ptr<MovieExporter> exporter_;
+  ExportTimeline timeline_;
+  std::optional<ExportFrame> frame_;
+  // The movie is complete or cannot go on: the next step ends the export.
+  bool over_ = false;
+};

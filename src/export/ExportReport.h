@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// What the report at the end of a movie export is made of.
+struct ExportReportFacts {
+  bool hasCapture = false;
+  std::u16string moviePath;
+  int32_t width = 0;
+  int32_t height = 0;
+  float fps = 0.0f;
+  int32_t framesRendered = 0;
+  int32_t framesStored = 0;
+  uint32_t elapsedMilliseconds = 0;
+  int64_t fileSize = 0;
+  std::u16string formatText;
+  std::u16string methodText;
+  std::u16string qualityText;
+};
+
+// The text of the report box: the movie's facts when at least one frame was stored, else the
+// failure line.
+std::u16string ExportReportText(const ExportReportFacts& facts);
+
+// A rate as the report writes it: shortest form ("%g"), cut after the first digit behind the
+// decimal point ("12.3456" gives "12.3"); an exponent is kept.
+std::u16string ReportRateText(double value);

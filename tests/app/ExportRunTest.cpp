@@ -1,0 +1,92 @@
+#include "app/ExportRun.h"
+
+#include <gtest/gtest.h>
+
+#include "app/AppFixture.h"
+#include "app/VirtualKey.h"
+#include "book/AnimationTiming.h"
+#include "platform/gui/LibraryMessages.h"
+
+namespace {
+
+class RecordingLibraryMessages : public LibraryMessages {
+ public:
+  void ShowLibraryMessage(const std::u16string& text, bool isError) override {
+    shown.push_back(text);
+    errors += isError ? 1 : 0;
+  }
+  std::vector<std::u16string> shown;
+  int errors = 0;
+};
+
+// Stores every frame offered, or refuses from frame refuseFrom on.
+class CountingExporter : public MovieExporter {
+ public:
+  CountingExporter(int& finished, int refuseFrom)
+      : MovieExporter(u"/tmp/movie.avi", 5.0f, nullptr, 0), finished_(finished), refuseFrom_(refuseFrom) {}
+  bool AddFrame() override {
+    ++framesRendered_;
+    if (framesRendered_ > refuseFrom_) return false;
+    ++framesStored_;
+    return true;
+  }
+  bool Finish() override { return ++finished_ > 0; }
+
+ private:
+  int& finished_;
+  int refuseFrom_;
+};
+
+class ExportRunTest : public AppFixture {
+ protected:
+  // An export of the open book at 5 fps with one-second phases, drawn into the window.
+  ExportTimeline Begin(int photos, int refuseFrom = 1 << 30) {
+    Start();
+    OpenPhotos(photos);
+    ExportTimeline timeline(photos, AnimationTiming(1, 1, 1), 5.0f, true);
+    app->BeginExport(std::make_unique<ExportRun>(*app, library, std::make_unique<CountingExporter>(finished, refuseFrom),
+                                                 timeline, ExportRun::Plan{u"/tmp/movie.avi", 1.0f, false, nullptr}));
+    return timeline;
+  }
+  int FramesUntilBrowsing(int limit = 2000) {
+    int frames = 0;
+    while (app->mode() == AppMode::Exporting && frames < limit) {
+      Frame();
+      ++frames;
+    }
+    return frames;
+  }
+
+  RecordingLibraryMessages library;
+  int finished = 0;
+};
+
+TEST_F(ExportRunTest, PlaysEveryTimelineFrameThenFinishesAndReportsOnce) {
+  const ExportTimeline timeline = Begin(6);
+  const int frames = FramesUntilBrowsing();
+  // One loop more than frames: the step after the last frame ends the export.
+  EXPECT_EQ(frames, timeline.FrameCount() + 1);
+  EXPECT_EQ(finished, 1);
+  ASSERT_EQ(library.shown.size(), 1u);
+  EXPECT_EQ(library.shown[0], u"Error creating AVI file");  // the counting exporter has no capture
+  EXPECT_EQ(spread().CurrentPage, 2);  // the second spread was toured last
+}
+
+TEST_F(ExportRunTest, ARefusedFrameEndsTheExport) {
+  Begin(6, 3);
+  EXPECT_LE(FramesUntilBrowsing(), 5);
+  EXPECT_EQ(finished, 1);
+}
+
+TEST_F(ExportRunTest, EscapeEndsTheExportAndOtherInputIsIgnored) {
+  Begin(6);
+  Frame();
+  EXPECT_FALSE(LeftClick(10, 10));
+  EXPECT_EQ(app->mode(), AppMode::Exporting);
+  Key(VirtualKey::Escape);
+  EXPECT_EQ(app->mode(), AppMode::Browsing);
+  EXPECT_EQ(finished, 1);
+  EXPECT_EQ(library.shown.size(), 1u);
+}
+
+}  // namespace
