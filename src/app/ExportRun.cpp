@@ -49,7 +49,7 @@ void ExportRun::FrameDrawn() {
     app_.offscreen().DrawToWindow();
     app_.offscreen().CopyToSystemMemory();
   }
-  if (plan_.window) plan_.window->Fill();
+  if (plan_.window && app_.device() != nullptr) plan_.window->FillFromWindow(*app_.device());
   if (!exporter_->AddFrame() || frame_->last) over_ = true;
 }
 

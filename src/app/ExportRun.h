@@ -10,7 +10,7 @@
 #include "export/ExportFrame.h"
 #include "export/ExportTimeline.h"
 #include "export/MovieExporter.h"
-#include "export/WindowPixels.h"
+#include "export/OffscreenSystemCopy.h"
 
 class LibraryMessages;
 class PhotoBookApp;
@@ -24,8 +24,9 @@ class ExportRun : public ExportSession {
     std::u16string moviePath;
     float pixelAspect = 1.0f;
     bool offscreen = true;  // draw into the offscreen target (else into the window, grabbed)
-    // The screen-grab export's read-back of the window, which the capture reads.
-    std::unique_ptr<WindowPixels> window;
+    // The screen-grab export's read-back of the window (allocated at the movie's size), which
+    // the capture reads.
+    std::unique_ptr<OffscreenSystemCopy> window;
   };
 
   ExportRun(PhotoBookApp& app, LibraryMessages& messages, std::unique_ptr<MovieExporter> exporter,

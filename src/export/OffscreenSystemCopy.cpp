@@ -32,6 +32,13 @@ bool OffscreenSystemCopy::Fill(GraphicsDevice& device, const RenderTarget& targe
   return device.ReadRenderTarget(target, texels_) && texels_.size() == PixelCount();
 }
 
+bool OffscreenSystemCopy::FillFromWindow(GraphicsDevice& device) {
+  if (width_ <= 0 || height_ <= 0) return false;
+  if (device.ReadWindow(width_, height_, texels_)) return true;
+  texels_ = {};
+  return false;
+}
+
 bool OffscreenSystemCopy::Lock(CaptureLock& lock) {
   if (texels_.size() != PixelCount() || texels_.empty()) return false;
   lock.bits = reinterpret_cast<const uint8_t*>(texels_.data());

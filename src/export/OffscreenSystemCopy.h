@@ -24,6 +24,9 @@ class OffscreenSystemCopy : public CaptureSource {
   bool Allocated() const { return !texels_.empty(); }
   // Reads target back into the copy. Before: allocated at the target's size.
   bool Fill(GraphicsDevice& device, const RenderTarget& target);
+  // Reads the window's top-left corner, at the allocated size, as just drawn: the screen-grab
+  // export's frame. A failed read frees the pixels, so no earlier frame is taken for this one.
+  bool FillFromWindow(GraphicsDevice& device);
 
   int32_t Width() const override { return width_; }
   int32_t Height() const override { return height_; }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "export/FrameCapture.h"
+#include "export/OffscreenSystemCopy.h"
 #include "export/OffscreenTarget.h"
 #include "export/OffscreenTargetSize.h"
 #include "platform/gfx/NullDevice.h"
@@ -193,6 +194,27 @@ TEST(OffscreenTargetTest, ARestoreThatCannotReachTheOldSizeLeavesTheCaptureFaili
   device.maxPixels = int64_t{1} << 40;
   EXPECT_TRUE(target.Restore(device));
   EXPECT_EQ(target.Factor(), 2);
+}
+
+}  // namespace
+
+namespace {
+
+// The screen-grab export reads the window into a copy of the movie's size; a read that fails
+// must not hand the capture the previous frame.
+TEST(OffscreenSystemCopyTest, AWindowReadThatFailsLeavesNothingToLock) {
+  NullDevice device;
+  device.SetViewport({64, 48});
+  OffscreenSystemCopy copy;
+  ASSERT_TRUE(copy.Allocate(32, 24));
+  CaptureLock lock;
+  EXPECT_TRUE(copy.FillFromWindow(device));
+  EXPECT_TRUE(copy.Lock(lock));
+
+  device.SetViewport({16, 16});  // the window shrank below the movie
+  EXPECT_FALSE(copy.FillFromWindow(device));
+  EXPECT_FALSE(copy.Lock(lock));
+  EXPECT_EQ(copy.Width(), 32);
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ inline constexpr HRESULT VFW_E_NOT_CONNECTED = hresult_detail::Code(0x80040209u)
 inline constexpr HRESULT VFW_E_NO_ALLOCATOR = hresult_detail::Code(0x8004020Au);
 inline constexpr HRESULT VFW_E_RUNTIME_ERROR = hresult_detail::Code(0x8004020Bu);
 inline constexpr HRESULT VFW_E_ALREADY_CONNECTED = hresult_detail::Code(0x80040204u);
+inline constexpr HRESULT VFW_E_ALREADY_COMMITTED = hresult_detail::Code(0x80040210u);
 inline constexpr HRESULT VFW_E_NOT_COMMITTED = hresult_detail::Code(0x80040211u);
 inline constexpr HRESULT VFW_E_SIZENOTSET = hresult_detail::Code(0x80040212u);
 inline constexpr HRESULT VFW_E_NOT_FOUND = hresult_detail::Code(0x80040216u);
@@ -42,7 +43,9 @@ inline constexpr HRESULT VFW_E_BUFFERS_OUTSTANDING = hresult_detail::Code(0x8004
 inline constexpr HRESULT VFW_E_WRONG_STATE = hresult_detail::Code(0x80040227u);
 inline constexpr HRESULT VFW_E_TIMEOUT = hresult_detail::Code(0x8004022Eu);
 inline constexpr HRESULT VFW_E_DUPLICATE_NAME = hresult_detail::Code(0x8004022Fu);
+inline constexpr HRESULT VFW_E_SAMPLE_TIME_NOT_SET = hresult_detail::Code(0x80040249u);
 inline constexpr HRESULT VFW_E_NOT_IN_GRAPH = hresult_detail::Code(0x8004025Fu);
+inline constexpr HRESULT VFW_S_NO_STOP_TIME = hresult_detail::Code(0x00040270u);
 
 inline constexpr uint32_t FACILITY_WIN32 = 7;
 

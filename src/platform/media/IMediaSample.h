@@ -33,6 +33,3 @@ class IMediaSample : public IUnknown {
   virtual HRESULT IsDiscontinuity() = 0;
   virtual HRESULT SetDiscontinuity(bool isDiscontinuity) = 0;
 };
-
-inline constexpr HRESULT VFW_S_NO_STOP_TIME = 0x00040270;
-inline constexpr HRESULT VFW_E_SAMPLE_TIME_NOT_SET = static_cast<HRESULT>(0x80040249u);

@@ -20,5 +20,3 @@ class IMemAllocator : public IUnknown {
   virtual HRESULT GetBuffer(IMediaSample** sample, REFERENCE_TIME* start, REFERENCE_TIME* end, uint32_t flags) = 0;
   virtual HRESULT ReleaseBuffer(IMediaSample* sample) = 0;
 };
-
-inline constexpr HRESULT VFW_E_ALREADY_COMMITTED = static_cast<HRESULT>(0x80040210u);
