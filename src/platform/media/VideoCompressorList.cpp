@@ -12,13 +12,17 @@ extern "C" {
 
 namespace {
 
+// A codec whose AVI code names another codec first (Lossless JPEG's is Motion JPEG's, H.263+'s
+// is H.263's) would be read back as that other codec, so it is not offered.
+bool AviNamesUniquely(AVCodecID codec) { return CodecOfAviFourcc(AviFourccOf(codec)) == codec; }
+
 // Video codecs AVI can hold, each once, uncompressed frames left out.
 std::set<AVCodecID> StorableVideoCodecs() {
   std::set<AVCodecID> codecs;
   void* position = nullptr;
   while (const AVCodec* codec = av_codec_iterate(&position)) {
-    if (codec->type == AVMEDIA_TYPE_VIDEO && codec->id != AV_CODEC_ID_RAWVIDEO &&
-        av_codec_is_encoder(codec) && AviAcceptsCodec(codec->id)) {
+    if (codec->type == AVMEDIA_TYPE_VIDEO && codec->id != AV_CODEC_ID_RAWVIDEO && av_codec_is_encoder(codec) &&
+        AviAcceptsCodec(codec->id) && AviNamesUniquely(codec->id)) {
       codecs.insert(codec->id);
     }
   }
@@ -48,8 +52,7 @@ VideoCompressorList VideoCompressorList::Installed() {
 }
 
 const VideoCompressor* VideoCompressorList::Find(const std::u16string& friendlyName) const {
-  auto found = std::find_if(entries_.begin(), entries_.end(), [&](const VideoCompressor& entry) {
-    return entry.friendlyName == friendlyName;
-  });
+  auto found = std::find_if(entries_.begin(), entries_.end(),
+                            [&](const VideoCompressor& entry) { return entry.friendlyName == friendlyName; });
   return found == entries_.end() ? nullptr : &*found;
 }

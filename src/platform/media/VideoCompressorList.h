@@ -5,9 +5,9 @@
 
 #include "platform/media/VideoCompressor.h"
 
-// The installed video compressors whose output AVI files can hold: for each such codec the
-// encoder FFmpeg prefers. Uncompressed frames are not a compressor and are not listed. Listing
-// never opens an encoder (opening many of them in one process has hung).
+// The installed video compressors whose output AVI files can hold and name unmistakably: for
+// each such codec the encoder FFmpeg prefers. Uncompressed frames are not a compressor and are
+// not listed. Listing never opens an encoder (opening many of them in one process has hung).
 class VideoCompressorList {
  public:
   // At most this many, as the choice has always been capped.

@@ -1,112 +1,118 @@
 #include "platform/media/VideoEncoder.h"
 
 #include "platform/media/FfmpegError.h"
+#include "platform/sys/DebugOutput.h"
+#include "platform/sys/StringConvert.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavutil/dict.h>
 #include <libavutil/frame.h>
-#include <libswscale/swscale.h>
+#include <libavutil/imgutils.h>
+#include <libavutil/pixdesc.h>
 }
 
 namespace {
 
-MediaStatus Unavailable(const std::string& name, const std::string& why) {
-  return MediaStatus::Failure(MediaStatus::Kind::EncoderUnavailable,
-                              "The \"" + name + "\" encoder " + why);
+// Several codecs (MPEG-4 part 2 among them) cannot state a time unit with a larger denominator.
+constexpr int kLargestTimeDenominator = 65535;
+
+HRESULT Failed(const AVCodec* codec, const char* what, int code) {
+  DebugOutput(FromUtf8(std::string("The ") + codec->name + " encoder " + what + ": " + FfmpegErrorText(code) + "\n"));
+  return HResultFromAverror(code);
 }
 
-bool Offers(const AVCodec* codec, AVPixelFormat format) {
-  for (const AVPixelFormat* offered = codec->pix_fmts; *offered != AV_PIX_FMT_NONE; ++offered) {
-    if (*offered == format) return true;
-  }
-  return false;
+bool IsYuv(AVPixelFormat format) {
+  const AVPixFmtDescriptor* descriptor = av_pix_fmt_desc_get(format);
+  return descriptor != nullptr && (descriptor->flags & AV_PIX_FMT_FLAG_RGB) == 0 && descriptor->nb_components >= 3;
 }
 
-// A format that holds BGR24 without loss when the encoder has one (the lossless codecs);
-// otherwise 4:2:0, which every player decodes, rather than a rarer format closer to RGB.
-AVPixelFormat BestInputFormat(const AVCodec* codec) {
-  if (!codec->pix_fmts) return AV_PIX_FMT_NONE;
-  int loss = 0;
-  AVPixelFormat best = avcodec_find_best_pix_fmt_of_list(codec->pix_fmts, AV_PIX_FMT_BGR24, 0, &loss);
-  if (loss != 0 && Offers(codec, AV_PIX_FMT_YUV420P)) return AV_PIX_FMT_YUV420P;
-  return best;
+bool IsFullRangeYuv(AVPixelFormat format) {
+  return format == AV_PIX_FMT_YUVJ420P || format == AV_PIX_FMT_YUVJ422P || format == AV_PIX_FMT_YUVJ444P ||
+         format == AV_PIX_FMT_YUVJ440P || format == AV_PIX_FMT_YUVJ411P;
 }
 
 }  // namespace
 
-VideoEncoder::~VideoEncoder() {
-  sws_freeContext(converter_);
+void VideoEncoder::Close() {
   av_frame_free(&frame_);
   avcodec_free_context(&context_);
 }
 
-MediaStatus VideoEncoder::Open(const std::string& name, int width, int height,
-                               AVRational frameTime, bool globalHeader) {
-  const AVCodec* codec = avcodec_find_encoder_by_name(name.c_str());
-  if (!codec || codec->type != AVMEDIA_TYPE_VIDEO) return Unavailable(name, "is not installed");
-  AVPixelFormat format = BestInputFormat(codec);
-  if (format == AV_PIX_FMT_NONE) return Unavailable(name, "names no input pixel format");
+HRESULT VideoEncoder::Open(const AVCodec* codec, const RawVideoFormat& input, const AVDictionary* options) {
+  Close();
+  if (codec == nullptr || codec->type != AVMEDIA_TYPE_VIDEO || !av_codec_is_encoder(codec)) return E_INVALIDARG;
   context_ = avcodec_alloc_context3(codec);
-  if (!context_) return Unavailable(name, "could not be allocated");
-  Configure(width, height, format, frameTime, globalHeader);
-  int result = avcodec_open2(context_, codec, nullptr);
-  if (result < 0) return Unavailable(name, "would not open: " + FfmpegErrorText(result));
-  return PrepareConversion();
-}
-
-void VideoEncoder::Configure(int width, int height, AVPixelFormat format, AVRational frameTime,
-                             bool globalHeader) {
-  context_->width = width;
-  context_->height = height;
-  context_->pix_fmt = format;
-  context_->time_base = frameTime;
-  context_->framerate = av_inv_q(frameTime);
-  if (globalHeader) context_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-}
-
-MediaStatus VideoEncoder::PrepareConversion() {
   frame_ = av_frame_alloc();
-  if (frame_) {
-    frame_->format = context_->pix_fmt;
-    frame_->width = context_->width;
-    frame_->height = context_->height;
+  if (context_ == nullptr || frame_ == nullptr) {
+    Close();
+    return E_OUTOFMEMORY;
   }
-  converter_ = sws_getContext(context_->width, context_->height, AV_PIX_FMT_BGR24, context_->width,
-                              context_->height, context_->pix_fmt, SWS_BICUBIC, nullptr, nullptr,
-                              nullptr);
-  if (!frame_ || !converter_ || av_frame_get_buffer(frame_, 0) < 0) {
-    return MediaStatus::Failure(MediaStatus::Kind::EncoderUnavailable,
-                                "No pixel conversion to the encoder's format");
-  }
-  return MediaStatus::Success();
+  input_ = input;
+  Configure(input);
+  AVDictionary* remaining = nullptr;
+  av_dict_copy(&remaining, options, 0);
+  int result = avcodec_open2(context_, codec, &remaining);
+  av_dict_free(&remaining);
+  if (result >= 0) result = av_frame_get_buffer(frame_, 0);
+  if (result >= 0) return S_OK;
+  Failed(codec, "would not open", result);
+  Close();
+  return VFW_E_TYPE_NOT_ACCEPTED;
 }
 
-MediaStatus VideoEncoder::Send(const uint8_t* bottomUpRows, size_t stride, int64_t index) {
+void VideoEncoder::Configure(const RawVideoFormat& input) {
+  context_->width = input.width;
+  context_->height = input.height;
+  context_->pix_fmt = input.pixelFormat;
+  av_reduce(&context_->time_base.num, &context_->time_base.den, input.frameTime, kReferenceTimePerSecond,
+            kLargestTimeDenominator);
+  context_->framerate = av_inv_q(context_->time_base);
+  // The converter made YUV with BT.601 colours, full range only for the "yuvj" formats.
+  if (IsYuv(input.pixelFormat)) {
+    context_->color_range = IsFullRangeYuv(input.pixelFormat) ? AVCOL_RANGE_JPEG : AVCOL_RANGE_MPEG;
+    context_->colorspace = AVCOL_SPC_SMPTE170M;
+  }
+  frame_->format = input.pixelFormat;
+  frame_->width = input.width;
+  frame_->height = input.height;
+  frame_->color_range = context_->color_range;
+  frame_->colorspace = context_->colorspace;
+}
+
+std::vector<uint8_t> VideoEncoder::Extradata() const {
+  if (context_ == nullptr || context_->extradata == nullptr) return {};
+  return {context_->extradata, context_->extradata + context_->extradata_size};
+}
+
+int VideoEncoder::BitsPerCodedSample() const { return context_ != nullptr ? context_->bits_per_coded_sample : 0; }
+
+HRESULT VideoEncoder::Send(const uint8_t* image, int64_t frame) {
+  if (context_ == nullptr) return VFW_E_WRONG_STATE;
   // The encoder may still hold the previous picture; never draw over it.
   int result = av_frame_make_writable(frame_);
-  if (result >= 0) {
-    Convert(bottomUpRows, stride);
-    frame_->pts = index;
-    result = avcodec_send_frame(context_, frame_);
-  }
-  if (result >= 0) return MediaStatus::Success();
-  return MediaStatus::Failure(MediaStatus::Kind::EncodingFailed,
-                              "The encoder refused a frame: " + FfmpegErrorText(result));
+  if (result < 0) return Failed(context_->codec, "has no room for a frame", result);
+  const uint8_t* planes[4];
+  int strides[4];
+  input_.Planes(image, planes, strides);
+  av_image_copy(frame_->data, frame_->linesize, planes, strides, input_.pixelFormat, input_.width, input_.height);
+  frame_->pts = frame;
+  // A fixed quantiser is read from each frame, not from the context.
+  if ((context_->flags & AV_CODEC_FLAG_QSCALE) != 0) frame_->quality = context_->global_quality;
+  result = avcodec_send_frame(context_, frame_);
+  return result < 0 ? Failed(context_->codec, "refused a frame", result) : S_OK;
 }
 
-void VideoEncoder::Convert(const uint8_t* bottomUpRows, size_t stride) {
-  // Starting at the last row with a negative stride reads the picture top row first.
-  const uint8_t* top = bottomUpRows + stride * static_cast<size_t>(context_->height - 1);
-  const uint8_t* planes[1] = {top};
-  const int strides[1] = {-static_cast<int>(stride)};
-  sws_scale(converter_, planes, strides, 0, context_->height, frame_->data, frame_->linesize);
+HRESULT VideoEncoder::SendEnd() {
+  if (context_ == nullptr) return VFW_E_WRONG_STATE;
+  const int result = avcodec_send_frame(context_, nullptr);
+  if (result >= 0 || result == AVERROR_EOF) return S_OK;
+  return Failed(context_->codec, "could not be drained", result);
 }
 
-MediaStatus VideoEncoder::SendEnd() {
-  int result = avcodec_send_frame(context_, nullptr);
-  if (result >= 0 || result == AVERROR_EOF) return MediaStatus::Success();
-  return MediaStatus::Failure(MediaStatus::Kind::EncodingFailed,
-                              "The encoder could not be drained: " + FfmpegErrorText(result));
+int VideoEncoder::Receive(AVPacket* packet) {
+  if (context_ == nullptr) return AVERROR_EOF;
+  const int result = avcodec_receive_packet(context_, packet);
+  if (result < 0 && result != AVERROR(EAGAIN) && result != AVERROR_EOF) Failed(context_->codec, "failed", result);
+  return result;
 }
-
-int VideoEncoder::Receive(AVPacket* packet) { return avcodec_receive_packet(context_, packet); }

@@ -1,47 +1,52 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <string>
+#include <vector>
 
-#include "platform/media/MediaStatus.h"
+#include "platform/com/HResult.h"
+#include "platform/media/RawVideoFormat.h"
 
-extern "C" {
-#include <libavutil/pixfmt.h>
-#include <libavutil/rational.h>
-}
-
+struct AVCodec;
 struct AVCodecContext;
+struct AVDictionary;
 struct AVFrame;
 struct AVPacket;
-struct SwsContext;
 
-// One opened FFmpeg video encoder fed with movie frames: bottom-up BGR24 rows, converted to the
-// encoder's own pixel format (and turned upright) on the way in.
+// One opened FFmpeg video encoder, fed with frames already in its own pixel format (laid out as
+// RawVideoFormat says). Its time unit is one frame, so packets come out stamped in frame numbers;
+// rates a codec cannot state exactly get the nearest fraction it can (29.97 fps: 1001/30000).
+// Failures come back as statuses, with the library's text on the debug output. One thread at a
+// time.
 class VideoEncoder {
  public:
   VideoEncoder() = default;
-  ~VideoEncoder();
+  ~VideoEncoder() { Close(); }
   VideoEncoder(const VideoEncoder&) = delete;
   VideoEncoder& operator=(const VideoEncoder&) = delete;
 
-  // frameTime is the duration of one frame, which is also the time unit of the packets.
-  MediaStatus Open(const std::string& name, int width, int height, AVRational frameTime,
-                   bool globalHeader);
-  const AVCodecContext* context() const { return context_; }
-  MediaStatus Send(const uint8_t* bottomUpRows, size_t stride, int64_t index);
+  // Opens codec (a video encoder) for frames of input with options (borrowed; may be null).
+  // VFW_E_TYPE_NOT_ACCEPTED when the encoder will not open so, for example at a size it cannot
+  // code.
+  HRESULT Open(const AVCodec* codec, const RawVideoFormat& input, const AVDictionary* options);
+  void Close();
+  bool IsOpen() const { return context_ != nullptr; }
+  const RawVideoFormat& input() const { return input_; }
+  // The codec's private data for the container's header (empty for most codecs in AVI).
+  std::vector<uint8_t> Extradata() const;
+  // Bits per pixel the codec declares for its pictures; 0 when it says nothing.
+  int BitsPerCodedSample() const;
+
+  // Encodes one frame (input().ImageSize() bytes at image) as frame number frame.
+  HRESULT Send(const uint8_t* image, int64_t frame);
   // Tells the encoder no frames follow, so it hands out what it still holds.
-  MediaStatus SendEnd();
-  // 0 with a packet, AVERROR(EAGAIN) or AVERROR_EOF when there is none now, else an error.
+  HRESULT SendEnd();
+  // 0 with a packet; AVERROR(EAGAIN) or AVERROR_EOF when there is none now; else an error.
   int Receive(AVPacket* packet);
 
  private:
-  void Configure(int width, int height, AVPixelFormat format, AVRational frameTime,
-                 bool globalHeader);
-  MediaStatus PrepareConversion();
-  void Convert(const uint8_t* bottomUpRows, size_t stride);
+  void Configure(const RawVideoFormat& input);
 
   AVCodecContext* context_ = nullptr;
   AVFrame* frame_ = nullptr;
-  SwsContext* converter_ = nullptr;
+  RawVideoFormat input_;
 };

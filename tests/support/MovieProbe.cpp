@@ -1,4 +1,4 @@
-#include "platform/media/MovieProbe.h"
+#include "support/MovieProbe.h"
 
 #include <cstdio>
 #include <sstream>

@@ -1,0 +1,126 @@
+#include "platform/media/AviPacketMuxer.h"
+
+#include <cstring>
+
+#include "platform/media/AviContainer.h"
+#include "platform/media/FfmpegError.h"
+#include "platform/sys/DebugOutput.h"
+#include "platform/sys/StringConvert.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/dict.h>
+#include <libavutil/mem.h>
+}
+
+namespace {
+
+// The stream's time unit is exactly one frame: AvgTimePerFrame of 100 ns units, reduced
+// (400000 -> 1/25, 333667 -> 333667/10000000).
+AVRational FrameTimeOf(REFERENCE_TIME frameTime) {
+  AVRational reduced{0, 1};
+  av_reduce(&reduced.num, &reduced.den, frameTime, kReferenceTimePerSecond, INT32_MAX);
+  return reduced;
+}
+
+}  // namespace
+
+AviPacketMuxer::AviPacketMuxer(MuxByteStream::Sink sink) : bytes_(std::move(sink)) {}
+
+AviPacketMuxer::~AviPacketMuxer() { Release(); }
+
+HRESULT AviPacketMuxer::Open(const AviStreamFormat& format) {
+  Release();
+  status_ = S_OK;
+  frameTime_ = FrameTimeOf(format.frameTime);
+  packet_ = av_packet_alloc();
+  if (packet_ == nullptr) return Keep(E_OUTOFMEMORY);
+  const int result = avformat_alloc_output_context2(&output_, AviOutputFormat(), nullptr, nullptr);
+  if (result < 0) return Fail("start", result);
+  HRESULT hr = bytes_.Open();
+  if (FAILED(hr)) return Keep(hr);
+  output_->pb = bytes_.context();
+  hr = AddStream(format);
+  return SUCCEEDED(hr) ? WriteHeader(format) : hr;
+}
+
+HRESULT AviPacketMuxer::AddStream(const AviStreamFormat& format) {
+  stream_ = avformat_new_stream(output_, nullptr);
+  if (stream_ == nullptr) return Keep(E_OUTOFMEMORY);
+  stream_->time_base = frameTime_;
+  stream_->avg_frame_rate = av_inv_q(frameTime_);
+  stream_->r_frame_rate = stream_->avg_frame_rate;
+  AVCodecParameters* parameters = stream_->codecpar;
+  parameters->codec_type = AVMEDIA_TYPE_VIDEO;
+  parameters->codec_id = format.codec;
+  parameters->codec_tag = format.fourcc;
+  parameters->width = format.width;
+  parameters->height = format.height;
+  parameters->bits_per_coded_sample = format.bitCount;
+  if (format.IsUncompressed()) parameters->format = AV_PIX_FMT_BGR24;
+  if (format.extradata.empty()) return S_OK;
+  const size_t size = format.extradata.size();
+  parameters->extradata = static_cast<uint8_t*>(av_mallocz(size + AV_INPUT_BUFFER_PADDING_SIZE));
+  if (parameters->extradata == nullptr) return Keep(E_OUTOFMEMORY);
+  std::memcpy(parameters->extradata, format.extradata.data(), size);
+  parameters->extradata_size = static_cast<int>(size);
+  return S_OK;
+}
+
+HRESULT AviPacketMuxer::WriteHeader(const AviStreamFormat& format) {
+  AVDictionary* options = nullptr;
+  // Without this the muxer declares a negative height and wants top-down rows.
+  if (format.IsUncompressed()) av_dict_set(&options, "flipped_raw_rgb", "1", 0);
+  const int result = avformat_write_header(output_, &options);
+  av_dict_free(&options);
+  // The header must be on its way to the file before the first frame.
+  if (result >= 0) avio_flush(output_->pb);
+  return result < 0 ? Fail("write the header", result) : Keep(bytes_.failure());
+}
+
+HRESULT AviPacketMuxer::WritePacket(const uint8_t* data, int size, int64_t frame, bool keyFrame) {
+  if (output_ == nullptr) return VFW_E_WRONG_STATE;
+  if (FAILED(status_)) return status_;
+  // The packet lends the sample's bytes: the muxer writes them straight through, no copy.
+  packet_->data = const_cast<uint8_t*>(data);
+  packet_->size = size;
+  packet_->pts = packet_->dts = av_rescale_q(frame, frameTime_, stream_->time_base);
+  packet_->duration = av_rescale_q(1, frameTime_, stream_->time_base);
+  packet_->flags = keyFrame ? AV_PKT_FLAG_KEY : 0;
+  packet_->stream_index = stream_->index;
+  const int result = av_write_frame(output_, packet_);
+  if (FAILED(bytes_.failure())) return Keep(bytes_.failure());
+  return result < 0 ? Fail("store a frame", result) : S_OK;
+}
+
+HRESULT AviPacketMuxer::Finish() {
+  if (output_ == nullptr) return status_;
+  const int result = av_write_trailer(output_);
+  if (result < 0) Fail("write the index", result);
+  bytes_.Close();
+  Keep(bytes_.failure());
+  Release();
+  return status_;
+}
+
+HRESULT AviPacketMuxer::Fail(const char* what, int code) {
+  if (SUCCEEDED(bytes_.failure())) {
+    DebugOutput(FromUtf8(std::string("AVI Mux: could not ") + what + ": " + FfmpegErrorText(code) + "\n"));
+  }
+  return Keep(FAILED(bytes_.failure()) ? bytes_.failure() : HResultFromAverror(code));
+}
+
+HRESULT AviPacketMuxer::Keep(HRESULT hr) {
+  if (SUCCEEDED(status_) && FAILED(hr)) status_ = hr;
+  return hr;
+}
+
+void AviPacketMuxer::Release() {
+  if (output_ != nullptr) output_->pb = nullptr;
+  avformat_free_context(output_);
+  output_ = nullptr;
+  stream_ = nullptr;
+  bytes_.Discard();
+  av_packet_free(&packet_);
+}

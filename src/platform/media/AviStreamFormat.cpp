@@ -1,0 +1,58 @@
+#include "platform/media/AviStreamFormat.h"
+
+#include "platform/media/AviContainer.h"
+#include "platform/media/MediaGuids.h"
+#include "platform/media/MediaType.h"
+#include "platform/media/RawVideoFormat.h"
+
+namespace {
+
+// More codec data than this in a format block is a broken type, not a header.
+constexpr uint32_t kLargestExtradata = 1 << 20;
+
+bool ReadUncompressed(const AM_MEDIA_TYPE& type, AviStreamFormat* format) {
+  RawVideoFormat raw;
+  if (!RawVideoFormat::FromMediaType(type, &raw) || raw.pixelFormat != AV_PIX_FMT_BGR24) return false;
+  *format = AviStreamFormat();
+  format->codec = AV_CODEC_ID_RAWVIDEO;
+  format->width = raw.width;
+  format->height = raw.height;
+  format->frameTime = raw.frameTime;
+  format->frameBytes = raw.ImageSize();
+  return true;
+}
+
+bool ReadCompressed(const AM_MEDIA_TYPE& type, AviStreamFormat* format) {
+  const VIDEOINFOHEADER* header = VideoInfoOf(type);
+  if (type.majortype != MEDIATYPE_Video || header == nullptr || !IsFourccSubtype(type.subtype)) return false;
+  const BITMAPINFOHEADER& bitmap = header->bmiHeader;
+  const AVCodecID codec = CodecOfAviFourcc(bitmap.biCompression);
+  // Raw layouts named by a code (I420, YUY2) are the converter's, not a compressor's.
+  if (bitmap.biCompression != type.subtype.data1 || codec == AV_CODEC_ID_NONE || codec == AV_CODEC_ID_RAWVIDEO ||
+      !AviAcceptsCodec(codec)) {
+    return false;
+  }
+  const bool sane = bitmap.biWidth >= 1 && bitmap.biHeight >= 1 && bitmap.biWidth <= RawVideoFormat::kLargestSide &&
+                    bitmap.biHeight <= RawVideoFormat::kLargestSide &&
+                    header->AvgTimePerFrame >= RawVideoFormat::kShortestFrame &&
+                    header->AvgTimePerFrame <= RawVideoFormat::kLongestFrame &&
+                    type.cbFormat - sizeof(VIDEOINFOHEADER) <= kLargestExtradata;
+  if (!sane) return false;
+  *format = AviStreamFormat();
+  format->codec = codec;
+  format->fourcc = bitmap.biCompression;
+  format->width = bitmap.biWidth;
+  format->height = bitmap.biHeight;
+  format->bitCount = bitmap.biBitCount != 0 ? bitmap.biBitCount : 24;
+  format->frameTime = header->AvgTimePerFrame;
+  format->extradata.assign(type.pbFormat + sizeof(VIDEOINFOHEADER), type.pbFormat + type.cbFormat);
+  return true;
+}
+
+}  // namespace
+
+bool AviStreamFormat::FromMediaType(const AM_MEDIA_TYPE& type, AviStreamFormat* format) {
+  if (format == nullptr) return false;
+  if (type.subtype == MEDIASUBTYPE_RGB24) return ReadUncompressed(type, format);
+  return ReadCompressed(type, format);
+}

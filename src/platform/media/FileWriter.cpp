@@ -1,0 +1,131 @@
+#include "platform/media/FileWriter.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/com/TaskMemory.h"
+#include "platform/media/IMediaEventSink.h"
+#include "platform/media/MediaGuids.h"
+#include "platform/sys/StringConvert.h"
+
+namespace {
+
+// Whether path can be written, found by trying: a new file is created and removed again, an
+// existing one opened for writing (without waiting on a pipe nobody reads).
+HRESULT ProbeWritable(const std::string& path) {
+  int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (descriptor >= 0) {
+    close(descriptor);
+    unlink(path.c_str());
+    return S_OK;
+  }
+  if (errno != EEXIST) return HResultFromLastError();
+  descriptor = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) return HResultFromLastError();
+  close(descriptor);
+  return S_OK;
+}
+
+}  // namespace
+
+FileWriter::FileWriter() : input_(*this, u"in") { AddPin(&input_); }
+
+FileWriter::~FileWriter() {
+  if (descriptor_ >= 0) close(descriptor_);
+}
+
+HRESULT FileWriter::GetClassID(Guid* classId) {
+  if (classId == nullptr) return E_POINTER;
+  *classId = CLSID_FileWriter;
+  return S_OK;
+}
+
+HRESULT FileWriter::SetFileName(const char16_t* fileName, const AM_MEDIA_TYPE* type) {
+  if (fileName == nullptr) return E_POINTER;
+  if (State() != State_Stopped) return VFW_E_NOT_STOPPED;
+  const std::u16string name(fileName);
+  if (name.empty()) return E_INVALIDARG;
+  const HRESULT hr = ProbeWritable(ToUtf8(name));
+  if (FAILED(hr)) return hr;
+  fileName_ = name;
+  fileType_ = type != nullptr ? MediaType(*type) : MediaType();
+  return S_OK;
+}
+
+HRESULT FileWriter::GetCurFile(char16_t** fileName, AM_MEDIA_TYPE* type) {
+  if (fileName == nullptr) return E_POINTER;
+  *fileName = nullptr;
+  if (type != nullptr) {
+    const HRESULT hr = CopyMediaType(*type, fileType_.get());
+    if (FAILED(hr)) return hr;
+  }
+  if (fileName_.empty()) return S_OK;
+  const size_t bytes = (fileName_.size() + 1) * sizeof(char16_t);
+  *fileName = static_cast<char16_t*>(TaskMemAlloc(bytes));
+  if (*fileName == nullptr) return E_OUTOFMEMORY;
+  std::memcpy(*fileName, fileName_.c_str(), bytes);
+  return S_OK;
+}
+
+HRESULT FileWriter::SetMode(uint32_t flags) {
+  if ((flags & ~AM_FILE_OVERWRITE) != 0) return E_INVALIDARG;
+  mode_ = flags;
+  return S_OK;
+}
+
+HRESULT FileWriter::GetMode(uint32_t* flags) {
+  if (flags == nullptr) return E_POINTER;
+  *flags = mode_;
+  return S_OK;
+}
+
+HRESULT FileWriter::CheckMediaType(const FilterPin&, const AM_MEDIA_TYPE& type) {
+  return type.majortype == MEDIATYPE_Stream ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+}
+
+HRESULT FileWriter::OnStart() {
+  if (fileName_.empty()) return E_UNEXPECTED;
+  const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | ((mode_ & AM_FILE_OVERWRITE) != 0 ? O_TRUNC : 0);
+  descriptor_ = open(ToUtf8(fileName_).c_str(), flags, 0666);
+  return descriptor_ >= 0 ? S_OK : HResultFromLastError();
+}
+
+HRESULT FileWriter::OnStop() {
+  if (descriptor_ < 0) return S_OK;
+  // A delayed write error (a network disk) shows only here; it is still lost data.
+  const int closed = close(descriptor_);
+  descriptor_ = -1;
+  return closed == 0 ? S_OK : Abort(HResultFromLastError());
+}
+
+HRESULT FileWriter::Receive(InputPin&, IMediaSample* sample) {
+  REFERENCE_TIME start = 0;
+  REFERENCE_TIME end = 0;
+  if (FAILED(sample->GetTime(&start, &end))) return Abort(VFW_E_SAMPLE_TIME_NOT_SET);
+  uint8_t* bytes = nullptr;
+  if (start < 0 || FAILED(sample->GetPointer(&bytes))) return Abort(E_INVALIDARG);
+  const HRESULT hr = WriteAt(start, bytes, sample->GetActualDataLength());
+  return FAILED(hr) ? Abort(hr) : S_OK;
+}
+
+HRESULT FileWriter::WriteAt(int64_t offset, const uint8_t* bytes, int32_t count) {
+  while (count > 0) {
+    const ssize_t wrote = pwrite(descriptor_, bytes, static_cast<size_t>(count), offset);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote < 0) return HResultFromLastError();
+    // A write that makes no progress and names no error is a full disk.
+    if (wrote == 0) return HResultFromWin32(ENOSPC);
+    bytes += wrote;
+    offset += wrote;
+    count -= static_cast<int32_t>(wrote);
+  }
+  return S_OK;
+}
+
+HRESULT FileWriter::EndOfStream(InputPin&) {
+  NotifyEvent(EC_COMPLETE, S_OK, 0);
+  return S_OK;
+}
