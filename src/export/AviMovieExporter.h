@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "export/FrameQueue.h"
+#include "export/MovieExporter.h"
+#include "platform/com/HResult.h"
+
+class ExportGraph;
+class LibraryMessages;
+
+// The movie exporter that writes an AVI file through the export graph: each frame is taken by
+// the capture and handed to the graph's source filter; Finish stops the graph, which completes
+// the file. The graph is built and run on construction; ok() is false when the capture has no
+// frame buffer or the graph could not be built or started (the graph has then said why, where
+// it knows). User-interface thread only.
+class AviMovieExporter : public MovieExporter {
+ public:
+  // encoderName: a compressor's friendly name, empty for full frames. messages must outlive the
+  // exporter. timeoutMs: how long a frame may wait for the streaming thread.
+  AviMovieExporter(std::unique_ptr<FrameCapture> capture, const std::u16string& moviePath, float fps,
+                   const std::u16string& encoderName, LibraryMessages& messages, uint32_t startTime,
+                   uint32_t timeoutMs = FrameQueue::kDefaultTimeoutMs);
+  // Finishes the movie when Finish was not called.
+  ~AviMovieExporter() override;
+
+  bool AddFrame() override;
+  bool Finish() override;
+
+ private:
+  bool Build(const std::u16string& encoderName, uint32_t timeoutMs);
+  bool Refuse(const std::u16string& text);
+  // Shows what a filter reported while streaming, else fallback when that is a failure; once
+  // per export.
+  void ReportFailure(const std::u16string& when, HRESULT fallback);
+
+  LibraryMessages& messages_;
+  std::unique_ptr<ExportGraph> graph_;
+  bool failureShown_ = false;
+};
