@@ -1,6 +1,7 @@
 #include "app/DesktopProgram.h"
 
 #include "app/AppServices.h"
+#include "app/ExportDriver.h"
 #include "app/PhotoBookApp.h"
 #include "app/ProgramVersion.h"
 #include "photos/FilePaths.h"
@@ -21,7 +22,10 @@ constexpr int kSuggestedHeight = 480;
 
 DesktopProgram::DesktopProgram()
     : aboutBox_(owner_, ExecutableFolder() + u"/media/About.png", [this] { return AboutTexts(); }),
-      app_(std::make_unique<PhotoBookApp>(Services())) {}
+      app_(std::make_unique<PhotoBookApp>(Services())),
+      exportDriver_(std::make_unique<ExportDriver>(*app_, boxes_, GuiApplication::PrimaryScreenSize)) {
+  app_->SetExportStarter(exportDriver_.get());
+}
 
 // The application goes first: the framework has already released the device and the window.
 DesktopProgram::~DesktopProgram() { app_.reset(); }

@@ -4,18 +4,22 @@
 #include <memory>
 
 #include "app/ChooserFileDialogs.h"
+#include "app/MediaEncoderCatalogue.h"
 #include "app/TemplateSettingsDialogs.h"
 #include "framework/AppFramework.h"
 #include "platform/gui/QtAboutBox.h"
 #include "platform/gui/QtColourDialog.h"
 #include "platform/gui/QtDialogHost.h"
+#include "platform/gui/QtEncoderOptionsDialog.h"
 #include "platform/gui/QtFileChooser.h"
 #include "platform/gui/QtFrameworkWindow.h"
 #include "platform/gui/QtMessageBoxes.h"
 #include "platform/gui/QtWebPageOpener.h"
+#include "platform/media/MediaObjectFactory.h"
 #include "settings/FLocale.h"
 #include "ui/CheckedWebPageOpener.h"
 
+class ExportDriver;
 class PhotoBookApp;
 struct AppServices;
 
@@ -52,10 +56,13 @@ class DesktopProgram {
   QtFileChooser fileChooser_{owner_};
   ChooserFileDialogs fileDialogs_{fileChooser_, texts_};
   QtDialogHost dialogHost_{owner_};
-  TemplateSettingsDialogs settingsDialogs_{dialogHost_, texts_, boxes_};
+  QtEncoderOptionsDialog encoderOptions_;
+  MediaEncoderCatalogue encoders_{encoderOptions_, boxes_, BindVideoCompressor};
+  TemplateSettingsDialogs settingsDialogs_{dialogHost_, texts_, boxes_, &encoders_};
   QtColourDialog colourDialog_{owner_};
   QtAboutBox aboutBox_;
   QtWebPageOpener desktopPages_{owner_};
   CheckedWebPageOpener webPages_{desktopPages_};
   std::unique_ptr<PhotoBookApp> app_;
+  std::unique_ptr<ExportDriver> exportDriver_;
 };

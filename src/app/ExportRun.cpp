@@ -11,12 +11,14 @@
 ExportRun::ExportRun(PhotoBookApp& app, LibraryMessages& messages, std::unique_ptr<MovieExporter> exporter,
                      ExportTimeline timeline, Plan plan)
     : app_(app), messages_(messages), plan_(std::move(plan)), exporter_(std::move(exporter)),
-      timeline_(std::move(timeline)) {}
+      timeline_(std::move(timeline)), firstFrameAt_(app.services().clock() + plan_.holdMilliseconds) {}
 
 ExportRun::~ExportRun() = default;
 
 bool ExportRun::Step() {
   if (over_) return false;
+  // Wrap-safe: the tick counter may pass zero while the export waits.
+  if (static_cast<int32_t>(app_.services().clock() - firstFrameAt_) < 0) return true;
   frame_ = timeline_.Next();
   if (!frame_) return false;
   ShowFrame(*frame_);

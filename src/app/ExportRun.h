@@ -27,6 +27,8 @@ class ExportRun : public ExportSession {
     // The screen-grab export's read-back of the window (allocated at the movie's size), which
     // the capture reads.
     std::unique_ptr<OffscreenSystemCopy> window;
+    // The book is shown this long before the first movie frame (the window settles first).
+    uint32_t holdMilliseconds = 0;
   };
 
   ExportRun(PhotoBookApp& app, LibraryMessages& messages, std::unique_ptr<MovieExporter> exporter,
@@ -51,4 +53,6 @@ class ExportRun : public ExportSession {
   std::optional<ExportFrame> frame_;
   // The movie is complete or cannot go on: the next step ends the export.
   bool over_ = false;
+  // The system time before which no movie frame is taken.
+  uint32_t firstFrameAt_;
 };

@@ -1,0 +1,66 @@
+#include "app/ExportDriver.h"
+
+#include "app/ExportRun.h"
+#include "app/PhotoBookApp.h"
+#include "export/AviMovieExporter.h"
+#include "export/ExportTimeline.h"
+#include "export/FittedClientSize.h"
+#include "framework/FrameworkControl.h"
+#include "photos/FilePaths.h"
+#include "settings/Settings.h"
+
+ExportDriver::ExportDriver(PhotoBookApp& app, LibraryMessages& messages, std::function<PixelSize()> screenSize)
+    : app_(app), messages_(messages), screenSize_(std::move(screenSize)) {}
+
+std::unique_ptr<ExportSession> ExportDriver::StartExport(const std::u16string& moviePath) {
+  if (moviePath.empty()) return nullptr;
+  if (FileExists(moviePath)) DeleteFile(moviePath, false);
+  ExportRequest request = ExportRequest::FromSettings(app_.settings());
+  if (!request.InRange()) return nullptr;
+  const PixelSize client = FitWindow({request.width, request.height});
+  ExportRun::Plan plan{moviePath, request.pixelAspect, !request.ScreenGrab(), nullptr};
+  CaptureSource* source = nullptr;
+  if (request.ScreenGrab()) {
+    request.width = client.width;
+    request.height = client.height;
+    plan.window = std::make_unique<OffscreenSystemCopy>();
+    plan.window->Allocate(client.width, client.height);
+    plan.holdMilliseconds = kScreenGrabWaitMs;
+    source = plan.window.get();
+  } else {
+    GraphicsDevice* device = app_.device();
+    if (device == nullptr || !app_.offscreen().Create(*device, request.width, request.height, request.antialiasingQuality)) {
+      ShowError(u"Out of Video Memory");
+      return nullptr;
+    }
+    source = &app_.offscreen().SystemCopy();
+  }
+  std::unique_ptr<MovieExporter> exporter = MakeExporter(request, source, moviePath);
+  if (!exporter) return nullptr;
+  app_.LoadOpenSpread();
+  ExportTimeline timeline(app_.photoCount(), request.timing, request.fps, request.turnInterleaf);
+  return std::make_unique<ExportRun>(app_, messages_, std::move(exporter), std::move(timeline), std::move(plan));
+}
+
+PixelSize ExportDriver::FitWindow(PixelSize movie) {
+  FrameworkControl& framework = app_.services().framework;
+  const PixelSize client = framework.ClientSize();
+  const ScreenRect outer = framework.OuterRect();
+  const PixelSize border{outer.right - outer.left - client.width, outer.bottom - outer.top - client.height};
+  const PixelSize fitted = FittedClientSize(movie, border, screenSize_());
+  app_.ResizeClientArea(fitted.width, fitted.height);
+  return framework.ClientSize();
+}
+
+std::unique_ptr<MovieExporter> ExportDriver::MakeExporter(const ExportRequest& request, CaptureSource* source,
+                                                         const std::u16string& moviePath) {
+  const CaptureMode mode = request.ScreenGrab() ? CaptureMode::ScreenGrab : CaptureMode::Software;
+  auto capture = std::make_unique<FrameCapture>(request.width, request.height, source, mode);
+  auto exporter = std::make_unique<AviMovieExporter>(std::move(capture), moviePath, request.fps,
+                                                     request.encoderName, messages_, app_.services().clock());
+  if (exporter->ok()) return exporter;
+  ShowError(u"Out of System Memory");
+  return nullptr;
+}
+
+void ExportDriver::ShowError(const char16_t* text) { app_.ShowMessage(text, MessageSink::Icon::Error); }

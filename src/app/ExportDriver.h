@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/ExportStarter.h"
+#include "export/ExportRequest.h"
+#include "platform/gfx/PixelSize.h"
+
+class CaptureSource;
+class LibraryMessages;
+class MovieExporter;
+class PhotoBookApp;
+
+// Starts movie exports of the application's book: checks the export settings, fits the window
+// to the movie, makes the offscreen target (or, for screen grabs, the window read-back), the AVI
+// exporter with its graph, and hands the running export to the application. The application,
+// the messages and the screen-size source must outlive the driver. User-interface thread only.
+class ExportDriver : public ExportStarter {
+ public:
+  // screenSize: the screen the window must fit on, asked at each start.
+  ExportDriver(PhotoBookApp& app, LibraryMessages& messages, std::function<PixelSize()> screenSize);
+
+  // Null when the path is empty, the settings are out of range (silently), or a message said
+  // why the export could not start. An existing file at the path is deleted first.
+  std::unique_ptr<ExportSession> StartExport(const std::u16string& moviePath) override;
+
+  // How long a screen-grab export shows the book before its first frame, so that the resized
+  // window is drawn and settled on the screen.
+  static constexpr uint32_t kScreenGrabWaitMs = 2000;
+
+ private:
+  PixelSize FitWindow(PixelSize movie);
+  std::unique_ptr<MovieExporter> MakeExporter(const ExportRequest& request, CaptureSource* source,
+                                              const std::u16string& moviePath);
+  void ShowError(const char16_t* text);
+
+  PhotoBookApp& app_;
+  LibraryMessages& messages_;
+  std::function<PixelSize()> screenSize_;
+};
