@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class Settings;
+
+// The command line of the command-line movie export: the photo folder, the movie path and the
+// options that override the export settings. Only what was given is set; the rest comes from
+// the settings file. A plain value.
+struct ExportOptions {
+  std::u16string folder;
+  std::u16string output;
+  std::optional<int32_t> width;
+  std::optional<int32_t> height;
+  std::optional<float> fps;
+  std::optional<float> pixelAspect;
+  std::optional<float> displayAspect;
+  std::optional<int> presetRow;
+  std::optional<int32_t> antialiasing;
+  // A compressor's friendly name; empty for full frames ("none").
+  std::optional<std::u16string> encoder;
+  std::optional<int32_t> timePage;
+  std::optional<int32_t> timeZoom;
+  std::optional<int32_t> timeView;
+  std::optional<bool> interleaf;
+  std::optional<int32_t> sort;
+  std::optional<int32_t> quality;
+  std::optional<std::u16string> settingsFile;
+  bool help = false;
+  bool listEncoders = false;
+
+  // Writes the given values over settings: the preset first, then the single options, so that
+  // --preset with --fps takes the preset's size and the given rate. False, with why, when the
+  // pixel aspect a display aspect gives for the final size lies outside (0, 10].
+  bool ApplyTo(Settings& settings, std::string& error) const;
+};
+
+struct ParsedExportOptions {
+  bool ok = false;
+  std::string error;  // why the command line was refused, one line
+  ExportOptions options;
+};
+
+// Reads the arguments after the program name. Options take their value as the next argument
+// or after "="; each value is checked against the range the export settings dialog allows.
+ParsedExportOptions ParseExportOptions(const std::vector<std::string>& arguments);
+// The usage text, one short line per option.
+std::string ExportOptionsHelp();

@@ -1,0 +1,88 @@
+#include "cli/ExportOptions.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/Settings.h"
+
+namespace {
+
+ParsedExportOptions Parse(std::vector<std::string> arguments) { return ParseExportOptions(arguments); }
+
+Settings Applied(const ExportOptions& options) {
+  Settings settings{SettingsEnvironment{}};
+  std::string error;
+  EXPECT_TRUE(options.ApplyTo(settings, error)) << error;
+  return settings;
+}
+
+}  // namespace
+
+TEST(ExportOptionsTest, ReadsPositionalsAndValuesInBothForms) {
+  const auto parsed = Parse({"photos", "out.avi", "--width", "320", "--height=240", "--fps", "29.97", "--par=8:9",
+                             "--antialiasing", "3", "--encoder", "Motion JPEG", "--time-page", "1", "--time-zoom=2",
+                             "--time-view", "20", "--interleaf", "off", "--sort", "date", "--quality", "0"});
+  ASSERT_TRUE(parsed.ok) << parsed.error;
+  const Settings settings = Applied(parsed.options);
+  EXPECT_EQ(parsed.options.folder, u"photos");
+  EXPECT_EQ(parsed.options.output, u"out.avi");
+  EXPECT_EQ(settings.ExportWidth, 320);
+  EXPECT_EQ(settings.ExportHeight, 240);
+  EXPECT_FLOAT_EQ(settings.ExportFPS, 29.97f);
+  EXPECT_FLOAT_EQ(settings.ExportPAR, 8.0f / 9.0f);
+  EXPECT_EQ(settings.AntialiasingQuality, 3);
+  EXPECT_EQ(settings.ExportType, 1);
+  EXPECT_EQ(settings.EncoderName, u"Motion JPEG");
+  EXPECT_EQ(settings.TimePage, 1);
+  EXPECT_EQ(settings.TimeZoom, 2);
+  EXPECT_EQ(settings.TimeView, 20);
+  EXPECT_FALSE(settings.RenderTransparentPage);
+  EXPECT_EQ(settings.Sort, 1);
+  EXPECT_EQ(settings.Quality, 0);
+}
+
+TEST(ExportOptionsTest, RefusesValuesOutsideTheDialogsRanges) {
+  for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+           {"--width", "63"}, {"--height", "5001"}, {"--width", "12x"}, {"--fps", "0"}, {"--fps", "100.5"},
+           {"--fps", "fast"}, {"--par", "0:1"}, {"--par", "11"}, {"--antialiasing", "5"}, {"--antialiasing", "0"},
+           {"--time-page", "21"}, {"--time-view", "0"}, {"--interleaf", "yes"}, {"--sort", "size"},
+           {"--quality", "3"}, {"--preset", "HD 1920 x 1081"}, {"--bogus", "1"}, {"--width"}}) {
+    std::vector<std::string> arguments{"photos", "out.avi"};
+    arguments.insert(arguments.end(), bad.begin(), bad.end());
+    const auto parsed = Parse(arguments);
+    EXPECT_FALSE(parsed.ok) << bad[0];
+    EXPECT_FALSE(parsed.error.empty()) << bad[0];
+  }
+  EXPECT_FALSE(Parse({"photos"}).ok);
+  EXPECT_FALSE(Parse({"a", "b", "c"}).ok);
+  EXPECT_FALSE(Parse({"a", "b", "--par", "1", "--dar", "4:3"}).ok);
+}
+
+TEST(ExportOptionsTest, PresetFirstThenSingleOptionsAndTheDisplayAspectForTheFinalSize) {
+  const auto parsed = Parse({"--fps", "10", "--preset", "SD PAL DVD Widescreen", "p", "o.avi"});
+  ASSERT_TRUE(parsed.ok) << parsed.error;
+  const Settings settings = Applied(parsed.options);
+  EXPECT_EQ(settings.ExportWidth, 720);
+  EXPECT_EQ(settings.ExportHeight, 576);
+  EXPECT_NEAR(settings.ExportPAR, 1.4222223f, 1e-5);
+  EXPECT_FLOAT_EQ(settings.ExportFPS, 10.0f);
+
+  const Settings square = Applied(Parse({"p", "o.avi", "--width", "640", "--height", "360", "--dar", "16:9"}).options);
+  EXPECT_NEAR(square.ExportPAR, 1.0f, 1e-6);
+  Settings settings2{SettingsEnvironment{}};
+  std::string error;
+  EXPECT_FALSE(Parse({"p", "o.avi", "--width", "64", "--height", "5000", "--dar", "16:9"}).options.ApplyTo(settings2, error));
+  EXPECT_NE(error.find("--dar"), std::string::npos);
+}
+
+TEST(ExportOptionsTest, NoneMeansFullFramesAndTheStopOptionsNeedNoFiles) {
+  const Settings settings = Applied(Parse({"p", "o.avi", "--encoder", "none"}).options);
+  EXPECT_EQ(settings.ExportType, 0);
+  EXPECT_EQ(settings.EncoderName, u"");
+  EXPECT_TRUE(Parse({"--help"}).options.help);
+  EXPECT_TRUE(Parse({"--list-encoders"}).options.listEncoders);
+  EXPECT_FALSE(Parse({"--help=1"}).ok);
+  // After "--" a name starting with a dash is a file.
+  EXPECT_EQ(Parse({"--", "-photos", "o.avi"}).options.folder, u"-photos");
+  EXPECT_NE(ExportOptionsHelp().find("--time-zoom SECONDS"), std::string::npos);
+  EXPECT_NE(ExportOptionsHelp().find("HD 1920 x 1080"), std::string::npos);
+}
