@@ -19,7 +19,11 @@ bool ExportRun::Step() {
   if (over_) return false;
   // Wrap-safe: the tick counter may pass zero while the export waits.
   if (static_cast<int32_t>(app_.services().clock() - firstFrameAt_) < 0) return true;
+  // A frame move without a drawn frame (drawing paused, the window hidden) must not cost the
+  // movie a frame: the same frame waits to be drawn.
+  if (frame_ && !drawn_) return true;
   frame_ = timeline_.Next();
+  drawn_ = false;
   if (!frame_) return false;
   ShowFrame(*frame_);
   return true;
@@ -46,7 +50,8 @@ void ExportRun::PrepareFrame(SceneFrameInputs& inputs) {
 }
 
 void ExportRun::FrameDrawn() {
-  if (!frame_ || over_) return;
+  if (!frame_ || over_ || drawn_) return;
+  drawn_ = true;
   if (plan_.offscreen) {
     app_.offscreen().DrawToWindow();
     app_.offscreen().CopyToSystemMemory();

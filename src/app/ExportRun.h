@@ -51,6 +51,8 @@ class ExportRun : public ExportSession {
   std::unique_ptr<MovieExporter> exporter_;
   ExportTimeline timeline_;
   std::optional<ExportFrame> frame_;
+  // The current frame went into the movie (drawn and handed to the exporter).
+  bool drawn_ = false;
   // The movie is complete or cannot go on: the next step ends the export.
   bool over_ = false;
   // The system time before which no movie frame is taken.

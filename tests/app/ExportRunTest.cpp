@@ -22,12 +22,13 @@ class RecordingLibraryMessages : public LibraryMessages {
 // Stores every frame offered, or refuses from frame refuseFrom on.
 class CountingExporter : public MovieExporter {
  public:
-  CountingExporter(int& finished, int refuseFrom)
-      : MovieExporter(u"/tmp/movie.avi", 5.0f, nullptr, 0), finished_(finished), refuseFrom_(refuseFrom) {}
+  CountingExporter(int& finished, int refuseFrom, int& stored)
+      : MovieExporter(u"/tmp/movie.avi", 5.0f, nullptr, 0), finished_(finished), refuseFrom_(refuseFrom),
+        stored_(stored) {}
   bool AddFrame() override {
     ++framesRendered_;
     if (framesRendered_ > refuseFrom_) return false;
-    ++framesStored_;
+    stored_ = ++framesStored_;
     return true;
   }
   bool Finish() override { return ++finished_ > 0; }
@@ -35,6 +36,7 @@ class CountingExporter : public MovieExporter {
  private:
   int& finished_;
   int refuseFrom_;
+  int& stored_;
 };
 
 class ExportRunTest : public AppFixture {
@@ -44,7 +46,7 @@ class ExportRunTest : public AppFixture {
     Start();
     OpenPhotos(photos);
     ExportTimeline timeline(photos, AnimationTiming(1, 1, 1), 5.0f, true);
-    app->BeginExport(std::make_unique<ExportRun>(*app, library, std::make_unique<CountingExporter>(finished, refuseFrom),
+    app->BeginExport(std::make_unique<ExportRun>(*app, library, std::make_unique<CountingExporter>(finished, refuseFrom, stored),
                                                  timeline, ExportRun::Plan{u"/tmp/movie.avi", 1.0f, false, nullptr}));
     return timeline;
   }
@@ -59,6 +61,7 @@ class ExportRunTest : public AppFixture {
 
   RecordingLibraryMessages library;
   int finished = 0;
+  int stored = 0;
 };
 
 TEST_F(ExportRunTest, PlaysEveryTimelineFrameThenFinishesAndReportsOnce) {
@@ -70,6 +73,17 @@ TEST_F(ExportRunTest, PlaysEveryTimelineFrameThenFinishesAndReportsOnce) {
   ASSERT_EQ(library.shown.size(), 1u);
   EXPECT_EQ(library.shown[0], u"Error creating AVI file");  // the counting exporter has no capture
   EXPECT_EQ(spread().CurrentPage, 2);  // the second spread was toured last
+}
+
+TEST_F(ExportRunTest, AFrameMoveWithoutDrawingLosesNoFrame) {
+  const ExportTimeline timeline = Begin(6);
+  // The framework moves on while drawing is paused (an open menu, a hidden window).
+  for (int loops = 0; app->mode() == AppMode::Exporting && loops < 4000; ++loops) {
+    app->OnFrameMove(0, 0);
+    if (loops % 3 == 0) app->OnFrameRender(device, 0, 0);
+  }
+  EXPECT_EQ(stored, timeline.FrameCount());
+  EXPECT_EQ(finished, 1);
 }
 
 TEST_F(ExportRunTest, ARefusedFrameEndsTheExport) {

@@ -1,5 +1,6 @@
 """Checks a screenshot of the first spread by regions: the wooden floor around the book, paper
-in the middle, and the checker photo (yellow and dark blue) on the right page only."""
+in the middle, and the checker photo (yellow and dark blue) on the right page only. With
+--interleaf the right page lies under the transparent interleaf, which pales the photo's colours."""
 import sys
 
 
@@ -32,8 +33,12 @@ def share(width, height, pixels, box, test):
 
 def main():
     width, height, pixels = read_ppm(sys.argv[1])
-    yellow = lambda r, g, b: r > 180 and g > 150 and b < 110
-    dark_blue = lambda r, g, b: b > 90 and r < 90 and g < 110
+    if "--interleaf" in sys.argv[2:]:
+        yellow = lambda r, g, b: r > 180 and g > 150 and r - b > 50
+        dark_blue = lambda r, g, b: b > 120 and b - r > 40 and b - g > 30
+    else:
+        yellow = lambda r, g, b: r > 180 and g > 150 and b < 110
+        dark_blue = lambda r, g, b: b > 90 and r < 90 and g < 110
     wood = lambda r, g, b: r > g > b and r - b > 40
     paper = lambda r, g, b: min(r, g, b) > 150 and max(r, g, b) - min(r, g, b) < 40
     checks = [

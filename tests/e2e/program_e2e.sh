@@ -16,25 +16,6 @@ unset XDG_DOCUMENTS_DIR
 mkdir -p "$HOME"
 settings="$XDG_CONFIG_HOME/Starwick Software/Pagewing/Pagewing.txt"
 
-# Waits up to $2 seconds for a window whose whole title matches the pattern; prints its id.
-wait_for_title() {
-  for _ in $(seq $(($2 * 10))); do
-    local id=$(xdotool search --name "$1" 2>/dev/null | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-
-# Waits up to 10 s for the program to end; its exit status.
-wait_for_exit() {
-  for _ in $(seq 100); do
-    kill -0 "$program_pid" 2>/dev/null || { wait "$program_pid"; local status=$?; program_pid=""; return $status; }
-    sleep 0.1
-  done
-  fail "the program did not end"
-}
-
 stored_window() { iconv -f UTF-16LE -t UTF-8 "$settings" | tr -d '\r\357\273\277' | grep '^Window' | cut -f2-; }
 
 start_display

@@ -1,5 +1,6 @@
 # Shared by the end-to-end scripts: a scratch folder $work (removed at exit with the programs
-# started), fail, and start_display for a private Xvfb display with a window manager.
+# started), fail, start_display for a private Xvfb display with a window manager, and waits for
+# a window title and for the program ($program_pid) to end.
 work=$(mktemp -d)
 xvfb_pid=""
 wm_pid=""
@@ -34,4 +35,23 @@ start_display() {
   for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
   # A window mapped before the manager is done starting may be left in an odd state.
   sleep 0.5
+}
+
+# Waits up to $2 seconds for a window whose whole title matches the pattern; prints its id.
+wait_for_title() {
+  for _ in $(seq $(($2 * 10))); do
+    local id=$(xdotool search --name "$1" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits up to 10 s for the program to end; its exit status.
+wait_for_exit() {
+  for _ in $(seq 100); do
+    kill -0 "$program_pid" 2>/dev/null || { wait "$program_pid"; local status=$?; program_pid=""; return $status; }
+    sleep 0.1
+  done
+  fail "the program did not end"
 }

@@ -2,6 +2,8 @@
 
 #include <QtWidgets/QMessageBox>
 
+#include "platform/sys/DebugOutput.h"
+
 namespace {
 
 QMessageBox::Icon IconOf(MessageSink::Icon icon) {
@@ -33,5 +35,7 @@ void QtMessageBoxes::ShowMessage(const std::u16string& text, Icon icon) {
 }
 
 void QtMessageBoxes::ShowLibraryMessage(const std::u16string& text, bool isError) {
+  // Technical messages also go to the debug output, where a log keeps them after the box closes.
+  DebugOutput(text + u"\n");
   Show(isError ? QMessageBox::Critical : QMessageBox::Information, QStringLiteral("Oxbow"), text, nullptr);
 }

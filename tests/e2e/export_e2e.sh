@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# End-to-end test of "Export as Movie..." in the desktop program on its 12 sample photos, under
+# its own Xvfb, driven by xdotool through the menu, the export dialogs and the report box. Each
+# movie is read back by ffprobe and decoded by ffmpeg:
+#   full frames, antialiasing 1, played to the end: every frame of the tour, the first one
+#     showing the first spread;
+#   MPEG-4 at antialiasing 2 and H.264 (when installed) at 3, ended by Escape;
+#   Motion JPEG at antialiasing 4, ended by closing the window;
+#   full frames grabbed from the window, ended by Escape.
+# A movie ended early must be complete: it holds exactly the frames the report says were stored.
+# Usage: export_e2e.sh PAGEWING
+set -uo pipefail
+
+program=$1
+here=$(dirname "$0")
+source "$here/xvfb_session.sh"
+
+export HOME="$work/home"
+export XDG_CONFIG_HOME="$HOME/.config"
+unset XDG_DOCUMENTS_DIR
+settings_folder="$XDG_CONFIG_HOME/Starwick Software/Pagewing"
+mkdir -p "$settings_folder"
+
+# 12 photos at 10 fps with one-second phases: the tour of four spreads ends after 461 frames.
+full_tour_frames=461
+
+# Writes the settings file: small, quick movies, and then the KEY=VALUE pairs given.
+write_settings() {
+  python3 - "$settings_folder/Pagewing.txt" "$@" <<'PY'
+import sys
+lines = {"ExportWidth": "320", "ExportHeight": "240", "ExportFPS": "10", "ExportPAR": "1",
+         "TimePage": "1", "TimeZoom": "1", "TimeView": "1", "ExportType": "0", "AntialiasingQuality": "1"}
+for pair in sys.argv[2:]:
+    key, value = pair.split("=", 1)
+    lines[key] = value
+text = "".join(f"{key}\t{value}\r\n" for key, value in lines.items())
+open(sys.argv[1], "wb").write(b"\xff\xfe" + text.encode("utf-16-le"))
+PY
+}
+
+# Starts the program and waits for the first spread with its photos loaded.
+start_program() {
+  "$program" >"$work/out" 2>"$work/err" &
+  program_pid=$!
+  window=$(wait_for_title '^Pagewing, Page 1 of 4, Browsing$' 30) || fail "the program did not start"
+  xdotool windowfocus --sync "$window"
+  sleep 0.3
+}
+
+# File > Export as Movie..., OK on the settings, the movie path typed into the file dialog, and
+# OK on the encoder choice when the movie is compressed.
+export_movie() {
+  local movie=$1 compressed=$2
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove $((X + 18)) $((Y - 12)) click 1
+  sleep 0.5
+  xdotool key Up Up Return
+  wait_for_title '^Pagewing Export as Movie\.\.\.$' 10 >/dev/null || fail "no export settings dialog"
+  xdotool key Return
+  wait_for_title '^Export as Movie\.\.\.$' 10 >/dev/null || fail "no movie file dialog"
+  sleep 0.3
+  xdotool type --delay 5 "$movie"
+  xdotool key Return
+  if [ "$compressed" = 1 ]; then
+    wait_for_title '^Select DirectShow Encoder Filter$' 10 >/dev/null || fail "no encoder dialog"
+    xdotool key Return
+  fi
+  wait_for_title 'Exporting$' 15 >/dev/null || fail "the export did not start"
+}
+
+# Waits for the report box, checks it went to the log, closes it; prints the frames stored.
+take_report() {
+  local box
+  box=$(wait_for_title '^Oxbow$' "$1") || fail "no export report"
+  grep -q '^Animation successfully exported as:' "$work/err" || fail "the report says the export failed"
+  xdotool windowfocus --sync "$box" key Return
+  sed -n 's/^Frames stored:\t\([0-9]*\)$/\1/p' "$work/err" | tail -1
+}
+
+# Checks codec, size, rate and the decoded frame count of a movie.
+check_movie() {
+  local movie=$1 codec=$2 width=$3 height=$4 frames=$5
+  local probed
+  probed=$(ffprobe -v error -count_frames -select_streams v:0 \
+    -show_entries stream=codec_name,width,height,r_frame_rate,nb_read_frames -of csv=p=0 "$movie") \
+    || fail "ffprobe cannot read $movie"
+  [ "$probed" = "$codec,$width,$height,10/1,$frames" ] || fail "$movie: expected $codec,$width,$height,10/1,$frames, got $probed"
+  ffmpeg -v error -xerror -i "$movie" -f null - 2>"$work/decode" || fail "ffmpeg cannot decode $movie: $(cat "$work/decode")"
+}
+
+quit_program() {
+  xdotool windowfocus --sync "$window" key Escape
+  wait_for_exit || fail "exit status $?"
+}
+
+start_display
+
+# Full frames, played to the end.
+write_settings
+start_program
+export_movie "$work/full.avi" 0
+stored=$(take_report 120)
+[ "$stored" = "$full_tour_frames" ] || fail "stored $stored frames, the tour has $full_tour_frames"
+check_movie "$work/full.avi" rawvideo 320 240 "$full_tour_frames"
+ffmpeg -v error -i "$work/full.avi" -frames:v 1 "$work/first.ppm" || fail "no first frame"
+python3 "$here/check_first_spread.py" "$work/first.ppm" --interleaf || fail "the first frame does not show the first spread"
+quit_program
+
+# Compressed movies ended early by Escape.
+encoders=("MPEG-4 part 2:mpeg4:2")
+available=$(ffmpeg -hide_banner -encoders 2>/dev/null)
+if grep -q ' libx264 ' <<<"$available"; then
+  encoders+=("libx264 H.264 / AVC / MPEG-4 AVC / MPEG-4 part 10:h264:3")
+fi
+for entry in "${encoders[@]}"; do
+  IFS=: read -r name codec quality <<<"$entry"
+  write_settings ExportType=1 "EncoderName=\"$name\"" AntialiasingQuality="$quality"
+  start_program
+  export_movie "$work/$codec.avi" 1
+  sleep 3
+  xdotool key Escape
+  stored=$(take_report 15)
+  [ "${stored:-0}" -gt 5 ] || fail "$name: only ${stored:-no} frames stored"
+  check_movie "$work/$codec.avi" "$codec" 320 240 "$stored"
+  quit_program
+done
+
+# Motion JPEG at the highest antialiasing, ended by closing the window: the report comes first,
+# then the program ends with the movie complete.
+write_settings ExportType=1 'EncoderName="MJPEG (Motion JPEG)"' AntialiasingQuality=4
+start_program
+export_movie "$work/mjpeg.avi" 1
+sleep 3
+xdotool key alt+F4
+stored=$(take_report 15)
+wait_for_exit || fail "the program did not end after the report: $?"
+[ "${stored:-0}" -gt 5 ] || fail "Motion JPEG: only ${stored:-no} frames stored"
+check_movie "$work/mjpeg.avi" mjpeg 320 240 "$stored"
+
+# Frames grabbed from the window: the movie takes the window's size after a two-second wait.
+write_settings AntialiasingQuality=5
+start_program
+export_movie "$work/grab.avi" 0
+sleep 4
+xdotool key Escape
+stored=$(take_report 15)
+[ "${stored:-0}" -gt 5 ] || fail "screen grab: only ${stored:-no} frames stored"
+grep -q '^AA method:	Hardware AA$' "$work/err" || fail "the report does not name the screen grab"
+check_movie "$work/grab.avi" rawvideo 320 240 "$stored"
+ffmpeg -v error -i "$work/grab.avi" -frames:v 1 "$work/grabbed.ppm" || fail "no grabbed frame"
+python3 "$here/check_first_spread.py" "$work/grabbed.ppm" --interleaf || fail "the grabbed frame does not show the first spread"
+quit_program
+
+echo "export e2e: full tour of $full_tour_frames frames, ${#encoders[@]} encoders ended by Escape, Motion JPEG by closing, screen grab"
