@@ -40,4 +40,6 @@ struct AppServices {
   std::function<ClientSizeState()> clientSizes;
   // Address of the user guide page.
   std::u16string userGuideAddress;
+  // A settings file to start from instead of the user's own; it is read, never written.
+  std::u16string readOnlySettingsFile;
 };

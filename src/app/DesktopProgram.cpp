@@ -54,7 +54,8 @@ AppServices DesktopProgram::Services() {
           SettingsEnvironment::FromSystem(screen.width, screen.height),
           SystemMilliseconds,
           [this] { return framework_.ClientSizes(); },
-          u"file://" + ExecutableFolder() + u"/media/UserGuide.html"};
+          u"file://" + ExecutableFolder() + u"/media/UserGuide.html",
+          u""};
 }
 
 int DesktopProgram::Run() {

@@ -19,6 +19,7 @@ std::unique_ptr<ExportSession> ExportDriver::StartExport(const std::u16string& m
   if (!request.InRange()) return nullptr;
   const PixelSize client = FitWindow({request.width, request.height});
   ExportRun::Plan plan{moviePath, request.pixelAspect, !request.ScreenGrab(), nullptr};
+  plan.observer = observer_;
   CaptureSource* source = nullptr;
   if (request.ScreenGrab()) {
     request.width = client.width;
@@ -56,9 +57,12 @@ std::unique_ptr<MovieExporter> ExportDriver::MakeExporter(const ExportRequest& r
                                                          const std::u16string& moviePath) {
   const CaptureMode mode = request.ScreenGrab() ? CaptureMode::ScreenGrab : CaptureMode::Software;
   auto capture = std::make_unique<FrameCapture>(request.width, request.height, source, mode);
-  auto exporter = std::make_unique<AviMovieExporter>(std::move(capture), moviePath, request.fps,
-                                                     request.encoderName, messages_, app_.services().clock());
-  if (exporter->ok()) return exporter;
+  const uint32_t now = app_.services().clock();
+  std::unique_ptr<MovieExporter> exporter =
+      exporterMaker_ ? exporterMaker_(std::move(capture), moviePath, request, now)
+                     : std::make_unique<AviMovieExporter>(std::move(capture), moviePath, request.fps,
+                                                          request.encoderName, messages_, now);
+  if (exporter && exporter->ok()) return exporter;
   ShowError(u"Out of System Memory");
   return nullptr;
 }

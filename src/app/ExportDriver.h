@@ -9,6 +9,8 @@
 #include "platform/gfx/PixelSize.h"
 
 class CaptureSource;
+class FrameCapture;
+class ExportObserver;
 class LibraryMessages;
 class MovieExporter;
 class PhotoBookApp;
@@ -19,12 +21,21 @@ class PhotoBookApp;
 // the messages and the screen-size source must outlive the driver. User-interface thread only.
 class ExportDriver : public ExportStarter {
  public:
+  // Makes the exporter of one movie from its capture, path, rate, compressor and start time;
+  // the AVI exporter unless a benchmark measures without writing.
+  using ExporterMaker = std::function<std::unique_ptr<MovieExporter>(
+      std::unique_ptr<FrameCapture> capture, const std::u16string& moviePath, const ExportRequest& request,
+      uint32_t startTime)>;
+
   // screenSize: the screen the window must fit on, asked at each start.
   ExportDriver(PhotoBookApp& app, LibraryMessages& messages, std::function<PixelSize()> screenSize);
 
   // Null when the path is empty, the settings are out of range (silently), or a message said
   // why the export could not start. An existing file at the path is deleted first.
   std::unique_ptr<ExportSession> StartExport(const std::u16string& moviePath) override;
+  // Who follows the exports started from now on; not owned, null for nobody.
+  void SetObserver(ExportObserver* observer) { observer_ = observer; }
+  void SetExporterMaker(ExporterMaker maker) { exporterMaker_ = std::move(maker); }
 
   // How long a screen-grab export shows the book before its first frame, so that the resized
   // window is drawn and settled on the screen.
@@ -39,4 +50,6 @@ class ExportDriver : public ExportStarter {
   PhotoBookApp& app_;
   LibraryMessages& messages_;
   std::function<PixelSize()> screenSize_;
+  ExportObserver* observer_ = nullptr;
+  ExporterMaker exporterMaker_;
 };

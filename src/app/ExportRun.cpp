@@ -1,6 +1,7 @@
 #include "app/ExportRun.h"
 
 #include "app/BookTextures.h"
+#include "app/ExportObserver.h"
 #include "app/PhotoBookApp.h"
 #include "book/CameraAnimator.h"
 #include "book/SceneFrameInputs.h"
@@ -58,6 +59,7 @@ void ExportRun::FrameDrawn() {
   }
   if (plan_.window && app_.device() != nullptr) plan_.window->FillFromWindow(*app_.device());
   if (!exporter_->AddFrame() || frame_->last) over_ = true;
+  if (plan_.observer != nullptr) plan_.observer->FrameOffered(frame_->index, timeline_.FrameCount());
 }
 
 void ExportRun::End() {
@@ -70,4 +72,5 @@ void ExportRun::End() {
 void ExportRun::Report() {
   const ExportReportFacts facts = exporter_->ReportFacts(app_.services().clock(), FileSize(plan_.moviePath));
   messages_.ShowLibraryMessage(ExportReportText(facts), false);
+  if (plan_.observer != nullptr) plan_.observer->Ended(facts);
 }

@@ -12,6 +12,7 @@
 #include "export/MovieExporter.h"
 #include "export/OffscreenSystemCopy.h"
 
+class ExportObserver;
 class LibraryMessages;
 class PhotoBookApp;
 
@@ -29,6 +30,8 @@ class ExportRun : public ExportSession {
     std::unique_ptr<OffscreenSystemCopy> window;
     // The book is shown this long before the first movie frame (the window settles first).
     uint32_t holdMilliseconds = 0;
+    // Told of each frame and of the end; not owned, may be null.
+    ExportObserver* observer = nullptr;
   };
 
   ExportRun(PhotoBookApp& app, LibraryMessages& messages, std::unique_ptr<MovieExporter> exporter,

@@ -40,7 +40,10 @@ PhotoBookApp::~PhotoBookApp() = default;
 bool PhotoBookApp::Init() {
   photos_ = std::make_unique<PhotoList>();
   settings_ = std::make_unique<Settings>(services_.environment);
-  settings_->Load();
+  if (services_.readOnlySettingsFile.empty())
+    settings_->Load();
+  else
+    settings_->LoadFile(services_.readOnlySettingsFile);
   photoSettings_ = std::make_unique<AppPhotoSettings>(*settings_);
   camera_ = std::make_unique<CameraAnimator>(*settings_);
   locale_ = std::make_unique<FLocale>();
@@ -197,6 +200,7 @@ void PhotoBookApp::Shutdown() {
 }
 
 void PhotoBookApp::WriteSettings() {
+  if (!services_.readOnlySettingsFile.empty()) return;
   const ScreenRect rect = services_.framework.OuterRect();
   settings_->Window = {rect.left, rect.top, rect.right, rect.bottom};
   std::u16string failure;

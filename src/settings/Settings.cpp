@@ -4,6 +4,7 @@
 
 #include "photos/FilePaths.h"
 #include "platform/sys/FileSystem.h"
+#include "platform/sys/UserFolders.h"
 #include "settings/SettingsField.h"
 #include "settings/TextFile.h"
 
@@ -17,6 +18,8 @@ template <class... F>
 Overloaded(F...) -> Overloaded<F...>;
 
 const std::u16string kRecentKey = u"RecentPath";
+constexpr char16_t kSettingsFolder[] = u"/Starwick Software/Pagewing";
+constexpr char16_t kSettingsName[] = u"/Pagewing.txt";
 
 // The key RecentPath0 ... RecentPath9 names entry 0..9; any other key gives -1.
 int RecentPathIndex(const std::u16string& key) {
@@ -112,15 +115,19 @@ void Settings::ResetToDefaults() {
   CameraPresets = DefaultCameraPresets();
 }
 
-void Settings::Load() {
-  const std::u16string path = SettingsFilePath();
-  if (!FileExists(path)) return;
+void Settings::Load() { LoadFile(SettingsFilePath()); }
+
+bool Settings::LoadFile(const std::u16string& path) {
+  if (!FileExists(path)) return false;
   TextFile file;
-  if (!file.Open(path, false, true)) return;
+  if (!file.Open(path, false, true)) return false;
   loaded_ = true;
   while (file.ReadLine()) ApplyLine(file);
   file.Close();
+  return true;
 }
+
+std::u16string Settings::UserSettingsFile() { return ConfigHome() + kSettingsFolder + kSettingsName; }
 
 void Settings::ApplyLine(const TextFile& file) {
   const std::u16string key = file.Token(0);
@@ -212,7 +219,7 @@ ScreenRect Settings::ValidateWindowRect(const ScreenRect& v) const {
 }
 
 std::u16string Settings::SettingsFilePath() const {
-  const std::u16string path = AppDataFolder(u"Starwick Software", u"Pagewing") + u"/Pagewing.txt";
+  const std::u16string path = AppDataFolder(u"Starwick Software", u"Pagewing") + kSettingsName;
   for (const char16_t* legacyName : {u"/Pagewing.ini", u"/Pagewing.txt"}) {
     const std::u16string legacy = environment_.programFolder + legacyName;
     if (!FileExists(legacy)) continue;

@@ -34,6 +34,11 @@ class Settings {
 
   // Reads the settings file over the current values; a missing or unreadable file changes nothing.
   void Load();
+  // Reads the settings file at path over the current values, and nothing else: no folder is
+  // made and no older file moved. False when the file is missing or cannot be read.
+  bool LoadFile(const std::u16string& path);
+  // Where the user's settings file is, without making its folders or moving an older file.
+  static std::u16string UserSettingsFile();
   // Writes the whole file beside the old one and replaces the old one only once it is complete,
   // so a crash or a full disk never loses the settings. On Failed, failureText says why.
   SaveOutcome Save(std::u16string& failureText) const;

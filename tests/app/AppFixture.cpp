@@ -3,23 +3,8 @@
 #include "app/BookTextures.h"
 #include "book/CameraAnimator.h"
 #include "platform/sys/FileSystem.h"
-
-namespace {
-
-// An uncompressed 24-bit TGA of 8 x 8 grey pixels, origin top-left.
-std::string SmallTga() {
-  std::string bytes(18, '\0');
-  bytes[2] = 2;
-  bytes[12] = 8;
-  bytes[14] = 8;
-  bytes[16] = 24;
-  bytes[17] = 0x20;
-  return bytes + std::string(8 * 8 * 3, '\x80');
-}
-
-std::u16string TwoDigits(int n) { return {char16_t(u'0' + n / 10), char16_t(u'0' + n % 10)}; }
-
-}  // namespace
+#include "platform/sys/StringConvert.h"
+#include "support/TestPhotos.h"
 
 AppFixture::AppFixture() { app = std::make_unique<PhotoBookApp>(Services()); }
 
@@ -40,7 +25,8 @@ AppServices AppFixture::Services() {
           [this] {
             return ClientSizeState{640, 480, false, 0, 0};
           },
-          u"guide.html"};
+          u"guide.html",
+          u""};
 }
 
 void AppFixture::Start() {
@@ -72,9 +58,9 @@ int AppFixture::RunToRest() {
 }
 
 std::u16string AppFixture::WritePhotos(int count) {
-  const std::u16string folder = photoFolder / (u"f" + TwoDigits(photoFolders_++));
+  const std::u16string folder = photoFolder / (u"f" + FromUtf8(std::to_string(photoFolders_++)));
   MakeFolder(folder);
-  for (int i = 0; i < count; ++i) WriteBytes(folder + u"/p" + TwoDigits(i) + u".tga", SmallTga());
+  WriteSmallPhotos(folder, count);
   return folder + u"/p00.tga";
 }
 

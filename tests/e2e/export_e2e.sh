@@ -6,7 +6,8 @@
 #     showing the first spread;
 #   MPEG-4 at antialiasing 2 and H.264 (when installed) at 3, ended by Escape;
 #   Motion JPEG at antialiasing 4, ended by closing the window;
-#   full frames grabbed from the window, ended by Escape.
+#   full frames grabbed from the window, ended by Escape;
+# and the command-line export of the same tour gives the very same frames.
 # A movie ended early must be complete: it holds exactly the frames the report says were stored.
 # Usage: export_e2e.sh PAGEWING
 set -uo pipefail
@@ -97,6 +98,8 @@ start_display
 
 # Full frames, played to the end.
 write_settings
+# What the program started from; the file it writes at the end keeps fewer digits.
+cp "$settings_folder/Pagewing.txt" "$work/start-settings.txt"
 start_program
 export_movie "$work/full.avi" 0
 stored=$(take_report 120)
@@ -105,6 +108,12 @@ check_movie "$work/full.avi" rawvideo 320 240 "$full_tour_frames"
 ffmpeg -v error -i "$work/full.avi" -frames:v 1 "$work/first.ppm" || fail "no first frame"
 python3 "$here/check_first_spread.py" "$work/first.ppm" --interleaf || fail "the first frame does not show the first spread"
 quit_program
+
+# The command-line export of the same folder with the same settings writes the same frames.
+"$(dirname "$program")/pagewing-export" "$(dirname "$program")/media/photos" "$work/cli.avi" \
+  --settings "$work/start-settings.txt" >"$work/cli.out" 2>"$work/cli.err" || fail "pagewing-export: $(cat "$work/cli.err")"
+frame_sums() { ffmpeg -v error -i "$1" -f framemd5 - | grep -v '^#' | cut -d, -f6; }
+[ "$(frame_sums "$work/full.avi")" = "$(frame_sums "$work/cli.avi")" ] || fail "the command-line export drew other frames"
 
 # Compressed movies ended early by Escape.
 encoders=("MPEG-4 part 2:mpeg4:2")

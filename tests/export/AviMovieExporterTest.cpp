@@ -1,0 +1,287 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cmath>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FakeCaptureSource.h"
+#include "RecordingLibraryMessages.h"
+#include "export/AviMovieExporter.h"
+#include "export/FrameCapture.h"
+#include "platform/sys/StringConvert.h"
+#include "support/MovieProbe.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// Rows of 198 bytes, which the movie pads to 200: a frame copied with the wrong stride shows.
+constexpr int32_t kWidth = 66;
+constexpr int32_t kHeight = 48;
+// Far longer than any frame takes, so that a wait that runs into it shows.
+constexpr uint32_t kTimeoutMs = 10000;
+
+// The fake picture, except that its lock can be made to fail as a lost surface's would.
+class FailingSource final : public CaptureSource {
+ public:
+  int32_t Width() const override { return kWidth; }
+  int32_t Height() const override { return kHeight; }
+  CaptureFormat Format() const override { return CaptureFormat::X8R8G8B8; }
+  bool Lock(CaptureLock& lock) override { return !lockFails && picture.Lock(lock); }
+  void Unlock() override { picture.Unlock(); }
+
+  FakeCaptureSource picture{kWidth, kHeight};
+  bool lockFails = false;
+};
+
+// Frame n of the fake picture as a decoder gives it back: top row first, R, G, B. The capture
+// is as large as the picture, so each movie pixel is one picture pixel.
+std::string DecodedPicture(int n) {
+  FakeCaptureSource picture(kWidth, kHeight);
+  picture.Paint(n);
+  CaptureLock lock;
+  picture.Lock(lock);
+  std::string rgb;
+  for (int32_t i = 0; i < kWidth * kHeight; ++i) {
+    const uint8_t* pixel = lock.bits + static_cast<ptrdiff_t>(i) * 4;
+    rgb += {static_cast<char>(pixel[2]), static_cast<char>(pixel[1]), static_cast<char>(pixel[0])};
+  }
+  return rgb;
+}
+
+// The pictures a raw movie must hold, frame after frame; the pattern differs in every frame, so
+// a frame stored twice, stale or out of order shows.
+void ExpectPictures(const std::u16string& path, const std::vector<int>& pictures) {
+  const std::string decoded = DecodeToRgb(path);
+  const size_t frameBytes = size_t{kWidth} * kHeight * 3;
+  ASSERT_EQ(decoded.size(), frameBytes * pictures.size());
+  for (size_t frame = 0; frame < pictures.size(); ++frame) {
+    EXPECT_TRUE(decoded.compare(frame * frameBytes, frameBytes, DecodedPicture(pictures[frame])) == 0)
+        << "frame " << frame << " is not picture " << pictures[frame];
+  }
+}
+
+bool Exists(const std::u16string& path) { return std::filesystem::exists(ToUtf8(path)); }
+
+// The mux writes the index and the final RIFF size only when the graph stops: a movie left
+// running has neither, though a lenient reader still finds its frames.
+bool IsFinishedAvi(const std::u16string& path) {
+  const std::string file = ReadBytes(path);
+  uint32_t riffSize = 0;
+  if (file.size() < 8 || file.compare(0, 4, "RIFF") != 0) return false;
+  std::memcpy(&riffSize, file.data() + 4, 4);
+  return riffSize == file.size() - 8 && file.find("idx1") != std::string::npos;
+}
+
+// Makes writes beyond bytes fail with EFBIG, as a full disk would, until restored; the signal
+// such a write raises is ignored meanwhile.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() { Restore(); }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  void Restore() {
+    if (restored_) return;
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
+    restored_ = true;
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = SIG_DFL;
+  bool restored_ = false;
+};
+
+class AviMovieExporterTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<AviMovieExporter> Start(const std::u16string& path, const std::u16string& encoder = u"",
+                                          float fps = 25.0F) {
+    return std::make_unique<AviMovieExporter>(std::make_unique<FrameCapture>(kWidth, kHeight, &source_), path, fps,
+                                              encoder, messages_, 0, kTimeoutMs);
+  }
+  // Draws picture n, then hands it to the exporter.
+  bool Add(AviMovieExporter& exporter, int n) {
+    source_.picture.Paint(n);
+    return exporter.AddFrame();
+  }
+
+  TempFolder folder_;
+  FailingSource source_;
+  RecordingLibraryMessages messages_;
+};
+
+TEST_F(AviMovieExporterTest, FullFramesAreStoredOneByOneAndFinishedOnce) {
+  const std::u16string path = folder_ / u"Fotos \u00e9t\u00e9 1.avi";
+  auto exporter = Start(path);
+  ASSERT_TRUE(exporter->ok());
+  for (int n = 0; n < 5; ++n) EXPECT_TRUE(Add(*exporter, n)) << n;
+  EXPECT_EQ(exporter->framesRendered(), 5);
+  EXPECT_EQ(exporter->framesStored(), 5);
+  EXPECT_TRUE(exporter->Finish());
+  // Once finished there is no graph to feed, and finishing again changes nothing.
+  EXPECT_FALSE(exporter->AddFrame());
+  EXPECT_TRUE(exporter->Finish());
+  exporter.reset();
+  EXPECT_THAT(messages_.Texts(), IsEmpty());
+
+  EXPECT_TRUE(IsFinishedAvi(path));
+  const ProbedStream stream = ProbeMovie(path);
+  EXPECT_EQ(stream.codec, "rawvideo");
+  EXPECT_EQ(stream.width, kWidth);
+  EXPECT_EQ(stream.height, kHeight);
+  EXPECT_EQ(stream.frameRate, "25/1");
+  EXPECT_EQ(stream.frames, 5);
+  ExpectPictures(path, {0, 1, 2, 3, 4});
+}
+
+TEST_F(AviMovieExporterTest, ACompressorWritesEveryFrameAtTheMoviesSizeAndRate) {
+  const std::u16string path = folder_ / u"mpeg4.avi";
+  auto exporter = Start(path, u"MPEG-4 part 2", 10.0F);
+  ASSERT_TRUE(exporter->ok());
+  for (int n = 0; n < 4; ++n) EXPECT_TRUE(Add(*exporter, n)) << n;
+  EXPECT_TRUE(exporter->Finish());
+  EXPECT_EQ(exporter->framesStored(), 4);
+  EXPECT_THAT(messages_.Texts(), IsEmpty());
+
+  const ProbedStream stream = ProbeMovie(path);
+  EXPECT_EQ(stream.codec, "mpeg4");
+  EXPECT_EQ(stream.width, kWidth);
+  EXPECT_EQ(stream.height, kHeight);
+  EXPECT_EQ(stream.frameRate, "10/1");
+  EXPECT_EQ(stream.frames, 4);
+}
+
+TEST_F(AviMovieExporterTest, AFrameThatCannotBeGrabbedCountsAsRenderedOnlyAndTheExportGoesOn) {
+  const std::u16string path = folder_ / u"gap.avi";
+  auto exporter = Start(path);
+  ASSERT_TRUE(exporter->ok());
+  EXPECT_TRUE(Add(*exporter, 0));
+  source_.lockFails = true;
+  EXPECT_TRUE(Add(*exporter, 1));
+  source_.lockFails = false;
+  EXPECT_TRUE(Add(*exporter, 2));
+  EXPECT_EQ(exporter->framesRendered(), 3);
+  EXPECT_EQ(exporter->framesStored(), 2);
+  EXPECT_TRUE(exporter->Finish());
+  EXPECT_THAT(messages_.Texts(), IsEmpty());
+  ExpectPictures(path, {0, 2});
+}
+
+TEST_F(AviMovieExporterTest, WithoutAFrameBufferOrAGraphNothingStarts) {
+  const std::u16string path = folder_ / u"never.avi";
+  AviMovieExporter noBuffer(std::make_unique<FrameCapture>(0, kHeight, &source_), path, 25.0F, u"", messages_, 0,
+                            kTimeoutMs);
+  AviMovieExporter noCapture(nullptr, path, 25.0F, u"", messages_, 0, kTimeoutMs);
+  EXPECT_FALSE(noBuffer.ok());
+  EXPECT_FALSE(noCapture.ok());
+  EXPECT_FALSE(Start(path, u"", 0.0F)->ok());
+  EXPECT_FALSE(Start(path, u"", std::nanf(""))->ok());
+  EXPECT_THAT(messages_.Texts(), IsEmpty());
+
+  // The graph names what it could not build; the exporter adds nothing of its own.
+  auto noEncoder = Start(path, u"Nope");
+  EXPECT_FALSE(noEncoder->ok());
+  EXPECT_THAT(messages_.Texts(), ElementsAre("Could not create the Nope encoder filter object."));
+
+  for (MovieExporter* exporter : {static_cast<MovieExporter*>(&noBuffer), static_cast<MovieExporter*>(&noCapture),
+                                  static_cast<MovieExporter*>(noEncoder.get())}) {
+    EXPECT_FALSE(exporter->AddFrame());
+    EXPECT_EQ(exporter->framesStored(), 0);
+    EXPECT_TRUE(exporter->Finish());
+  }
+  EXPECT_EQ(messages_.Texts().size(), 1u);
+  EXPECT_FALSE(Exists(path));
+}
+
+TEST_F(AviMovieExporterTest, DestroyingAnUnfinishedExporterCompletesThePlayableMovie) {
+  const std::u16string path = folder_ / u"dropped.avi";
+  {
+    auto exporter = Start(path);
+    ASSERT_TRUE(exporter->ok());
+    for (int n = 0; n < 3; ++n) ASSERT_TRUE(Add(*exporter, n));
+  }
+  EXPECT_THAT(messages_.Texts(), IsEmpty());
+  EXPECT_TRUE(IsFinishedAvi(path));
+  EXPECT_EQ(ProbeMovie(path).frames, 3);
+  ExpectPictures(path, {0, 1, 2});
+}
+
+TEST_F(AviMovieExporterTest, AFullDiskEndsTheExportAtOnceWithOneMessageAndKeepsWhatWasWritten) {
+  const std::u16string path = folder_ / u"full.avi";
+  auto exporter = Start(path);
+  ASSERT_TRUE(exporter->ok());
+  FileSizeLimit limit(40000);  // room for a few frames of 9.5 KB
+  bool added = true;
+  auto refusal = std::chrono::steady_clock::duration::zero();
+  for (int n = 0; n < 40 && added; ++n) {
+    const auto before = std::chrono::steady_clock::now();
+    added = Add(*exporter, n);
+    refusal = std::chrono::steady_clock::now() - before;
+  }
+  ASSERT_FALSE(added);
+  // The stream's end is noticed, not waited out.
+  EXPECT_LT(refusal, std::chrono::milliseconds(kTimeoutMs / 2));
+  EXPECT_FALSE(Add(*exporter, 99));
+  EXPECT_EQ(exporter->framesStored(), exporter->framesRendered() - 2);
+  EXPECT_TRUE(exporter->Finish());
+  limit.Restore();
+  EXPECT_THAT(messages_.Texts(), ElementsAre("Error exporting frame: File too large"));
+  EXPECT_EQ(messages_.Errors(), 1);
+
+  const ProbedStream stream = ProbeMovie(path);
+  EXPECT_GE(stream.frames, 1);
+  EXPECT_LE(stream.frames, exporter->framesStored());
+}
+
+TEST_F(AviMovieExporterTest, AFullDiskAtTheStartOrAtTheEndIsNamedOnce) {
+  {
+    const std::u16string path = folder_ / u"start.avi";
+    FileSizeLimit limit(100);  // not even the header fits
+    auto exporter = Start(path);
+    EXPECT_FALSE(exporter->ok());
+    EXPECT_FALSE(exporter->AddFrame());
+    EXPECT_TRUE(exporter->Finish());
+  }
+  EXPECT_THAT(messages_.Texts(), ElementsAre("Error starting the movie file: File too large"));
+
+  // The same three frames make the same file: where the first one's index begins, the second
+  // one finds the disk full, with every frame stored before it.
+  const auto writeThreeFrames = [this](const std::u16string& path) {
+    auto exporter = Start(path);
+    ASSERT_TRUE(exporter->ok());
+    for (int n = 0; n < 3; ++n) ASSERT_TRUE(Add(*exporter, n));
+    EXPECT_TRUE(exporter->Finish());
+  };
+  writeThreeFrames(folder_ / u"whole.avi");
+  const size_t indexAt = ReadBytes(folder_ / u"whole.avi").find("idx1");
+  ASSERT_NE(indexAt, std::string::npos);
+  const std::u16string path = folder_ / u"end.avi";
+  FileSizeLimit limit(indexAt);
+  writeThreeFrames(path);
+  limit.Restore();
+  EXPECT_THAT(messages_.Texts(), ElementsAre("Error starting the movie file: File too large",
+                                             "Error finishing the movie file: File too large"));
+  EXPECT_EQ(messages_.Errors(), 2);
+  EXPECT_FALSE(IsFinishedAvi(path));
+  EXPECT_EQ(ProbeMovie(path).frames, 3);
+}
+
+}  // namespace
