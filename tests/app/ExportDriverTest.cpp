@@ -5,22 +5,13 @@
 #include "app/AppFixture.h"
 #include "app/VirtualKey.h"
 #include "export/ExportTimeline.h"
-#include "platform/gui/LibraryMessages.h"
+#include "support/RecordingLibraryMessages.h"
 #include "platform/sys/StringConvert.h"
 #include "settings/Settings.h"
 #include "support/MovieProbe.h"
 
 namespace {
 
-class RecordingLibrary : public LibraryMessages {
- public:
-  void ShowLibraryMessage(const std::u16string& text, bool isError) override {
-    shown.push_back(text);
-    errors += isError ? 1 : 0;
-  }
-  std::vector<std::u16string> shown;
-  int errors = 0;
-};
 
 // The export driver of an application on the null device, on a 1280 x 1024 screen, with small,
 // quick movies: 64 x 64 at 5 frames per second and one-second phases.
@@ -48,9 +39,9 @@ class ExportDriverTest : public AppFixture {
     for (; app->mode() == AppMode::Exporting && frames < 5000; ++frames) Frame();
     return frames;
   }
-  std::u16string LastReport() const { return library.shown.empty() ? u"" : library.shown.back(); }
+  std::string LastReport() const { return library.Texts().empty() ? "" : library.Texts().back(); }
 
-  RecordingLibrary library;
+  RecordingLibraryMessages library;
   PixelSize screen{1280, 1024};
   ExportDriver driver{*app, library, [this] { return screen; }};
   TempFolder movies;
@@ -66,9 +57,8 @@ TEST_F(ExportDriverTest, WritesEveryFrameOfTheTimelineIntoAPlayableMovie) {
   EXPECT_EQ(stream.frames, expected);
   EXPECT_EQ(stream.width, 64);
   EXPECT_EQ(stream.frameRate, "5/1");
-  EXPECT_NE(LastReport().find(u"Frames stored:\t" + FromUtf8(std::to_string(expected)) + u"\n"), std::u16string::npos)
-      << ToUtf8(LastReport());
-  EXPECT_EQ(library.errors, 0);
+  EXPECT_NE(LastReport().find("Frames stored:\t" + std::to_string(expected) + "\n"), std::string::npos) << LastReport();
+  EXPECT_EQ(library.Errors(), 0);
 }
 
 TEST_F(ExportDriverTest, OutOfRangeSettingsOrNoPathStartNothingAndSayNothing) {
@@ -80,7 +70,7 @@ TEST_F(ExportDriverTest, OutOfRangeSettingsOrNoPathStartNothingAndSayNothing) {
   settings().ExportHeight = 64;
   EXPECT_FALSE(BeginMovie(u""));
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_TRUE(library.shown.empty());
+  EXPECT_TRUE(library.Texts().empty());
   EXPECT_EQ(app->mode(), AppMode::Browsing);
 }
 
@@ -101,8 +91,8 @@ TEST_F(ExportDriverTest, FitsTheWindowToTheScreenAndGrabsAtTheFittedSize) {
   Frame(100);
   Key(VirtualKey::Escape);
   EXPECT_EQ(app->mode(), AppMode::Browsing);
-  EXPECT_NE(LastReport().find(u"Width:\t640 pixels\nHeight:\t360 pixels\n"), std::u16string::npos) << ToUtf8(LastReport());
-  EXPECT_NE(LastReport().find(u"AA method:\tHardware AA\n"), std::u16string::npos);
+  EXPECT_NE(LastReport().find("Width:\t640 pixels\nHeight:\t360 pixels\n"), std::string::npos) << LastReport();
+  EXPECT_NE(LastReport().find("AA method:\tHardware AA\n"), std::string::npos);
   const ProbedStream stream = ProbeMovie(path);
   EXPECT_EQ(stream.width, 640);
   EXPECT_EQ(stream.frames, 3);
@@ -112,8 +102,8 @@ TEST_F(ExportDriverTest, AnUnknownCompressorIsNamedThenTheExportDoesNotStart) {
   settings().ExportType = 1;
   settings().EncoderName = u"No Such Encoder";
   EXPECT_FALSE(BeginMovie(movies / u"c.avi"));
-  ASSERT_EQ(library.shown.size(), 1u);
-  EXPECT_EQ(library.shown[0], u"Could not create the No Such Encoder encoder filter object.");
+  ASSERT_EQ(library.Texts().size(), 1u);
+  EXPECT_EQ(library.Texts()[0], "Could not create the No Such Encoder encoder filter object.");
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, u"Out of System Memory");
   EXPECT_EQ(messages.shown[0].icon, MessageSink::Icon::Error);

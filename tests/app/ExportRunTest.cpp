@@ -5,19 +5,10 @@
 #include "app/AppFixture.h"
 #include "app/VirtualKey.h"
 #include "book/AnimationTiming.h"
-#include "platform/gui/LibraryMessages.h"
+#include "support/RecordingLibraryMessages.h"
 
 namespace {
 
-class RecordingLibraryMessages : public LibraryMessages {
- public:
-  void ShowLibraryMessage(const std::u16string& text, bool isError) override {
-    shown.push_back(text);
-    errors += isError ? 1 : 0;
-  }
-  std::vector<std::u16string> shown;
-  int errors = 0;
-};
 
 // Stores every frame offered, or refuses from frame refuseFrom on.
 class CountingExporter : public MovieExporter {
@@ -70,8 +61,8 @@ TEST_F(ExportRunTest, PlaysEveryTimelineFrameThenFinishesAndReportsOnce) {
   // One loop more than frames: the step after the last frame ends the export.
   EXPECT_EQ(frames, timeline.FrameCount() + 1);
   EXPECT_EQ(finished, 1);
-  ASSERT_EQ(library.shown.size(), 1u);
-  EXPECT_EQ(library.shown[0], u"Error creating AVI file");  // the counting exporter has no capture
+  ASSERT_EQ(library.Texts().size(), 1u);
+  EXPECT_EQ(library.Texts()[0], "Error creating AVI file");  // the counting exporter has no capture
   EXPECT_EQ(spread().CurrentPage, 2);  // the second spread was toured last
 }
 
@@ -100,7 +91,7 @@ TEST_F(ExportRunTest, EscapeEndsTheExportAndOtherInputIsIgnored) {
   Key(VirtualKey::Escape);
   EXPECT_EQ(app->mode(), AppMode::Browsing);
   EXPECT_EQ(finished, 1);
-  EXPECT_EQ(library.shown.size(), 1u);
+  EXPECT_EQ(library.Texts().size(), 1u);
 }
 
 }  // namespace

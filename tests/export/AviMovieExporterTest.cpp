@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "FakeCaptureSource.h"
-#include "RecordingLibraryMessages.h"
+#include "support/RecordingLibraryMessages.h"
 #include "export/AviMovieExporter.h"
 #include "export/FrameCapture.h"
 #include "platform/sys/StringConvert.h"
@@ -72,15 +72,6 @@ void ExpectPictures(const std::u16string& path, const std::vector<int>& pictures
 
 bool Exists(const std::u16string& path) { return std::filesystem::exists(ToUtf8(path)); }
 
-// The mux writes the index and the final RIFF size only when the graph stops: a movie left
-// running has neither, though a lenient reader still finds its frames.
-bool IsFinishedAvi(const std::u16string& path) {
-  const std::string file = ReadBytes(path);
-  uint32_t riffSize = 0;
-  if (file.size() < 8 || file.compare(0, 4, "RIFF") != 0) return false;
-  std::memcpy(&riffSize, file.data() + 4, 4);
-  return riffSize == file.size() - 8 && file.find("idx1") != std::string::npos;
-}
 
 // Makes writes beyond bytes fail with EFBIG, as a full disk would, until restored; the signal
 // such a write raises is ignored meanwhile.
@@ -142,7 +133,7 @@ TEST_F(AviMovieExporterTest, FullFramesAreStoredOneByOneAndFinishedOnce) {
   exporter.reset();
   EXPECT_THAT(messages_.Texts(), IsEmpty());
 
-  EXPECT_TRUE(IsFinishedAvi(path));
+  EXPECT_TRUE(IsCompleteAvi(ReadBytes(path)));
   const ProbedStream stream = ProbeMovie(path);
   EXPECT_EQ(stream.codec, "rawvideo");
   EXPECT_EQ(stream.width, kWidth);
@@ -219,7 +210,7 @@ TEST_F(AviMovieExporterTest, DestroyingAnUnfinishedExporterCompletesThePlayableM
     for (int n = 0; n < 3; ++n) ASSERT_TRUE(Add(*exporter, n));
   }
   EXPECT_THAT(messages_.Texts(), IsEmpty());
-  EXPECT_TRUE(IsFinishedAvi(path));
+  EXPECT_TRUE(IsCompleteAvi(ReadBytes(path)));
   EXPECT_EQ(ProbeMovie(path).frames, 3);
   ExpectPictures(path, {0, 1, 2});
 }
@@ -280,7 +271,7 @@ TEST_F(AviMovieExporterTest, AFullDiskAtTheStartOrAtTheEndIsNamedOnce) {
   EXPECT_THAT(messages_.Texts(), ElementsAre("Error starting the movie file: File too large",
                                              "Error finishing the movie file: File too large"));
   EXPECT_EQ(messages_.Errors(), 2);
-  EXPECT_FALSE(IsFinishedAvi(path));
+  EXPECT_FALSE(IsCompleteAvi(ReadBytes(path)));
   EXPECT_EQ(ProbeMovie(path).frames, 3);
 }
 

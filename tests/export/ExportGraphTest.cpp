@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "FakeCaptureSource.h"
-#include "RecordingLibraryMessages.h"
+#include "support/RecordingLibraryMessages.h"
 #include "export/ExportGraph.h"
 #include "export/FrameCapture.h"
 #include "platform/media/MediaObjectFactory.h"

@@ -1,6 +1,7 @@
 #include "support/MovieProbe.h"
 
 #include <cstdio>
+#include <cstring>
 #include <sstream>
 
 #include "platform/sys/StringConvert.h"
@@ -72,4 +73,11 @@ Rgb PixelOf(const std::string& rgb, int width, int height, int frame, int x, int
   size_t at = (static_cast<size_t>(frame) * width * height + static_cast<size_t>(y) * width + x) * 3;
   auto byte = [&](size_t i) { return static_cast<int>(static_cast<uint8_t>(rgb[at + i])); };
   return {byte(0), byte(1), byte(2)};
+}
+
+bool IsCompleteAvi(const std::string& bytes) {
+  if (bytes.size() < 8 || bytes.compare(0, 4, "RIFF") != 0) return false;
+  uint32_t riffSize = 0;
+  std::memcpy(&riffSize, bytes.data() + 4, 4);
+  return riffSize == bytes.size() - 8 && bytes.find("idx1") != std::string::npos;
 }

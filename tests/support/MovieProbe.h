@@ -27,3 +27,7 @@ struct Rgb {
   int r, g, b;
 };
 Rgb PixelOf(const std::string& rgb, int width, int height, int frame, int x, int y);
+
+// The bytes of an AVI file hold its final sizes and its index, which the muxer writes last: a
+// file cut off while it was written has neither.
+bool IsCompleteAvi(const std::string& bytes);

@@ -32,11 +32,6 @@ uint32_t HeaderFrameCount(const std::string& file) {
   return at == std::string::npos ? 0 : LittleEndian32(file, at + 8 + 16);
 }
 
-// The index and the final sizes are written last; a cut-off file has neither.
-bool IsCompleteAvi(const std::string& file) {
-  return file.substr(0, 4) == "RIFF" && LittleEndian32(file, 4) == file.size() - 8 &&
-         file.find("idx1") != std::string::npos;
-}
 
 // Writes count red-over-blue frames through source -> mux -> writer and ends the stream.
 HRESULT WriteRawMovie(const std::u16string& path, int width, int height, REFERENCE_TIME frameTime, int count) {

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include "GraphEvents.h"
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,16 +88,7 @@ class FileWriterTest : public ::testing::Test {
     return hr;
   }
 
-  std::vector<std::pair<int32_t, intptr_t>> Events() {
-    std::vector<std::pair<int32_t, intptr_t>> events;
-    ComPtr<IMediaEvent> queue;
-    graph_.As(queue);
-    int32_t code = 0;
-    intptr_t param1 = 0;
-    intptr_t param2 = 0;
-    while (queue->GetEvent(&code, &param1, &param2, 0) == S_OK) events.emplace_back(code, param1);
-    return events;
-  }
+  std::vector<std::pair<int32_t, intptr_t>> Events() { return TakeGraphEvents(graph_); }
 
   TempFolder folder_;
   ComPtr<FileWriter> writer_;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "GraphEvents.h"
+
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -115,16 +117,7 @@ class MediaFilterTest : public ::testing::Test {
     return type.subtype.data1;
   }
 
-  std::vector<std::pair<int32_t, intptr_t>> Events() {
-    std::vector<std::pair<int32_t, intptr_t>> events;
-    ComPtr<IMediaEvent> queue;
-    graph_.As(queue);
-    int32_t code = 0;
-    intptr_t param1 = 0;
-    intptr_t param2 = 0;
-    while (queue->GetEvent(&code, &param1, &param2, 0) == S_OK) events.emplace_back(code, param1);
-    return events;
-  }
+  std::vector<std::pair<int32_t, intptr_t>> Events() { return TakeGraphEvents(graph_); }
 
   Log log_;
   ComPtr<ProbeFilter> upstream_;
