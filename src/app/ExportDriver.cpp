@@ -20,27 +20,32 @@ std::unique_ptr<ExportSession> ExportDriver::StartExport(const std::u16string& m
   const PixelSize client = FitWindow({request.width, request.height});
   ExportRun::Plan plan{moviePath, request.pixelAspect, !request.ScreenGrab(), nullptr};
   plan.observer = observer_;
-  CaptureSource* source = nullptr;
-  if (request.ScreenGrab()) {
-    request.width = client.width;
-    request.height = client.height;
-    plan.window = std::make_unique<OffscreenSystemCopy>();
-    plan.window->Allocate(client.width, client.height);
-    plan.holdMilliseconds = kScreenGrabWaitMs;
-    source = plan.window.get();
-  } else {
-    GraphicsDevice* device = app_.device();
-    if (device == nullptr || !app_.offscreen().Create(*device, request.width, request.height, request.antialiasingQuality)) {
-      ShowError(u"Out of Video Memory");
-      return nullptr;
-    }
-    source = &app_.offscreen().SystemCopy();
-  }
+  CaptureSource* source = request.ScreenGrab() ? PrepareScreenGrab(client, request, plan) : PrepareOffscreen(request);
+  if (source == nullptr) return nullptr;
   std::unique_ptr<MovieExporter> exporter = MakeExporter(request, source, moviePath);
   if (!exporter) return nullptr;
   app_.LoadOpenSpread();
   ExportTimeline timeline(app_.photoCount(), request.timing, request.fps, request.turnInterleaf);
   return std::make_unique<ExportRun>(app_, messages_, std::move(exporter), std::move(timeline), std::move(plan));
+}
+
+// The movie takes the window's size; frames are read back from the window after a wait.
+CaptureSource* ExportDriver::PrepareScreenGrab(PixelSize client, ExportRequest& request, ExportRun::Plan& plan) {
+  request.width = client.width;
+  request.height = client.height;
+  plan.window = std::make_unique<OffscreenSystemCopy>();
+  plan.holdMilliseconds = kScreenGrabWaitMs;
+  if (plan.window->Allocate(client.width, client.height)) return plan.window.get();
+  ShowError(u"Out of System Memory");
+  return nullptr;
+}
+
+CaptureSource* ExportDriver::PrepareOffscreen(const ExportRequest& request) {
+  GraphicsDevice* device = app_.device();
+  if (device != nullptr && app_.offscreen().Create(*device, request.width, request.height, request.antialiasingQuality))
+    return &app_.offscreen().SystemCopy();
+  ShowError(u"Out of Video Memory");
+  return nullptr;
 }
 
 PixelSize ExportDriver::FitWindow(PixelSize movie) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "app/ExportRun.h"
 #include "app/ExportStarter.h"
 #include "export/ExportRequest.h"
 #include "platform/gfx/PixelSize.h"
@@ -43,6 +44,9 @@ class ExportDriver : public ExportStarter {
 
  private:
   PixelSize FitWindow(PixelSize movie);
+  // The picture each movie frame is taken from; null when it cannot be made (said why).
+  CaptureSource* PrepareScreenGrab(PixelSize client, ExportRequest& request, ExportRun::Plan& plan);
+  CaptureSource* PrepareOffscreen(const ExportRequest& request);
   std::unique_ptr<MovieExporter> MakeExporter(const ExportRequest& request, CaptureSource* source,
                                               const std::u16string& moviePath);
   void ShowError(const char16_t* text);

@@ -36,7 +36,7 @@ bool FolderOfFileExists(const std::u16string& path) {
 }  // namespace
 
 CommandLineExport::CommandLineExport(std::ostream& out, std::ostream& err, bool errIsTerminal)
-    : out_(out), err_(err), messages_(out, err), progress_(errIsTerminal, SystemMilliseconds()) {}
+    : out_(out), err_(err), messages_(out, err), errIsTerminal_(errIsTerminal), progress_(errIsTerminal, 0) {}
 
 int CommandLineExport::Run(const std::vector<std::string>& arguments) {
   const ParsedExportOptions parsed = ParseExportOptions(arguments);
@@ -113,6 +113,8 @@ int CommandLineExport::Render(PhotoBookApp& app, const ExportOptions& options) {
   ExportDriver driver(app, messages_, UnlimitedScreen);
   driver.SetObserver(this);
   if (exporterMaker_) driver.SetExporterMaker(exporterMaker_);
+  // Rates and time left count from here, not from loading the settings and the device.
+  progress_ = ExportProgress(errIsTerminal_, SystemMilliseconds());
   app.BeginExport(driver.StartExport(options.output));
   if (app.mode() != AppMode::Exporting) return kFailed;
   const int code = Loop(app, device, window, signals);

@@ -14,7 +14,6 @@ struct ExportOptions;
 class GLDevice;
 class HeadlessWindow;
 class PhotoBookApp;
-class Settings;
 class StopSignals;
 
 // The command-line movie export: reads the options and the settings file, renders the book on a
@@ -50,6 +49,7 @@ class CommandLineExport : private ExportObserver {
   std::ostream& out_;
   std::ostream& err_;
   ConsoleMessages messages_;
+  bool errIsTerminal_;
   ExportProgress progress_;
   int32_t framesStored_ = 0;
   ExportDriver::ExporterMaker exporterMaker_;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <functional>
 
-#include "export/ExportAspect.h"
+#include "book/AnimationTiming.h"
 #include "export/ExportPresetTable.h"
 #include "export/ExportRequest.h"
 #include "export/ExportTimeline.h"
@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr int32_t kMinSeconds = 1;
-constexpr int32_t kMaxSeconds = 20;
+constexpr int32_t kMinSeconds = AnimationTiming::kMinSeconds;
+constexpr int32_t kMaxSeconds = AnimationTiming::kMaxSeconds;
 constexpr int32_t kMaxOffscreenFactor = 4;
 constexpr int32_t kMaxQuality = 2;
 

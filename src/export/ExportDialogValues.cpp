@@ -2,16 +2,15 @@
 
 #include <algorithm>
 
+#include "book/AnimationTiming.h"
+#include "export/ExportRequest.h"
+#include "export/ExportTimeline.h"
 #include "export/RatioText.h"
 #include "settings/Settings.h"
 
 namespace {
 
-constexpr int32_t kMinFrameSize = 64;
-constexpr int32_t kMaxFrameSize = 5000;
-constexpr float kMaxPixelAspect = 10;
 constexpr float kFallbackPixelAspect = 1;
-constexpr float kMaxFps = 100;
 constexpr float kFallbackFps = 10;
 constexpr int32_t kFirstAntialiasing = 1;
 constexpr int32_t kLastAntialiasing = 5;
@@ -26,12 +25,12 @@ float InRangeOr(float value, float highest, float fallback) { return value > 0 &
 }  // namespace
 
 void ExportDialogValues::ApplyTo(Settings& settings) const {
-  settings.ExportWidth = std::clamp(width, kMinFrameSize, kMaxFrameSize);
-  settings.ExportHeight = std::clamp(height, kMinFrameSize, kMaxFrameSize);
+  settings.ExportWidth = std::clamp(width, ExportRequest::kMinSide, ExportRequest::kMaxSide);
+  settings.ExportHeight = std::clamp(height, ExportRequest::kMinSide, ExportRequest::kMaxSide);
   const float pixelAspect = ParseRatioText(Truncated(pixelAspectText, kMaxPixelAspectCharacters));
-  settings.ExportPAR = InRangeOr(pixelAspect, kMaxPixelAspect, kFallbackPixelAspect);
+  settings.ExportPAR = InRangeOr(pixelAspect, ExportRequest::kMaxPixelAspect, kFallbackPixelAspect);
   const float fps = static_cast<float>(ParseDecimalText(Truncated(fpsText, kMaxFpsCharacters)));
-  settings.ExportFPS = InRangeOr(fps, kMaxFps, kFallbackFps);
+  settings.ExportFPS = InRangeOr(fps, ExportTimeline::kMaxFps, kFallbackFps);
   settings.TimePage = ClampSeconds(timePage);
   settings.TimeZoom = ClampSeconds(timeZoom);
   settings.TimeView = ClampSeconds(timeView);
@@ -46,4 +45,6 @@ int ExportDialogValues::AntialiasingListIndex(int32_t antialiasingQuality) {
   return std::clamp(antialiasingQuality, kFirstAntialiasing, kLastAntialiasing) - 1;
 }
 
-int32_t ExportDialogValues::ClampSeconds(int32_t seconds) { return std::clamp(seconds, 1, 20); }
+int32_t ExportDialogValues::ClampSeconds(int32_t seconds) {
+  return std::clamp(seconds, AnimationTiming::kMinSeconds, AnimationTiming::kMaxSeconds);
+}
