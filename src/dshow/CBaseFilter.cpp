@@ -1,22 +1,10 @@
 #include "dshow/CBaseFilter.h"
 
-#include <algorithm>
 #include <new>
 
 #include "dshow/CBasePin.h"
 #include "dshow/CEnumPins.h"
-
-namespace {
-
-// FILTER_INFO and PIN_INFO keep names of up to 127 characters and a terminator.
-template <size_t N>
-void CopyName(const std::u16string& name, char16_t (&target)[N]) {
-  const size_t length = std::min(name.size(), N - 1);
-  std::copy_n(name.begin(), length, target);
-  target[length] = u'\0';
-}
-
-}  // namespace
+#include "platform/media/InfoName.h"
 
 CBaseFilter::CBaseFilter(const char16_t* name, IUnknown* outer, std::recursive_mutex* lock, const Guid& classId)
     : CUnknown(name, outer), lock_(lock), classId_(classId) {}
@@ -137,7 +125,7 @@ HRESULT CBaseFilter::FindPin(const char16_t* id, IPin** pin) {
 HRESULT CBaseFilter::QueryFilterInfo(FILTER_INFO* info) {
   if (info == nullptr) return E_POINTER;
   std::lock_guard lock(*lock_);
-  CopyName(name_, info->achName);
+  CopyInfoName(name_, info->achName);
   info->pGraph = graph_;
   if (graph_ != nullptr) graph_->AddRef();
   return S_OK;

@@ -1,12 +1,12 @@
 #include "dshow/CBasePin.h"
 
-#include <algorithm>
 #include <memory>
 #include <new>
 
 #include "dshow/CBaseFilter.h"
 #include "dshow/CEnumMediaTypes.h"
 #include "platform/com/TaskMemory.h"
+#include "platform/media/InfoName.h"
 
 namespace {
 
@@ -164,9 +164,7 @@ HRESULT CBasePin::QueryPinInfo(PIN_INFO* info) {
   info->pFilter = filter_;
   filter_->AddRef();
   info->dir = direction_;
-  const size_t length = std::min(name_.size(), std::size(info->achName) - 1);
-  std::copy_n(name_.begin(), length, info->achName);
-  info->achName[length] = u'\0';
+  CopyInfoName(name_, info->achName);
   return S_OK;
 }
 
@@ -178,10 +176,8 @@ HRESULT CBasePin::QueryDirection(PIN_DIRECTION* direction) {
 
 HRESULT CBasePin::QueryId(char16_t** id) {
   if (id == nullptr) return E_POINTER;
-  *id = static_cast<char16_t*>(TaskMemAlloc((name_.size() + 1) * sizeof(char16_t)));
-  if (*id == nullptr) return E_OUTOFMEMORY;
-  std::copy_n(name_.c_str(), name_.size() + 1, *id);
-  return S_OK;
+  *id = TaskMemCopyString(name_);
+  return *id != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT CBasePin::QueryAccept(const AM_MEDIA_TYPE* type) {

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/com/TaskMemory.h"
+#include "platform/media/MediaType.h"
 
 CMediaType::CMediaType(const AM_MEDIA_TYPE& source) { Set(source); }
 
@@ -65,14 +66,10 @@ HRESULT CMediaType::SetFormat(const uint8_t* format, uint32_t length) {
   return S_OK;
 }
 
-bool CMediaType::IsPartiallySpecified(const AM_MEDIA_TYPE& type) {
-  return type.majortype == GUID_NULL || type.subtype == GUID_NULL || type.formattype == GUID_NULL;
-}
+bool CMediaType::IsPartiallySpecified(const AM_MEDIA_TYPE& type) { return !IsComplete(type); }
 
 bool CMediaType::MatchesPartial(const AM_MEDIA_TYPE& partial, const AM_MEDIA_TYPE& candidate) {
-  const auto fits = [](const Guid& wanted, const Guid& given) { return wanted == GUID_NULL || wanted == given; };
-  if (!fits(partial.majortype, candidate.majortype) || !fits(partial.subtype, candidate.subtype)) return false;
-  if (!fits(partial.formattype, candidate.formattype)) return false;
+  if (!::MatchesPartial(candidate, partial)) return false;
   if (partial.formattype == GUID_NULL || partial.cbFormat == 0) return true;
   return partial.cbFormat == candidate.cbFormat && candidate.pbFormat != nullptr &&
          std::memcmp(partial.pbFormat, candidate.pbFormat, partial.cbFormat) == 0;

@@ -1,6 +1,7 @@
 #include "export/FrameQueue.h"
 
 FrameQueue::PushResult FrameQueue::PushFrame() {
+  if (stopped_) return PushResult::Stopped;
   frameReady_.Set();
   const auto which = AutoResetEvent::WaitAny({&stop_, &frameTaken_}, timeoutMs_);
   if (!which) return PushResult::TimedOut;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "platform/sys/AutoResetEvent.h"
@@ -28,8 +29,11 @@ class FrameQueue {
   FrameQueue& operator=(const FrameQueue&) = delete;
 
   // Main thread, with a new frame in the buffer: signals it and waits for it to be taken or for
-  // the stream to stop; both free the buffer again. TimedOut: the streaming side did not answer
-  // in time (the caller ends the export with kTimeOutMessage).
+  // the stream to stop; both free the buffer again. Once the stream was stopped every push is
+  // Stopped at once: nobody is left to take it, the stop event wakes only one wait, and a frame
+  // taken just before the end may have left its "taken" behind for the next push to misread.
+  // TimedOut: the streaming side did not answer in time (the caller ends the export with
+  // kTimeOutMessage).
   PushResult PushFrame();
 
   // Streaming thread: waits for the next frame or the stop, stop first when both are set.
@@ -39,13 +43,17 @@ class FrameQueue {
   // Streaming thread, once the frame is copied.
   void FrameTaken() { frameTaken_.Set(); }
 
-  // The stream becomes inactive (the graph stops); any thread.
-  void Stop() { stop_.Set(); }
+  // The stream becomes inactive (the graph stops) or ends on its own; any thread.
+  void Stop() {
+    stopped_ = true;
+    stop_.Set();
+  }
 
   uint32_t TimeoutMs() const { return timeoutMs_; }
 
  private:
   uint32_t timeoutMs_;
+  std::atomic<bool> stopped_{false};
   AutoResetEvent stop_;
   AutoResetEvent frameReady_;
   AutoResetEvent frameTaken_;

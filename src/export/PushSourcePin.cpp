@@ -124,13 +124,9 @@ void PushSourcePin::StampAndCopy(IMediaSample* sample) {
   if (capture_->CopyFrame(data, stride_)) sample->SetActualDataLength(imageSize_);
 }
 
-FrameQueue::PushResult PushSourcePin::PushFrame() {
-  if (ended_.load()) return FrameQueue::PushResult::Stopped;
-  return queue_.PushFrame();
-}
+FrameQueue::PushResult PushSourcePin::PushFrame() { return queue_.PushFrame(); }
 
 HRESULT PushSourcePin::Inactive() {
-  ended_ = true;
   queue_.Stop();
   return CSourceStream::Inactive();
 }
@@ -138,7 +134,4 @@ HRESULT PushSourcePin::Inactive() {
 HRESULT PushSourcePin::Notify(IBaseFilter*, Quality) { return E_FAIL; }
 
 // Whatever ended the stream, the main thread must not wait for a taker that is gone.
-void PushSourcePin::OnStreamEnded(StreamEnd, HRESULT) {
-  ended_ = true;
-  queue_.Stop();
-}
+void PushSourcePin::OnStreamEnded(StreamEnd, HRESULT) { queue_.Stop(); }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 
 #include "dshow/CSourceStream.h"
@@ -69,7 +68,4 @@ class PushSourcePin final : public CSourceStream {
   REFERENCE_TIME nextStart_ = 0;  // streaming thread only
   CMediaType offered_;            // under the filter lock
   FrameQueue queue_;
-  // Set once the stream has ended: the queue's stop is consumed by one wait only, and a frame
-  // taken just before the end may leave its "taken" behind for the next push to misread.
-  std::atomic<bool> ended_{false};
 };

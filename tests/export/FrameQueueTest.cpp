@@ -79,6 +79,8 @@ TEST(FrameQueueTest, StoppingWakesAWaitingSide) {
   pushQueue.Stop();
   main.join();
   EXPECT_EQ(pushSaw, Push::Stopped);
+  // The stop was used up by that wait, yet a stopped stream takes no further frame.
+  EXPECT_EQ(pushQueue.PushFrame(), Push::Stopped);
 }
 
 }  // namespace

@@ -164,7 +164,8 @@ void QtEncoderOptionsWindow::Confirm() {
     accept();
     return;
   }
-  QMessageBox box(QMessageBox::Warning, windowTitle(), QString::fromStdU16String(Refusal()), QMessageBox::Ok, this);
+  const std::u16string refusal = OptionTextRefusal(row->option, FieldText(*row));
+  QMessageBox box(QMessageBox::Warning, windowTitle(), QString::fromStdU16String(refusal), QMessageBox::Ok, this);
   box.setTextFormat(Qt::PlainText);
   box.exec();
   scroller_->ensureWidgetVisible(row->field);

@@ -32,12 +32,8 @@ bool ReadCompressed(const AM_MEDIA_TYPE& type, AviStreamFormat* format) {
       !AviAcceptsCodec(codec)) {
     return false;
   }
-  const bool sane = bitmap.biWidth >= 1 && bitmap.biHeight >= 1 && bitmap.biWidth <= RawVideoFormat::kLargestSide &&
-                    bitmap.biHeight <= RawVideoFormat::kLargestSide &&
-                    header->AvgTimePerFrame >= RawVideoFormat::kShortestFrame &&
-                    header->AvgTimePerFrame <= RawVideoFormat::kLongestFrame &&
-                    type.cbFormat - sizeof(VIDEOINFOHEADER) <= kLargestExtradata;
-  if (!sane) return false;
+  const RawVideoFormat shape{AV_PIX_FMT_NONE, bitmap.biWidth, bitmap.biHeight, header->AvgTimePerFrame};
+  if (!shape.WithinLimits() || type.cbFormat - sizeof(VIDEOINFOHEADER) > kLargestExtradata) return false;
   *format = AviStreamFormat();
   format->codec = codec;
   format->fourcc = bitmap.biCompression;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 
 #include "platform/sys/StringConvert.h"
 
@@ -22,6 +23,15 @@ constexpr int kWorstQuantiser = 31;
 constexpr const char* kFixedQuantiserLabel = "Fixed quantiser, 1 (best) to 31; 0 uses the bit rate";
 
 const char* const kTriState[] = {"auto", "false", "true"};
+
+// The options offered from the codec context's own table rather than the encoder's private one;
+// B-frames only for codecs that reorder frames.
+constexpr const char* kGenericOptions[] = {"b", "g", "bf"};
+constexpr const char* kBFrames = "bf";
+
+bool IsGenericOption(const std::string& name) {
+  return std::find(std::begin(kGenericOptions), std::end(kGenericOptions), name) != std::end(kGenericOptions);
+}
 
 bool IsVideoEncodingOption(const AVOption* option) {
   const int wanted = AV_OPT_FLAG_ENCODING_PARAM | AV_OPT_FLAG_VIDEO_PARAM;
@@ -63,11 +73,11 @@ EncoderOptionTable::EncoderOptionTable(const AVCodec* codec) : codec_(codec), sc
 EncoderOptionTable::~EncoderOptionTable() { avcodec_free_context(&scratch_); }
 
 void EncoderOptionTable::AddGenericOptions() {
-  std::vector<const char*> names{"b", "g"};
   const AVCodecDescriptor* descriptor = avcodec_descriptor_get(codec_->id);
-  if (descriptor != nullptr && (descriptor->props & AV_CODEC_PROP_REORDER) != 0) names.push_back("bf");
+  const bool reorders = descriptor != nullptr && (descriptor->props & AV_CODEC_PROP_REORDER) != 0;
   const AVClass* table = avcodec_get_class();
-  for (const char* name : names) {
+  for (const char* name : kGenericOptions) {
+    if (!reorders && std::string(name) == kBFrames) continue;
     const AVOption* option = av_opt_find2(&table, name, nullptr, 0, AV_OPT_SEARCH_FAKE_OBJ, nullptr);
     EncoderOption described;
     if (option != nullptr && Describe(option, table, &described)) options_.push_back(described);
@@ -127,8 +137,7 @@ bool EncoderOptionTable::Describe(const AVOption* option, const AVClass* table, 
 }
 
 void* EncoderOptionTable::ObjectOf(const std::string& name) const {
-  const bool generic = name == "b" || name == "g" || name == "bf";
-  return generic ? static_cast<void*>(scratch_) : scratch_->priv_data;
+  return IsGenericOption(name) ? static_cast<void*>(scratch_) : scratch_->priv_data;
 }
 
 std::string EncoderOptionTable::ValueText(const EncoderOption& option) const {

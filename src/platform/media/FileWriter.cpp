@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 #include "platform/com/TaskMemory.h"
 #include "platform/media/IMediaEventSink.h"
@@ -63,11 +62,8 @@ HRESULT FileWriter::GetCurFile(char16_t** fileName, AM_MEDIA_TYPE* type) {
     if (FAILED(hr)) return hr;
   }
   if (fileName_.empty()) return S_OK;
-  const size_t bytes = (fileName_.size() + 1) * sizeof(char16_t);
-  *fileName = static_cast<char16_t*>(TaskMemAlloc(bytes));
-  if (*fileName == nullptr) return E_OUTOFMEMORY;
-  std::memcpy(*fileName, fileName_.c_str(), bytes);
-  return S_OK;
+  *fileName = TaskMemCopyString(fileName_);
+  return *fileName != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT FileWriter::SetMode(uint32_t flags) {

@@ -5,11 +5,10 @@
 #include <string>
 
 #include "platform/media/FilterPins.h"
+#include "platform/media/InfoName.h"
 
 namespace {
 
-// Names must fit FILTER_INFO::achName with its terminator.
-constexpr size_t kMaxNameLength = 127;
 constexpr uint32_t kInfinite = 0xFFFFFFFFu;
 
 // Cuts a connection on both sides, as pins expect.
@@ -52,7 +51,7 @@ void* FilterGraph::FindInterface(const InterfaceId& iid) {
 HRESULT FilterGraph::AddFilter(IBaseFilter* filter, const char16_t* name) {
   if (filter == nullptr) return E_POINTER;
   if (FindMember(filter) != nullptr) return E_INVALIDARG;
-  std::u16string given = name != nullptr ? std::u16string(name).substr(0, kMaxNameLength) : std::u16string();
+  std::u16string given = name != nullptr ? std::u16string(name).substr(0, kMaxInfoNameLength) : std::u16string();
   if (given.empty()) given = UniqueName(u"Filter");
   if (NameTaken(given)) return VFW_E_DUPLICATE_NAME;
   const HRESULT hr = filter->JoinFilterGraph(this, given.c_str());

@@ -1,21 +1,12 @@
 #include "platform/media/FilterPin.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "platform/com/TaskMemory.h"
+#include "platform/media/InfoName.h"
 #include "platform/media/MediaFilter.h"
 #include "platform/media/MediaTypeEnumerator.h"
 
-namespace {
-
-// Names must fit PIN_INFO::achName with its terminator.
-constexpr size_t kMaxNameLength = 127;
-
-}  // namespace
-
 FilterPin::FilterPin(MediaFilter& filter, std::u16string name, PIN_DIRECTION direction)
-    : filter_(filter), name_(std::move(name).substr(0, kMaxNameLength)), direction_(direction) {}
+    : filter_(filter), name_(std::move(name).substr(0, kMaxInfoNameLength)), direction_(direction) {}
 
 HRESULT FilterPin::QueryInterface(const InterfaceId& iid, void** object) {
   if (object == nullptr) return E_POINTER;
@@ -64,8 +55,7 @@ HRESULT FilterPin::QueryPinInfo(PIN_INFO* info) {
   info->pFilter = &filter_;
   filter_.AddRef();
   info->dir = direction_;
-  std::fill(std::begin(info->achName), std::end(info->achName), u'\0');
-  std::copy(name_.begin(), name_.end(), info->achName);
+  CopyInfoName(name_, info->achName);
   return S_OK;
 }
 
@@ -77,11 +67,8 @@ HRESULT FilterPin::QueryDirection(PIN_DIRECTION* direction) {
 
 HRESULT FilterPin::QueryId(char16_t** id) {
   if (id == nullptr) return E_POINTER;
-  const size_t bytes = (name_.size() + 1) * sizeof(char16_t);
-  *id = static_cast<char16_t*>(TaskMemAlloc(bytes));
-  if (*id == nullptr) return E_OUTOFMEMORY;
-  std::memcpy(*id, name_.c_str(), bytes);
-  return S_OK;
+  *id = TaskMemCopyString(name_);
+  return *id != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT FilterPin::QueryAccept(const AM_MEDIA_TYPE* type) {

@@ -1,20 +1,11 @@
 #include "platform/media/MediaFilter.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "platform/media/IFilterGraph.h"
 #include "platform/media/IMediaEventSink.h"
+#include "platform/media/InfoName.h"
 #include "platform/media/InputPin.h"
 #include "platform/media/OutputPin.h"
 #include "platform/media/PinEnumerator.h"
-
-namespace {
-
-// Names must fit FILTER_INFO::achName with its terminator.
-constexpr size_t kMaxNameLength = 127;
-
-}  // namespace
 
 HRESULT MediaFilter::Stop() {
   if (state_.exchange(State_Stopped) == State_Stopped) return S_OK;
@@ -100,8 +91,7 @@ HRESULT MediaFilter::FindPin(const char16_t* id, IPin** pin) {
 
 HRESULT MediaFilter::QueryFilterInfo(FILTER_INFO* info) {
   if (info == nullptr) return E_POINTER;
-  std::fill(std::begin(info->achName), std::end(info->achName), u'\0');
-  std::copy(name_.begin(), name_.end(), info->achName);
+  CopyInfoName(name_, info->achName);
   info->pGraph = graph_;
   if (graph_ != nullptr) graph_->AddRef();
   return S_OK;
@@ -109,7 +99,7 @@ HRESULT MediaFilter::QueryFilterInfo(FILTER_INFO* info) {
 
 HRESULT MediaFilter::JoinFilterGraph(IFilterGraph* graph, const char16_t* name) {
   graph_ = graph;
-  name_ = graph != nullptr && name != nullptr ? std::u16string(name).substr(0, kMaxNameLength) : std::u16string();
+  name_ = graph != nullptr && name != nullptr ? std::u16string(name).substr(0, kMaxInfoNameLength) : std::u16string();
   return S_OK;
 }
 

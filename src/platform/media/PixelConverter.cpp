@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <tuple>
 
+#include "platform/media/YuvRange.h"
+
 extern "C" {
 #include <libavutil/pixdesc.h>
 #include <libswscale/swscale.h>
@@ -23,21 +25,9 @@ int PaddedBits(AVPixelFormat format) { return av_get_padded_bits_per_pixel(av_pi
 // The "yuvj" formats are their plain YUV twins in the full range; libswscale wants them named
 // so, with the range given on its own.
 AVPixelFormat WithoutRange(AVPixelFormat format, bool* fullRange) {
+  const AVPixelFormat limited = LimitedRangeTwin(format);
   *fullRange = true;
-  switch (format) {
-    case AV_PIX_FMT_YUVJ420P:
-      return AV_PIX_FMT_YUV420P;
-    case AV_PIX_FMT_YUVJ422P:
-      return AV_PIX_FMT_YUV422P;
-    case AV_PIX_FMT_YUVJ444P:
-      return AV_PIX_FMT_YUV444P;
-    case AV_PIX_FMT_YUVJ440P:
-      return AV_PIX_FMT_YUV440P;
-    case AV_PIX_FMT_YUVJ411P:
-      return AV_PIX_FMT_YUV411P;
-    default:
-      break;
-  }
+  if (limited != AV_PIX_FMT_NONE) return limited;
   const AVPixFmtDescriptor* descriptor = av_pix_fmt_desc_get(format);
   *fullRange = descriptor != nullptr && (descriptor->flags & AV_PIX_FMT_FLAG_RGB) != 0;
   return format;

@@ -19,12 +19,6 @@ int BitmapBitCount(AVPixelFormat format) {
 
 int64_t BitmapStride(int width, int bitCount) { return (int64_t{width} * bitCount + 31) / 32 * 4; }
 
-bool WithinLimits(const RawVideoFormat& format) {
-  return format.width >= 1 && format.height >= 1 && format.width <= RawVideoFormat::kLargestSide &&
-         format.height <= RawVideoFormat::kLargestSide && format.frameTime >= RawVideoFormat::kShortestFrame &&
-         format.frameTime <= RawVideoFormat::kLongestFrame;
-}
-
 // The bit count a header gives for format: the bitmap formats' own, else FFmpeg's count.
 int HeaderBitCount(AVPixelFormat format) {
   const int bitmap = BitmapBitCount(format);
@@ -45,7 +39,7 @@ bool RawVideoFormat::FromMediaType(const AM_MEDIA_TYPE& type, RawVideoFormat* fo
   if (type.majortype != MEDIATYPE_Video || header == nullptr || format == nullptr) return false;
   const BITMAPINFOHEADER& bitmap = header->bmiHeader;
   RawVideoFormat read{PixelFormatOfSubtype(type.subtype), bitmap.biWidth, bitmap.biHeight, header->AvgTimePerFrame};
-  if (!IsUsable(read.pixelFormat) || !WithinLimits(read)) return false;
+  if (!IsUsable(read.pixelFormat) || !read.WithinLimits()) return false;
   if (bitmap.biCompression != BitmapCompressionOf(read.pixelFormat)) return false;
   if (read.IsBottomUp() && bitmap.biBitCount != BitmapBitCount(read.pixelFormat)) return false;
   if (bitmap.biSizeImage != 0 && bitmap.biSizeImage < read.ImageSize()) return false;
@@ -65,6 +59,11 @@ MediaType RawVideoFormat::ToMediaType() const {
   type->bFixedSizeSamples = true;
   type->lSampleSize = header.bmiHeader.biSizeImage;
   return type;
+}
+
+bool RawVideoFormat::WithinLimits() const {
+  return width >= 1 && height >= 1 && width <= kLargestSide && height <= kLargestSide && frameTime >= kShortestFrame &&
+         frameTime <= kLongestFrame;
 }
 
 bool RawVideoFormat::IsBottomUp() const { return BitmapBitCount(pixelFormat) != 0; }

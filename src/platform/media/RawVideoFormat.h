@@ -37,6 +37,8 @@ struct RawVideoFormat {
   // Whether frames of pixelFormat can lie in a sample at all (not hardware, bit-packed or
   // paletted).
   static bool IsUsable(AVPixelFormat format);
+  // Size and frame duration within the limits above (the pixel format is not looked at).
+  bool WithinLimits() const;
   bool IsBottomUp() const;
   // Bytes of one frame; 0 when the format is unusable.
   int64_t ImageSize() const;

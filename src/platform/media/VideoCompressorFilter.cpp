@@ -10,6 +10,7 @@
 #include "platform/media/EncoderSettingsStore.h"
 #include "platform/media/FfmpegError.h"
 #include "platform/media/MediaGuids.h"
+#include "platform/media/YuvRange.h"
 #include "platform/sys/StringConvert.h"
 
 extern "C" {
@@ -19,19 +20,10 @@ extern "C" {
 
 namespace {
 
-// Limited-range YUV formats and their full-range ("yuvj") twins.
-constexpr std::pair<AVPixelFormat, AVPixelFormat> kRangeTwins[] = {{AV_PIX_FMT_YUV420P, AV_PIX_FMT_YUVJ420P},
-                                                                   {AV_PIX_FMT_YUV422P, AV_PIX_FMT_YUVJ422P},
-                                                                   {AV_PIX_FMT_YUV444P, AV_PIX_FMT_YUVJ444P},
-                                                                   {AV_PIX_FMT_YUV440P, AV_PIX_FMT_YUVJ440P},
-                                                                   {AV_PIX_FMT_YUV411P, AV_PIX_FMT_YUVJ411P}};
-
+// The same YUV layout in the other range; AV_PIX_FMT_NONE when format has no twin.
 AVPixelFormat RangeTwinOf(AVPixelFormat format) {
-  for (const auto& [limited, full] : kRangeTwins) {
-    if (format == limited) return full;
-    if (format == full) return limited;
-  }
-  return AV_PIX_FMT_NONE;
+  const AVPixelFormat limited = LimitedRangeTwin(format);
+  return limited != AV_PIX_FMT_NONE ? limited : FullRangeTwin(format);
 }
 
 // Position of format in the encoder's list; -1 when it is not there.

@@ -1,6 +1,7 @@
 #include "platform/media/VideoEncoder.h"
 
 #include "platform/media/FfmpegError.h"
+#include "platform/media/YuvRange.h"
 #include "platform/sys/DebugOutput.h"
 #include "platform/sys/StringConvert.h"
 
@@ -27,10 +28,7 @@ bool IsYuv(AVPixelFormat format) {
   return descriptor != nullptr && (descriptor->flags & AV_PIX_FMT_FLAG_RGB) == 0 && descriptor->nb_components >= 3;
 }
 
-bool IsFullRangeYuv(AVPixelFormat format) {
-  return format == AV_PIX_FMT_YUVJ420P || format == AV_PIX_FMT_YUVJ422P || format == AV_PIX_FMT_YUVJ444P ||
-         format == AV_PIX_FMT_YUVJ440P || format == AV_PIX_FMT_YUVJ411P;
-}
+bool IsFullRangeYuv(AVPixelFormat format) { return LimitedRangeTwin(format) != AV_PIX_FMT_NONE; }
 
 }  // namespace
 

@@ -185,6 +185,13 @@ TEST(AviMuxTest, AcceptsTheSourcesRgb24AndCompressedCodesOnly) {
     t->subtype = MediaSubtypeFromFourcc(fmp4);
     HeaderOf(t).bmiHeader.biCompression = 0x3234504D;  // "MP42": disagrees with the subtype
   }));
+  // A compressor's type is held to the same sizes and frame durations as full frames.
+  const auto asFmp4 = [&](AM_MEDIA_TYPE* t) {
+    t->subtype = MediaSubtypeFromFourcc(fmp4);
+    HeaderOf(t).bmiHeader.biCompression = fmp4;
+  };
+  EXPECT_TRUE(refused([&](AM_MEDIA_TYPE* t) { asFmp4(t), HeaderOf(t).bmiHeader.biWidth = 0; }));
+  EXPECT_TRUE(refused([&](AM_MEDIA_TYPE* t) { asFmp4(t), HeaderOf(t).AvgTimePerFrame = 0; }));
   EXPECT_TRUE(refused([](AM_MEDIA_TYPE* t) {
     t->subtype = MediaSubtypeFromFourcc(0x21212121);  // "!!!!": no codec has it
     HeaderOf(t).bmiHeader.biCompression = 0x21212121;

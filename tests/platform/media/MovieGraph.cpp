@@ -1,9 +1,9 @@
 #include "MovieGraph.h"
 
+#include "GraphEvents.h"
 #include "platform/media/FilterGraph.h"
 #include "platform/media/FilterPins.h"
 #include "platform/media/IFileSinkFilter2.h"
-#include "platform/media/IMediaEvent.h"
 #include "platform/media/MediaGuids.h"
 #include "platform/media/MediaObjectFactory.h"
 
@@ -72,12 +72,6 @@ bool MovieGraph::HasConverter() const {
 }
 
 std::vector<std::pair<int32_t, intptr_t>> MovieGraph::Events() {
-  std::vector<std::pair<int32_t, intptr_t>> events;
-  ComPtr<IMediaEvent> queue;
-  if (!graph_ || FAILED(graph_.As(queue))) return events;
-  int32_t code = 0;
-  intptr_t param1 = 0;
-  intptr_t param2 = 0;
-  while (queue->GetEvent(&code, &param1, &param2, 0) == S_OK) events.emplace_back(code, param1);
-  return events;
+  if (!graph_) return {};
+  return TakeGraphEvents(graph_);
 }
