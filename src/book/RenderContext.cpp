@@ -88,9 +88,26 @@ bool RenderContext::ClearStencil() {
   return device_ != nullptr && device_->Clear(GraphicsDevice::kClearStencil, 0, 1.0f, 0);
 }
 
-bool RenderContext::ClearTargetAndDepth(uint32_t argb) {
-  return device_ != nullptr &&
-         device_->Clear(GraphicsDevice::kClearColour | GraphicsDevice::kClearDepth, argb, 1.0f, 0);
+bool RenderContext::ClearFrame(uint32_t argb) {
+  const unsigned everything = GraphicsDevice::kClearColour | GraphicsDevice::kClearDepth | GraphicsDevice::kClearStencil;
+  return device_ != nullptr && device_->Clear(everything, argb, 1.0f, 0);
+}
+
+bool RenderContext::SetCoverage(Coverage coverage) {
+  if (device_ == nullptr || !device_->StencilAvailable()) return false;
+  RenderStates states = device_->renderStates();
+  states.stencilEnable = coverage != Coverage::Off;
+  const bool marking = coverage == Coverage::Mark;
+  // Marked pixels hold 1: "1 > stored" passes on the unmarked ones only.
+  states.stencilFunction = marking ? Compare::Always : Compare::Greater;
+  states.stencilReference = 1;
+  states.stencilReadMask = 0xFFFFFFFFu;
+  states.stencilWriteMask = 0xFFFFFFFFu;
+  states.stencilFail = StencilOp::Keep;
+  states.stencilDepthFail = StencilOp::Keep;
+  states.stencilPass = marking ? StencilOp::Replace : StencilOp::Keep;
+  device_->SetRenderStates(states);
+  return true;
 }
 
 bool RenderContext::DrawShadowVolume(int triangleCount, std::span<const glm::vec3> positions) {

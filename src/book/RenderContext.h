@@ -17,6 +17,12 @@ class RenderContext {
  public:
   static constexpr float kShinyPower = 1000.0f;
 
+  // Drawing hidden things last through the stencil: while marking, every pixel drawn is marked;
+  // then only pixels still unmarked are drawn, and they stay unmarked. Opaque draws that are not
+  // depth-tested give the same picture marked first and the rest drawn after as with the rest
+  // drawn first and the marked ones over them, and the hidden pixels are never shaded.
+  enum class Coverage { Off, Mark, OnlyUnmarked };
+
   explicit RenderContext(GraphicsDevice* device = nullptr) : device_(device) {}
 
   GraphicsDevice* device() const { return device_; }
@@ -38,8 +44,11 @@ class RenderContext {
 
   // Clears the stencil of the whole target to 0, nothing else.
   bool ClearStencil();
-  // Clears colour to argb and depth to 1.
-  bool ClearTargetAndDepth(uint32_t argb);
+  // Clears colour to argb, depth to 1 and the stencil to 0.
+  bool ClearFrame(uint32_t argb);
+  // Sets the stencil states of the coverage phase for the draws that follow. Fails, changing
+  // nothing, without a device or when the target drawn into has no stencil.
+  bool SetCoverage(Coverage coverage);
   // Counts into the stencil buffer, without changing a colour, the visible sides of an uncapped
   // shadow volume (triangleCount triangles of bare positions): +1 for each side facing the viewer,
   // -1 for each facing away, so pixels inside the volume end up positive. Nothing for a count

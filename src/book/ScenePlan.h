@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "book/BookFace.h"
@@ -9,6 +10,9 @@
 // interleaf (only with showInterleaf) and, while a leaf turns, its front and back faces. During
 // a page turn the interleaf is drawn on both pages. turnDirection: the page turn's sign (0: none).
 std::vector<FaceDraw> PlanPages(int turnDirection, float turnProgress, float leafPosition, bool showInterleaf);
+
+// Every plan starts with the two faces lying open, opaque and drawn over what is below them.
+inline constexpr size_t kLyingPageDraws = 2;
 
 // The faces casting shadows, in drawing order: the static left face, the turning front face while
 // a page turns, the static right face, and the interleaf while it turns and is shown. The turning

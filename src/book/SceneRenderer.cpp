@@ -1,6 +1,7 @@
 #include "book/SceneRenderer.h"
 
 #include <cmath>
+#include <vector>
 
 #include "book/AnimationTiming.h"
 #include "book/CameraAnimator.h"
@@ -37,11 +38,9 @@ bool SceneRenderer::RenderFrame(const SceneFrameInputs& inputs, const SceneTextu
   SetUpCamera();
   const bool begun = BeginScene();
   if (begun) {
-    context_.ClearTargetAndDepth(ColourArgb(settings_.BGColour));
-    DrawFloor();
-    DrawCover();
+    context_.ClearFrame(ColourArgb(settings_.BGColour));
     direction_ = FrameTurnDirection(inputs.turnDirection, inputs.leafDirection);
-    DrawPages();
+    DrawBook();
     if (settings_.RenderShadows) DrawShadows();
     EndScene();
   }
@@ -98,9 +97,29 @@ void SceneRenderer::DrawCover() {
   }
 }
 
-void SceneRenderer::DrawPages() {
+// Floor, cover and the lying pages are opaque and drawn over whatever is below them, so the
+// pages, which hide most of the cover and much of the floor, can go first and leave floor and
+// cover only the pixels they do not cover: the same picture with far fewer pixels shaded, which is
+// most of a frame's cost on a software rasteriser. Without a stencil they go in the plain order.
+void SceneRenderer::DrawBook() {
   const std::vector<FaceDraw> draws = PlanPages(inputs_->turnDirection, inputs_->turnProgress,
                                                 inputs_->leafPosition, settings_.RenderTransparentPage);
+  const std::span<const FaceDraw> lying(draws.begin(), draws.begin() + kLyingPageDraws);
+  if (context_.SetCoverage(RenderContext::Coverage::Mark)) {
+    DrawPages(lying);
+    context_.SetCoverage(RenderContext::Coverage::OnlyUnmarked);
+    DrawFloor();
+    DrawCover();
+    context_.SetCoverage(RenderContext::Coverage::Off);
+  } else {
+    DrawFloor();
+    DrawCover();
+    DrawPages(lying);
+  }
+  DrawPages(std::span(draws).subspan(kLyingPageDraws));
+}
+
+void SceneRenderer::DrawPages(std::span<const FaceDraw> draws) {
   for (const FaceDraw& draw : draws) DrawPage(draw);
 }
 

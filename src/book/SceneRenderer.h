@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "book/BookScene.h"
 #include "book/EffectSceneState.h"
@@ -41,7 +42,8 @@ class SceneRenderer {
   void EndScene();
   void DrawFloor();
   void DrawCover();
-  void DrawPages();
+  void DrawBook();
+  void DrawPages(std::span<const FaceDraw> draws);
   void DrawPage(const FaceDraw& draw);
   void DrawPhoto(PageFace& face, int slot, bool top, RenderStates::Cull cull);
   float PhotoEffectTime(int photoIndex) const;

@@ -170,10 +170,29 @@ TEST_F(RenderContextTest, ClearsOnlyWhatEachHelperNames) {
   ASSERT_TRUE(context_.ClearStencil());
   EXPECT_EQ(device_.log().lastClearFlags, unsigned{GraphicsDevice::kClearStencil});
   EXPECT_EQ(device_.log().lastClearStencil, 0);
-  ASSERT_TRUE(context_.ClearTargetAndDepth(0xFF123456u));
-  EXPECT_EQ(device_.log().lastClearFlags, unsigned{GraphicsDevice::kClearColour | GraphicsDevice::kClearDepth});
+  device_.Clear(GraphicsDevice::kClearStencil, 0, 1.0f, 9);
+  ASSERT_TRUE(context_.ClearFrame(0xFF123456u));
+  EXPECT_EQ(device_.log().lastClearFlags, unsigned{GraphicsDevice::kClearColour | GraphicsDevice::kClearDepth |
+                                                   GraphicsDevice::kClearStencil});
   EXPECT_EQ(device_.log().lastClearColour, 0xFF123456u);
   EXPECT_EQ(device_.log().lastClearDepth, 1.0f);
+  EXPECT_EQ(device_.log().lastClearStencil, 0);
+}
+
+// Which pixels each phase draws is checked on the real device (SceneRendererGLTest); here, that
+// a target without a stencil is refused and left as it was.
+TEST_F(RenderContextTest, CoverageNeedsAStencilAndOffEndsTheStencilTest) {
+  RenderContext none;
+  EXPECT_FALSE(none.SetCoverage(RenderContext::Coverage::Mark));
+  ASSERT_TRUE(context_.SetCoverage(RenderContext::Coverage::OnlyUnmarked));
+  EXPECT_TRUE(device_.renderStates().stencilEnable);
+  ASSERT_TRUE(context_.SetCoverage(RenderContext::Coverage::Off));
+  EXPECT_FALSE(device_.renderStates().stencilEnable);
+
+  device_.SetStencilAvailable(false);
+  const RenderStates before = device_.renderStates();
+  EXPECT_FALSE(context_.SetCoverage(RenderContext::Coverage::Mark));
+  EXPECT_EQ(device_.renderStates(), before);
 }
 
 TEST_F(RenderContextTest, ShadowVolumeCountsFrontSidesUpAndBackSidesDownThenRestores) {

@@ -47,6 +47,14 @@ std::string SolidTga(int width, int height, uint32_t rgb) {
   return bytes;
 }
 
+// The headless device, able to hide its target's stencil so that a frame can also be drawn the
+// plain way: floor, cover and pages each over the last.
+class StencilSwitchDevice : public GLDevice {
+ public:
+  bool StencilAvailable() const override { return !stencilHidden && GLDevice::StencilAvailable(); }
+  bool stencilHidden = false;
+};
+
 // The default scene (default settings, front view, light on the left) on one headless device shared
 // by the whole suite, drawn into a 640 x 480 target and read back.
 class SceneRendererGLTest : public testing::Test {
@@ -54,7 +62,7 @@ class SceneRendererGLTest : public testing::Test {
   static void SetUpTestSuite() {
     context_ = new HeadlessContext;
     if (!context_->Create()) return;
-    device_ = new GLDevice;
+    device_ = new StencilSwitchDevice;
     if (!device_->Create().ok) return;
     target_ = device_->CreateRenderTarget(kWidth, kHeight).release();
     temp_ = new TempFolder;
@@ -71,6 +79,7 @@ class SceneRendererGLTest : public testing::Test {
   void SetUp() override {
     ASSERT_TRUE(context_->valid()) << context_->error();
     ASSERT_NE(target_, nullptr);
+    device_->stencilHidden = false;
     inputs_.clientWidth = kWidth;
     inputs_.clientHeight = kHeight;
     inputs_.lightPosition = {-200, 200, 50};
@@ -118,7 +127,7 @@ class SceneRendererGLTest : public testing::Test {
   }
 
   static HeadlessContext* context_;
-  static GLDevice* device_;
+  static StencilSwitchDevice* device_;
   static RenderTarget* target_;
   static TempFolder* temp_;
 
@@ -135,7 +144,7 @@ class SceneRendererGLTest : public testing::Test {
 };
 
 HeadlessContext* SceneRendererGLTest::context_ = nullptr;
-GLDevice* SceneRendererGLTest::device_ = nullptr;
+StencilSwitchDevice* SceneRendererGLTest::device_ = nullptr;
 RenderTarget* SceneRendererGLTest::target_ = nullptr;
 TempFolder* SceneRendererGLTest::temp_ = nullptr;
 
@@ -267,6 +276,45 @@ TEST_F(SceneRendererGLTest, WireframeLeavesTheClearColourBetweenTheLines) {
   inputs_.wireframe = true;
   Render();
   EXPECT_GT(clearPixels(), 41 * 41 / 2);
+}
+
+TEST_F(SceneRendererGLTest, OnlyARenderTargetHasAStencilOnTheSurfacelessContext) {
+  ASSERT_TRUE(device_->SetRenderTarget(target_));
+  EXPECT_TRUE(device_->StencilAvailable());
+  ASSERT_TRUE(device_->SetRenderTarget(nullptr));
+  EXPECT_FALSE(device_->StencilAvailable());
+}
+
+// The lying pages drawn first, with cover and floor filling in the pixels they leave, give the
+// picture of the plain order to the last bit, turning or not, lifted leaf, shadows and wireframe.
+TEST_F(SceneRendererGLTest, CoverageOrderGivesThePlainOrdersPictureExactly) {
+  textures_.background = Solid(0xFF20C020u);
+  textures_.cover = Solid(0xFF3050A0u);
+  textures_.transparentPaper = Solid(0xFFC0C0F0u);
+  RedPhotoIn(1, 0);
+  RedPhotoIn(6, 2);
+  RedPhotoIn(5, 3);
+  settings_.RenderShadows = true;
+  struct Case {
+    int turn;
+    float progress;
+    bool wireframe;
+  };
+  for (const Case c : {Case{0, 0, false}, Case{1, FullTurn * 0.3f, false}, Case{-1, FullTurn * 0.55f, false},
+                       Case{1, FullTurn * 0.95f, false}, Case{1, FullTurn / 2, true}}) {
+    inputs_.turnDirection = c.turn;
+    inputs_.turnProgress = c.progress;
+    inputs_.wireframe = c.wireframe;
+    device_->stencilHidden = true;
+    Render();
+    const std::vector<uint32_t> plain = frame_;
+    device_->stencilHidden = false;
+    Render();
+    ASSERT_EQ(frame_.size(), plain.size());
+    int differing = 0;
+    for (size_t i = 0; i < frame_.size(); ++i) differing += frame_[i] != plain[i];
+    EXPECT_EQ(differing, 0) << c.turn << " " << c.progress << " " << c.wireframe;
+  }
 }
 
 }  // namespace

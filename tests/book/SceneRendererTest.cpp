@@ -130,21 +130,63 @@ TEST_F(SceneRendererTest, SetsFillAmbientLightAndTheCameraMatricesForTheFrame) {
   EXPECT_EQ(device_.draws.front().states.fill, RenderStates::Fill::Solid);
 }
 
-TEST_F(SceneRendererTest, TheFloorIsDrawnFirstAndOnlyWithABackgroundTexture) {
+TEST_F(SceneRendererTest, TheFloorIsDrawnOnlyWithABackgroundTexture) {
   ASSERT_TRUE(Render());
   ASSERT_NE(scene_.FloorMesh(), nullptr);
   EXPECT_TRUE(DrawsOf(scene_.FloorMesh()).empty());
 
   textures_.background = surfaces_[3].get();
   ASSERT_TRUE(Render());
-  const Draw& floor = device_.draws.front();
-  EXPECT_EQ(floor.mesh, scene_.FloorMesh());
+  const std::vector<Draw> floors = DrawsOf(scene_.FloorMesh());
+  ASSERT_EQ(floors.size(), 1u);
+  const Draw& floor = floors.front();
   EXPECT_EQ(floor.texture, textures_.background);
   EXPECT_TRUE(floor.states.lighting);
   EXPECT_EQ(floor.material.diffuse, glm::vec4(1.0f));
   EXPECT_EQ(floor.states.cull, Cull::Clockwise);
   EXPECT_EQ(floor.states.depthFunction, Compare::Always);
   EXPECT_FALSE(floor.states.alphaBlend);
+}
+
+// With a stencil the lying pages go first and mark what they cover; floor and cover then draw
+// only the rest; the other faces draw with the stencil test off. Without one: floor, cover, pages.
+TEST_F(SceneRendererTest, LyingPagesMarkTheStencilAndFloorAndCoverDrawOnlyWhatTheyLeave) {
+  textures_.background = surfaces_[3].get();
+  FillSlot(6, 0);
+  inputs_.turnDirection = 1;
+  inputs_.turnProgress = 0.5f;
+  const auto indexOf = [&](const Mesh* mesh) {
+    const auto found = std::find_if(device_.draws.begin(), device_.draws.end(),
+                                    [&](const Draw& draw) { return draw.mesh == mesh; });
+    return found - device_.draws.begin();
+  };
+  ASSERT_TRUE(Render());
+  const Mesh* left = FaceMesh(BookFace::LeftStatic);
+  const Mesh* right = FaceMesh(BookFace::RightStatic);
+  const Mesh* cover = scene_.CoverMesh(0);
+  ASSERT_NE(cover, nullptr);
+  EXPECT_EQ(device_.draws.front().mesh, left);
+  const auto floor = indexOf(scene_.FloorMesh());
+  const auto interleaf = indexOf(FaceMesh(BookFace::Interleaf));
+  EXPECT_EQ(floor, indexOf(right) + 2);  // after the right page's photo
+  EXPECT_EQ(indexOf(cover), floor + 1);
+  EXPECT_EQ(interleaf, floor + 3);
+  for (auto k = 0; k < interleaf; ++k) {
+    const RenderStates& states = device_.draws[k].states;
+    const bool marking = k < floor;
+    EXPECT_TRUE(states.stencilEnable) << k;
+    EXPECT_EQ(states.stencilFunction, marking ? Compare::Always : Compare::Greater) << k;
+    EXPECT_EQ(states.stencilReference, 1u);
+    EXPECT_EQ(states.stencilPass, marking ? RenderStates::StencilOp::Replace : RenderStates::StencilOp::Keep) << k;
+  }
+  for (auto k = interleaf; k < static_cast<long>(device_.draws.size()); ++k)
+    EXPECT_FALSE(device_.draws[k].states.stencilEnable) << k;
+
+  device_.SetStencilAvailable(false);
+  ASSERT_TRUE(Render());
+  EXPECT_EQ(device_.draws.front().mesh, scene_.FloorMesh());
+  EXPECT_LT(indexOf(cover), indexOf(left));
+  for (const Draw& draw : device_.draws) EXPECT_FALSE(draw.states.stencilEnable);
 }
 
 TEST_F(SceneRendererTest, BothCoverHalvesTakeTheCoverColourAndPlainWithoutTexture) {
@@ -303,7 +345,7 @@ TEST_F(SceneRendererTest, NoShadowPassUnlessShadowsAreOn) {
   ASSERT_TRUE(Render());
   EXPECT_EQ(Count(Kind::Triangles), 0);
   EXPECT_EQ(Count(Kind::Quad), 0);
-  EXPECT_EQ(device_.log().lastClearFlags, unsigned{GraphicsDevice::kClearColour | GraphicsDevice::kClearDepth});
+  EXPECT_EQ(device_.log().clears, 1);
 }
 
 TEST_F(SceneRendererTest, EachCasterCountsItsVolumeTwiceThenOneQuadDarkensIn) {

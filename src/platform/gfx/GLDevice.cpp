@@ -18,6 +18,19 @@ namespace {
 
 constexpr GLuint kPosition = 0, kNormal = 1, kDiffuse = 2, kUV = 3;
 
+// The two variants that between them hold every line of the fixed-function shaders: built when
+// the device is created, so that a driver that cannot compile them fails there with its log.
+DeviceStatus BuildEveryStage(GLFixedFunctionPrograms& programs) {
+  GLFixedFunctionVariant lit;
+  lit.lighting = lit.pointLight = lit.specular = lit.textured = true;
+  GLFixedFunctionVariant screen;
+  screen.pretransformed = true;
+  screen.flat = true;
+  for (const GLFixedFunctionVariant& variant : {lit, screen})
+    if (programs.Get(variant) == nullptr) return programs.lastFailure();
+  return DeviceStatus::Success();
+}
+
 bool HasClipControl() { return epoxy_gl_version() >= 45 || epoxy_has_gl_extension("GL_ARB_clip_control"); }
 
 const void* Offset(size_t bytes) { return reinterpret_cast<const void*>(bytes); }
@@ -46,8 +59,8 @@ GLDevice::~GLDevice() {
 DeviceStatus GLDevice::Create() {
   DestroyObjects();
   clipControl_ = HasClipControl();
-  if (DeviceStatus status = smooth_.Create(false, !clipControl_); !status) return status;
-  if (DeviceStatus status = flat_.Create(true, !clipControl_); !status) return status;
+  programs_.Reset(!clipControl_);
+  if (DeviceStatus status = BuildEveryStage(programs_); !status) return status;
   glGenVertexArrays(1, &vertexArray_);
   glGenBuffers(1, &streamBuffer_);
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTextureSize_);
@@ -59,8 +72,7 @@ DeviceStatus GLDevice::Create() {
 
 void GLDevice::DestroyObjects() {
   ready_ = false;
-  smooth_.Destroy();
-  flat_.Destroy();
+  programs_.Clear();
   if (vertexArray_ != 0) glDeleteVertexArrays(1, &vertexArray_);
   if (streamBuffer_ != 0) glDeleteBuffers(1, &streamBuffer_);
   vertexArray_ = streamBuffer_ = 0;
@@ -104,35 +116,35 @@ bool GLDevice::Clear(unsigned flags, uint32_t argb, float depth, uint8_t stencil
   return true;
 }
 
-void GLDevice::PrepareDraw(bool pretransformed) {
+bool GLDevice::PrepareDraw(bool pretransformed) {
+  const GLFixedFunctionVariant variant =
+      GLFixedFunctionVariant::For(states_, pretransformed, light_.enabled, TextureUsable(texture_));
+  GLFixedFunctionProgram* program = programs_.Get(variant);
+  if (program == nullptr) return false;
   if (clipControl_) glClipControl(GL_LOWER_LEFT, GL_ZERO_TO_ONE);
   glProvokingVertex(GL_FIRST_VERTEX_CONVENTION);
   ApplyViewport();
   ApplyGLRenderStates(states_, target_ != nullptr);
-  GLFixedFunctionProgram& program = states_.shade == RenderStates::Shade::Flat ? flat_ : smooth_;
-  program.Use();
-  program.SetTransforms(view_ * world_, projection_);
-  program.SetPretransformed(pretransformed, glm::vec2(viewport_.width, viewport_.height));
-  program.SetFlipY(target_ != nullptr);
-  SetLighting(program, pretransformed);
-  BindTexture(program);
+  program->Use();
+  program->SetTransforms(view_ * world_, projection_);
+  program->SetViewport(glm::vec2(viewport_.width, viewport_.height));
+  program->SetFlipY(target_ != nullptr);
+  if (variant.lighting) SetLighting(*program);
+  glActiveTexture(GL_TEXTURE0);
+  glBindTexture(GL_TEXTURE_2D, variant.textured ? NameOf(*texture_) : 0);
   glBindVertexArray(vertexArray_);
+  return true;
 }
 
-// Lighting happens in view space; pre-transformed vertices are never lit.
-void GLDevice::SetLighting(GLFixedFunctionProgram& program, bool pretransformed) const {
+// Lighting happens in view space.
+void GLDevice::SetLighting(GLFixedFunctionProgram& program) const {
   PointLight viewLight = light_;
   viewLight.position = glm::vec3(view_ * glm::vec4(light_.position, 1.0f));
-  RenderStates effective = states_;
-  effective.lighting = states_.lighting && !pretransformed;
-  program.SetLighting(effective, viewLight, material_);
+  program.SetLighting(states_, viewLight, material_);
 }
 
-void GLDevice::BindTexture(GLFixedFunctionProgram& program) {
-  const bool usable = texture_ != nullptr && !texture_->lost() && texture_->BelongsTo(registry_);
-  glActiveTexture(GL_TEXTURE0);
-  glBindTexture(GL_TEXTURE_2D, usable ? NameOf(*texture_) : 0);
-  program.SetTexturing(states_, usable);
+bool GLDevice::TextureUsable(const Texture* texture) const {
+  return texture != nullptr && !texture->lost() && texture->BelongsTo(registry_);
 }
 
 // Binds the array buffer's attributes: position always, the rest as a mesh vertex or constants.
@@ -153,7 +165,7 @@ void GLDevice::UseVertexLayout(bool meshVertex, int positionSize, int stride) {
 
 bool GLDevice::DrawMesh(const Mesh& mesh) {
   if (!Usable() || mesh.lost() || mesh.locked() || !mesh.BelongsTo(registry_)) return false;
-  PrepareDraw(false);
+  if (!PrepareDraw(false)) return false;
   BindMesh(mesh);
   glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh.indices().size()), GL_UNSIGNED_SHORT, nullptr);
   return true;
@@ -167,15 +179,14 @@ void GLDevice::BindMesh(const Mesh& mesh) {
 }
 
 unsigned GLDevice::UsableTextureName(const Texture* texture) const {
-  const bool usable = texture != nullptr && !texture->lost() && texture->BelongsTo(registry_);
-  return usable ? NameOf(*texture) : 0;
+  return TextureUsable(texture) ? NameOf(*texture) : 0;
 }
 
 // The raster states come from the device as for any draw; the effect's programs do the rest.
 bool GLDevice::DrawMeshWithEffect(const Mesh& mesh, const Effect& effect, const EffectParameters& parameters) {
   if (!Usable() || mesh.lost() || mesh.locked() || !mesh.BelongsTo(registry_)) return false;
   if (effect.lost() || !effect.BelongsTo(registry_) || effect.PassCount() == 0) return false;
-  PrepareDraw(false);
+  if (!PrepareDraw(false)) return false;
   BindMesh(mesh);
   const GLEffectFrame frame{world_, projection_ * view_, !clipControl_, target_ != nullptr,
                             {UsableTextureName(parameters.myTexture0), UsableTextureName(parameters.myTexture1)}};
@@ -189,7 +200,7 @@ bool GLDevice::DrawMeshWithEffect(const Mesh& mesh, const Effect& effect, const 
 
 bool GLDevice::DrawTriangles(std::span<const glm::vec3> positions, int triangleCount) {
   if (!Usable() || triangleCount < 1 || positions.size() < 3 * static_cast<size_t>(triangleCount)) return false;
-  PrepareDraw(false);
+  if (!PrepareDraw(false)) return false;
   glBindBuffer(GL_ARRAY_BUFFER, streamBuffer_);
   glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(3 * triangleCount * sizeof(glm::vec3)), positions.data(),
                GL_STREAM_DRAW);
@@ -200,7 +211,7 @@ bool GLDevice::DrawTriangles(std::span<const glm::vec3> positions, int triangleC
 
 bool GLDevice::DrawScreenQuad(const std::array<ScreenVertex, 4>& quad) {
   if (!Usable()) return false;
-  PrepareDraw(true);
+  if (!PrepareDraw(true)) return false;
   glBindBuffer(GL_ARRAY_BUFFER, streamBuffer_);
   glBufferData(GL_ARRAY_BUFFER, sizeof quad, quad.data(), GL_STREAM_DRAW);
   UseVertexLayout(false, 4, sizeof(ScreenVertex));
@@ -248,6 +259,20 @@ bool GLDevice::SetRenderTarget(RenderTarget* target) {
   viewport_ = target != nullptr ? Size{target->width(), target->height()} : screenViewport_;
   target_ = target;
   return true;
+}
+
+bool GLDevice::StencilAvailable() const {
+  GLint framebuffer = 0;
+  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &framebuffer);
+  // A context without a surface has no window framebuffer to ask about.
+  if (glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
+  const GLenum attachment = framebuffer == 0 ? GL_STENCIL : GL_STENCIL_ATTACHMENT;
+  GLint type = GL_NONE;
+  glGetFramebufferAttachmentParameteriv(GL_DRAW_FRAMEBUFFER, attachment, GL_FRAMEBUFFER_ATTACHMENT_OBJECT_TYPE, &type);
+  if (type == GL_NONE) return false;
+  GLint bits = 0;
+  glGetFramebufferAttachmentParameteriv(GL_DRAW_FRAMEBUFFER, attachment, GL_FRAMEBUFFER_ATTACHMENT_STENCIL_SIZE, &bits);
+  return bits > 0;
 }
 
 bool GLDevice::ReadWindow(int width, int height, std::vector<uint32_t>& texels) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gfx/GLFixedFunctionProgram.h"
+#include "platform/gfx/GLFixedFunctionPrograms.h"
 #include "platform/gfx/GraphicsDevice.h"
 #include "platform/gfx/ResourceRegistry.h"
 
@@ -44,6 +44,8 @@ class GLDevice : public GraphicsDevice {
   std::unique_ptr<RenderTarget> CreateRenderTarget(int width, int height) override;
   bool SetRenderTarget(RenderTarget* target) override;
   RenderTarget* renderTarget() const override { return target_; }
+  // Asks OpenGL about the draw framebuffer bound now.
+  bool StencilAvailable() const override;
   bool ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) override;
   bool ReadWindow(int width, int height, std::vector<uint32_t>& texels) override;
 
@@ -57,17 +59,17 @@ class GLDevice : public GraphicsDevice {
  private:
   bool Usable() const { return ready_; }
   void DestroyObjects();
-  void PrepareDraw(bool pretransformed);
-  void SetLighting(GLFixedFunctionProgram& program, bool pretransformed) const;
-  void BindTexture(GLFixedFunctionProgram& program);
+  // Applies the states and puts the draw's program in use; false when that program cannot be built.
+  bool PrepareDraw(bool pretransformed);
+  void SetLighting(GLFixedFunctionProgram& program) const;
+  bool TextureUsable(const Texture* texture) const;
   void ApplyViewport() const;
   void UseVertexLayout(bool withNormalColourUv, int positionSize, int stride);
   void BindMesh(const Mesh& mesh);
   unsigned UsableTextureName(const Texture* texture) const;
 
   ResourceRegistry registry_;
-  GLFixedFunctionProgram smooth_;
-  GLFixedFunctionProgram flat_;
+  GLFixedFunctionPrograms programs_;
   unsigned vertexArray_ = 0;
   unsigned streamBuffer_ = 0;
   bool ready_ = false;

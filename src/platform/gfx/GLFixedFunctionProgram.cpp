@@ -19,13 +19,10 @@ layout(location = 3) in vec2 aUV;
 uniform mat4 uWorldView;
 uniform mat4 uProjection;
 uniform mat3 uNormalMatrix;
-uniform bool uPretransformed;
 uniform vec2 uViewport;
 uniform bool uConvertDepth;
 uniform bool uFlipY;
 
-uniform bool uLighting;
-uniform bool uSpecularOn;
 uniform vec3 uAmbientLevel;
 uniform vec4 uMaterialDiffuse;
 uniform vec4 uMaterialAmbient;
@@ -36,7 +33,6 @@ uniform bool uDiffuseFromVertex;
 uniform bool uAmbientFromVertex;
 uniform bool uSpecularFromVertex;
 
-uniform bool uLightOn;
 uniform vec3 uLightPosition;
 uniform vec3 uLightDiffuse;
 uniform vec3 uLightSpecular;
@@ -45,7 +41,9 @@ uniform float uLightRange;
 uniform vec3 uLightAttenuation;
 
 INTERPOLATION out vec4 vDiffuse;
+#if SPECULAR
 INTERPOLATION out vec4 vSpecular;
+#endif
 out vec2 vUV;
 
 float Attenuation(float distance) {
@@ -64,83 +62,87 @@ float SpecularFactor(vec3 position, vec3 normal, vec3 toLight) {
 void Light(vec3 position, vec3 normal) {
   vec4 diffuseColour = uDiffuseFromVertex ? aDiffuse : uMaterialDiffuse;
   vec4 ambientColour = uAmbientFromVertex ? aDiffuse : uMaterialAmbient;
-  vec4 specularColour = uSpecularFromVertex ? aDiffuse : uMaterialSpecular;
   vec3 ambient = uAmbientLevel;
   vec3 diffuse = vec3(0.0);
-  vec3 specular = vec3(0.0);
-  if (uLightOn) {
-    vec3 toLight = uLightPosition - position;
-    float distance = length(toLight);
-    float attenuation = Attenuation(distance);
-    vec3 direction = distance > 0.0 ? toLight / distance : -normal;
-    float nDotL = max(dot(normal, direction), 0.0);
-    ambient += attenuation * uLightAmbient;
-    diffuse = attenuation * nDotL * uLightDiffuse;
-    if (uSpecularOn && nDotL > 0.0)
-      specular = attenuation * SpecularFactor(position, normal, direction) * uLightSpecular;
-  }
+#if POINT_LIGHT
+  vec3 toLight = uLightPosition - position;
+  float distance = length(toLight);
+  float attenuation = Attenuation(distance);
+  vec3 direction = distance > 0.0 ? toLight / distance : -normal;
+  float nDotL = max(dot(normal, direction), 0.0);
+  ambient += attenuation * uLightAmbient;
+  diffuse = attenuation * nDotL * uLightDiffuse;
+#endif
+#if SPECULAR
+  vec4 specularColour = uSpecularFromVertex ? aDiffuse : uMaterialSpecular;
+  vec3 specular = nDotL > 0.0 ? attenuation * SpecularFactor(position, normal, direction) * uLightSpecular : vec3(0.0);
+  vSpecular = vec4(clamp(specularColour.rgb * specular, 0.0, 1.0), 0.0);
+#endif
   vec3 colour = uMaterialEmissive.rgb + ambientColour.rgb * ambient + diffuseColour.rgb * diffuse;
   vDiffuse = clamp(vec4(colour, diffuseColour.a), 0.0, 1.0);
-  vSpecular = vec4(clamp(specularColour.rgb * specular, 0.0, 1.0), 0.0);
-}
-
-void Pretransformed() {
-  vec2 ndc = vec2(aPosition.x / uViewport.x * 2.0 - 1.0, 1.0 - aPosition.y / uViewport.y * 2.0);
-  float w = aPosition.w > 0.0 ? 1.0 / aPosition.w : 1.0;
-  gl_Position = vec4(ndc, aPosition.z, 1.0) * w;
-  vDiffuse = aDiffuse;
-  vSpecular = vec4(0.0);
 }
 
 void main() {
   vUV = aUV;
-  if (uPretransformed) {
-    Pretransformed();
-  } else {
-    vec4 position = uWorldView * vec4(aPosition.xyz, 1.0);
-    gl_Position = uProjection * position;
-    vec3 normal = uNormalMatrix * aNormal;
-    normal = length(normal) > 0.0 ? normalize(normal) : normal;
-    if (uLighting) {
-      Light(position.xyz, normal);
-    } else {
-      vDiffuse = aDiffuse;
-      vSpecular = vec4(0.0);
-    }
-  }
+#if PRETRANSFORMED
+  vec2 ndc = vec2(aPosition.x / uViewport.x * 2.0 - 1.0, 1.0 - aPosition.y / uViewport.y * 2.0);
+  float w = aPosition.w > 0.0 ? 1.0 / aPosition.w : 1.0;
+  gl_Position = vec4(ndc, aPosition.z, 1.0) * w;
+  vDiffuse = aDiffuse;
+#else
+  vec4 position = uWorldView * vec4(aPosition.xyz, 1.0);
+  gl_Position = uProjection * position;
+#if LIGHTING
+  vec3 normal = uNormalMatrix * aNormal;
+  normal = length(normal) > 0.0 ? normalize(normal) : normal;
+  Light(position.xyz, normal);
+#else
+  vDiffuse = aDiffuse;
+#endif
+#endif
   if (uConvertDepth) gl_Position.z = 2.0 * gl_Position.z - gl_Position.w;
   if (uFlipY) gl_Position.y = -gl_Position.y;
 }
 )";
 
+// Texture stage 0; the ops are RenderStates::TextureOp: 0 modulate, 1 texture, 2 diffuse.
 constexpr const char* kFragmentShader = R"(
 INTERPOLATION in vec4 vDiffuse;
+#if SPECULAR
 INTERPOLATION in vec4 vSpecular;
+#endif
 in vec2 vUV;
 
 uniform sampler2D uTexture;
-uniform bool uTextured;
-uniform int uColourOp;
-uniform int uAlphaOp;
 
 out vec4 fragColour;
 
-vec4 Combine(int op, vec4 texel, vec4 diffuse) {
-  if (op == 0) return texel * diffuse;
-  return op == 1 ? texel : diffuse;
-}
-
 void main() {
-  vec4 texel = uTextured ? texture(uTexture, vUV) : vec4(1.0);
-  vec3 colour = Combine(uColourOp, texel, vDiffuse).rgb;
-  float alpha = Combine(uAlphaOp, texel, vDiffuse).a;
-  fragColour = vec4(min(colour + vSpecular.rgb, vec3(1.0)), alpha);
+#if TEXTURED
+  vec4 texel = texture(uTexture, vUV);
+#else
+  vec4 texel = vec4(1.0);
+#endif
+#if COLOUR_OP == 0
+  vec3 colour = texel.rgb * vDiffuse.rgb;
+#elif COLOUR_OP == 1
+  vec3 colour = texel.rgb;
+#else
+  vec3 colour = vDiffuse.rgb;
+#endif
+#if ALPHA_OP == 0
+  float alpha = texel.a * vDiffuse.a;
+#elif ALPHA_OP == 1
+  float alpha = texel.a;
+#else
+  float alpha = vDiffuse.a;
+#endif
+#if SPECULAR
+  colour = min(colour + vSpecular.rgb, vec3(1.0));
+#endif
+  fragColour = vec4(colour, alpha);
 }
 )";
-
-std::string Header(bool flat) {
-  return std::string("#version 330 core\n#define INTERPOLATION ") + (flat ? "flat" : "smooth") + "\n";
-}
 
 std::string ShaderLog(GLuint shader) {
   GLint length = 0;
@@ -172,8 +174,6 @@ GLuint Compile(GLenum kind, const std::string& header, const char* body, std::st
   return 0;
 }
 
-int OpIndex(RenderStates::TextureOp op) { return static_cast<int>(op); }
-
 bool FromVertex(RenderStates::MaterialSource source) { return source == RenderStates::MaterialSource::VertexColour; }
 
 glm::vec3 ColourOf(uint32_t argb) {
@@ -184,12 +184,13 @@ glm::vec3 ColourOf(uint32_t argb) {
 
 GLFixedFunctionProgram::~GLFixedFunctionProgram() { Destroy(); }
 
-DeviceStatus GLFixedFunctionProgram::Create(bool flat, bool convertDepth) {
+DeviceStatus GLFixedFunctionProgram::Create(const GLFixedFunctionVariant& variant, bool convertDepth) {
   Destroy();
+  const std::string header = "#version 330 core\n" + variant.Defines();
   std::string error;
-  const GLuint vertex = Compile(GL_VERTEX_SHADER, Header(flat), kVertexShader, error);
+  const GLuint vertex = Compile(GL_VERTEX_SHADER, header, kVertexShader, error);
   if (vertex == 0) return DeviceStatus::Failure("Vertex shader: " + error);
-  const GLuint fragment = Compile(GL_FRAGMENT_SHADER, Header(flat), kFragmentShader, error);
+  const GLuint fragment = Compile(GL_FRAGMENT_SHADER, header, kFragmentShader, error);
   if (fragment == 0) {
     glDeleteShader(vertex);
     return DeviceStatus::Failure("Fragment shader: " + error);
@@ -229,8 +230,7 @@ void GLFixedFunctionProgram::SetTransforms(const glm::mat4& worldView, const glm
   glUniformMatrix3fv(Location("uNormalMatrix"), 1, GL_FALSE, glm::value_ptr(normalMatrix));
 }
 
-void GLFixedFunctionProgram::SetPretransformed(bool pretransformed, glm::vec2 viewport) {
-  glUniform1i(Location("uPretransformed"), pretransformed ? 1 : 0);
+void GLFixedFunctionProgram::SetViewport(glm::vec2 viewport) {
   glUniform2f(Location("uViewport"), viewport.x, viewport.y);
 }
 
@@ -238,8 +238,6 @@ void GLFixedFunctionProgram::SetFlipY(bool flip) { glUniform1i(Location("uFlipY"
 
 void GLFixedFunctionProgram::SetLighting(const RenderStates& states, const PointLight& light,
                                          const Material& material) {
-  glUniform1i(Location("uLighting"), states.lighting ? 1 : 0);
-  glUniform1i(Location("uSpecularOn"), states.specular ? 1 : 0);
   glUniform3fv(Location("uAmbientLevel"), 1, glm::value_ptr(ColourOf(states.ambient)));
   glUniform4fv(Location("uMaterialDiffuse"), 1, glm::value_ptr(material.diffuse));
   glUniform4fv(Location("uMaterialAmbient"), 1, glm::value_ptr(material.ambient));
@@ -249,17 +247,10 @@ void GLFixedFunctionProgram::SetLighting(const RenderStates& states, const Point
   glUniform1i(Location("uDiffuseFromVertex"), FromVertex(states.diffuseSource) ? 1 : 0);
   glUniform1i(Location("uAmbientFromVertex"), FromVertex(states.ambientSource) ? 1 : 0);
   glUniform1i(Location("uSpecularFromVertex"), FromVertex(states.specularSource) ? 1 : 0);
-  glUniform1i(Location("uLightOn"), light.enabled ? 1 : 0);
   glUniform3fv(Location("uLightPosition"), 1, glm::value_ptr(light.position));
   glUniform3fv(Location("uLightDiffuse"), 1, glm::value_ptr(glm::vec3(light.diffuse)));
   glUniform3fv(Location("uLightSpecular"), 1, glm::value_ptr(glm::vec3(light.specular)));
   glUniform3fv(Location("uLightAmbient"), 1, glm::value_ptr(glm::vec3(light.ambient)));
   glUniform1f(Location("uLightRange"), light.range);
   glUniform3f(Location("uLightAttenuation"), light.attenuation0, light.attenuation1, light.attenuation2);
-}
-
-void GLFixedFunctionProgram::SetTexturing(const RenderStates& states, bool textured) {
-  glUniform1i(Location("uTextured"), textured ? 1 : 0);
-  glUniform1i(Location("uColourOp"), OpIndex(states.colourOp));
-  glUniform1i(Location("uAlphaOp"), OpIndex(states.alphaOp));
 }

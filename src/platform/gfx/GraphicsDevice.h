@@ -98,6 +98,8 @@ class GraphicsDevice {
   // device forgets a target that is deleted. Fails (nothing changes) for a lost or foreign target.
   virtual bool SetRenderTarget(RenderTarget* target) = 0;
   virtual RenderTarget* renderTarget() const = 0;
+  // Whether what is drawn into now, the window or a render target, has a stencil buffer.
+  virtual bool StencilAvailable() const = 0;
   // Copies the texels of target into texels (resized to width x height), rows top-down, ARGB.
   virtual bool ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) = 0;
   // Copies the window's picture as drawn so far (the framebuffer in use when no target is set),

@@ -41,6 +41,9 @@ class NullDevice : public GraphicsDevice {
   std::unique_ptr<RenderTarget> CreateRenderTarget(int width, int height) override;
   bool SetRenderTarget(RenderTarget* target) override;
   RenderTarget* renderTarget() const override { return target_; }
+  // True unless a test says otherwise.
+  bool StencilAvailable() const override { return stencilAvailable_; }
+  void SetStencilAvailable(bool available) { stencilAvailable_ = available; }
   bool ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) override;
   bool ReadWindow(int width, int height, std::vector<uint32_t>& texels) override;
 
@@ -76,5 +79,6 @@ class NullDevice : public GraphicsDevice {
   Size viewport_;
   RenderTarget* target_ = nullptr;
   Size screenViewport_;
+  bool stencilAvailable_ = true;
   NullDeviceLog log_;
 };
