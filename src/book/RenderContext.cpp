@@ -93,21 +93,27 @@ bool RenderContext::ClearFrame(uint32_t argb) {
   return device_ != nullptr && device_->Clear(everything, argb, 1.0f, 0);
 }
 
-bool RenderContext::SetCoverage(Coverage coverage) {
-  if (device_ == nullptr || !device_->StencilAvailable()) return false;
+bool RenderContext::SetCoverage(uint8_t hiddenBy, uint8_t marks) {
+  if (device_ == nullptr || !device_->StencilAvailable() || (hiddenBy & marks) != 0) return false;
   RenderStates states = device_->renderStates();
-  states.stencilEnable = coverage != Coverage::Off;
-  const bool marking = coverage == Coverage::Mark;
-  // Marked pixels hold 1: "1 > stored" passes on the unmarked ones only.
-  states.stencilFunction = marking ? Compare::Always : Compare::Greater;
-  states.stencilReference = 1;
-  states.stencilReadMask = 0xFFFFFFFFu;
-  states.stencilWriteMask = 0xFFFFFFFFu;
+  states.stencilEnable = true;
+  // Passes where (marks & hiddenBy), which is 0, equals the stored hiddenBy bits.
+  states.stencilFunction = Compare::Equal;
+  states.stencilReference = marks;
+  states.stencilReadMask = hiddenBy;
+  states.stencilWriteMask = marks;
   states.stencilFail = StencilOp::Keep;
   states.stencilDepthFail = StencilOp::Keep;
-  states.stencilPass = marking ? StencilOp::Replace : StencilOp::Keep;
+  states.stencilPass = StencilOp::Replace;
   device_->SetRenderStates(states);
   return true;
+}
+
+void RenderContext::EndCoverage() {
+  if (device_ == nullptr) return;
+  RenderStates states = device_->renderStates();
+  states.stencilEnable = false;
+  device_->SetRenderStates(states);
 }
 
 bool RenderContext::DrawShadowVolume(int triangleCount, std::span<const glm::vec3> positions) {

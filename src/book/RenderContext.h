@@ -17,11 +17,6 @@ class RenderContext {
  public:
   static constexpr float kShinyPower = 1000.0f;
 
-  // Drawing hidden things last through the stencil: while marking, every pixel drawn is marked;
-  // then only pixels still unmarked are drawn, and they stay unmarked. Opaque draws that are not
-  // depth-tested give the same picture marked first and the rest drawn after as with the rest
-  // drawn first and the marked ones over them, and the hidden pixels are never shaded.
-  enum class Coverage { Off, Mark, OnlyUnmarked };
 
   explicit RenderContext(GraphicsDevice* device = nullptr) : device_(device) {}
 
@@ -46,9 +41,14 @@ class RenderContext {
   bool ClearStencil();
   // Clears colour to argb, depth to 1 and the stencil to 0.
   bool ClearFrame(uint32_t argb);
-  // Sets the stencil states of the coverage phase for the draws that follow. Fails, changing
-  // nothing, without a device or when the target drawn into has no stencil.
-  bool SetCoverage(Coverage coverage);
+  // Drawing out of order through the stencil: the draws that follow are made only where none of
+  // the hiddenBy bits is set, and set the marks bits where they draw; their own marks never hide
+  // them. Opaque draws that are not depth-tested, each hidden only by the marks of draws meant to
+  // come after it, give the picture of the intended order without shading what is hidden. Fails,
+  // changing nothing, without a device, when the target has no stencil or when a bit is in both.
+  bool SetCoverage(uint8_t hiddenBy, uint8_t marks);
+  // Back to drawing with no stencil test.
+  void EndCoverage();
   // Counts into the stencil buffer, without changing a colour, the visible sides of an uncapped
   // shadow volume (triangleCount triangles of bare positions): +1 for each side facing the viewer,
   // -1 for each facing away, so pixels inside the volume end up positive. Nothing for a count

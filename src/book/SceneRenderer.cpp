@@ -1,6 +1,7 @@
 #include "book/SceneRenderer.h"
 
 #include <cmath>
+#include <span>
 #include <vector>
 
 #include "book/AnimationTiming.h"
@@ -19,6 +20,9 @@ namespace {
 using Cull = RenderStates::Cull;
 
 constexpr glm::vec4 kWhite{1.0f};
+
+// The stencil bits of the book's coverage order (see DrawBook).
+constexpr uint8_t kLyingPageMark = 1, kCoverMark = 2, kFirstPhotosMark = 4, kSecondPhotosMark = 8;
 constexpr glm::vec4 kInterleafColour{1.0f, 1.0f, 1.0f, 0.5f};
 
 glm::vec4 Opaque(const Colour& colour) { return {colour.r, colour.g, colour.b, 1.0f}; }
@@ -97,47 +101,66 @@ void SceneRenderer::DrawCover() {
   }
 }
 
-// Floor, cover and the lying pages are opaque and drawn over whatever is below them, so the
-// pages, which hide most of the cover and much of the floor, can go first and leave floor and
-// cover only the pixels they do not cover: the same picture with far fewer pixels shaded, which is
-// most of a frame's cost on a software rasteriser. Without a stencil they go in the plain order.
+// Floor, cover, the lying pages and their photos are opaque and each drawn over what is below it,
+// so they can go in the opposite order with the stencil keeping each from what is drawn over it:
+// photos, paper around them, cover around the pages, floor around the book. The picture is the
+// same, and the pixels hidden in it, most of a frame's cost on a software rasteriser, are never
+// shaded. Each page's photos have a mark of their own: a page may cover the other page's photos.
 void SceneRenderer::DrawBook() {
   const std::vector<FaceDraw> draws = PlanPages(inputs_->turnDirection, inputs_->turnProgress,
                                                 inputs_->leafPosition, settings_.RenderTransparentPage);
   const std::span<const FaceDraw> lying(draws.begin(), draws.begin() + kLyingPageDraws);
-  if (context_.SetCoverage(RenderContext::Coverage::Mark)) {
-    DrawPages(lying);
-    context_.SetCoverage(RenderContext::Coverage::OnlyUnmarked);
-    DrawFloor();
+  if (context_.SetCoverage(0, kLyingPageMark)) {
+    DrawLyingPage(lying[0], kFirstPhotosMark);
+    DrawLyingPage(lying[1], kSecondPhotosMark);
+    context_.SetCoverage(kLyingPageMark, kCoverMark);
     DrawCover();
-    context_.SetCoverage(RenderContext::Coverage::Off);
+    context_.SetCoverage(kLyingPageMark | kCoverMark, 0);
+    DrawFloor();
+    context_.EndCoverage();
   } else {
     DrawFloor();
     DrawCover();
-    DrawPages(lying);
+    for (const FaceDraw& draw : lying) DrawPage(draw);
   }
-  DrawPages(std::span(draws).subspan(kLyingPageDraws));
-}
-
-void SceneRenderer::DrawPages(std::span<const FaceDraw> draws) {
-  for (const FaceDraw& draw : draws) DrawPage(draw);
+  for (const FaceDraw& draw : std::span(draws).subspan(kLyingPageDraws)) DrawPage(draw);
 }
 
 void SceneRenderer::DrawPage(const FaceDraw& draw) {
   PageFace& face = scene_.Face(draw.face);
+  const MeshDrawParams paper = PaperParams(face, draw);
+  if (paper.mesh == nullptr) return;
+  context_.DrawMesh(paper);
+  DrawPhotos(face, draw, paper.cull);
+}
+
+void SceneRenderer::DrawLyingPage(const FaceDraw& draw, uint8_t photosMark) {
+  PageFace& face = scene_.Face(draw.face);
+  const MeshDrawParams paper = PaperParams(face, draw);
+  if (paper.mesh == nullptr) return;
+  context_.SetCoverage(0, kLyingPageMark | photosMark);
+  DrawPhotos(face, draw, paper.cull);
+  context_.SetCoverage(photosMark, kLyingPageMark);
+  context_.DrawMesh(paper);
+}
+
+// Shapes the face for its place in the plan; no mesh when that fails.
+MeshDrawParams SceneRenderer::PaperParams(PageFace& face, const FaceDraw& draw) {
   const bool interleaf = face.page().Transparent();
   MeshDrawParams params;
   params.mesh = face.Prepare(device(), draw.progress, direction_);
-  if (params.mesh == nullptr) return;
   params.lighting = !interleaf;
   params.texture = interleaf ? textures_->transparentPaper : textures_->paper;
   params.shiny = settings_.ShinyPaper;
   params.colour = interleaf ? kInterleafColour : Opaque(settings_.PaperColour);
   params.cull = face.page().Side() ? Cull::Clockwise : Cull::CounterClockwise;
   params.depthLessEqual = !interleaf && Lifted(draw.progress);
-  context_.DrawMesh(params);
-  if (draw.topSlot >= 0) DrawPhoto(face, draw.topSlot, true, params.cull);
-  if (draw.bottomSlot >= 0) DrawPhoto(face, draw.bottomSlot, false, params.cull);
+  return params;
+}
+
+void SceneRenderer::DrawPhotos(PageFace& face, const FaceDraw& draw, RenderStates::Cull cull) {
+  if (draw.topSlot >= 0) DrawPhoto(face, draw.topSlot, true, cull);
+  if (draw.bottomSlot >= 0) DrawPhoto(face, draw.bottomSlot, false, cull);
 }
 
 void SceneRenderer::DrawPhoto(PageFace& face, int slot, bool top, RenderStates::Cull cull) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 
 #include "book/BookScene.h"
 #include "book/EffectSceneState.h"
@@ -43,8 +42,11 @@ class SceneRenderer {
   void DrawFloor();
   void DrawCover();
   void DrawBook();
-  void DrawPages(std::span<const FaceDraw> draws);
   void DrawPage(const FaceDraw& draw);
+  // The same with its photos first and the paper around them, within the book's coverage order.
+  void DrawLyingPage(const FaceDraw& draw, uint8_t photosMark);
+  MeshDrawParams PaperParams(PageFace& face, const FaceDraw& draw);
+  void DrawPhotos(PageFace& face, const FaceDraw& draw, RenderStates::Cull cull);
   void DrawPhoto(PageFace& face, int slot, bool top, RenderStates::Cull cull);
   float PhotoEffectTime(int photoIndex) const;
   void DrawShadows();

@@ -179,19 +179,27 @@ TEST_F(RenderContextTest, ClearsOnlyWhatEachHelperNames) {
   EXPECT_EQ(device_.log().lastClearStencil, 0);
 }
 
-// Which pixels each phase draws is checked on the real device (SceneRendererGLTest); here, that
-// a target without a stencil is refused and left as it was.
-TEST_F(RenderContextTest, CoverageNeedsAStencilAndOffEndsTheStencilTest) {
-  RenderContext none;
-  EXPECT_FALSE(none.SetCoverage(RenderContext::Coverage::Mark));
-  ASSERT_TRUE(context_.SetCoverage(RenderContext::Coverage::OnlyUnmarked));
-  EXPECT_TRUE(device_.renderStates().stencilEnable);
-  ASSERT_TRUE(context_.SetCoverage(RenderContext::Coverage::Off));
+// Which pixels are drawn is checked on the real device (SceneRendererGLTest); here, the stencil
+// test each call asks for and the calls refused.
+TEST_F(RenderContextTest, CoverageTestsTheHidingBitsAndWritesOnlyTheMarks) {
+  ASSERT_TRUE(context_.SetCoverage(0x5, 0x2));
+  const RenderStates& states = device_.renderStates();
+  EXPECT_TRUE(states.stencilEnable);
+  EXPECT_EQ(states.stencilFunction, Compare::Equal);
+  EXPECT_EQ(states.stencilReference & states.stencilReadMask, 0u);
+  EXPECT_EQ(states.stencilReadMask, 0x5u);
+  EXPECT_EQ(states.stencilWriteMask, 0x2u);
+  EXPECT_EQ(states.stencilReference & states.stencilWriteMask, 0x2u);
+  EXPECT_EQ(states.stencilPass, RenderStates::StencilOp::Replace);
+  context_.EndCoverage();
   EXPECT_FALSE(device_.renderStates().stencilEnable);
 
-  device_.SetStencilAvailable(false);
+  RenderContext none;
+  EXPECT_FALSE(none.SetCoverage(0, 1));
   const RenderStates before = device_.renderStates();
-  EXPECT_FALSE(context_.SetCoverage(RenderContext::Coverage::Mark));
+  EXPECT_FALSE(context_.SetCoverage(0x3, 0x2));  // a draw cannot be hidden by its own mark
+  device_.SetStencilAvailable(false);
+  EXPECT_FALSE(context_.SetCoverage(0, 1));
   EXPECT_EQ(device_.renderStates(), before);
 }
 

@@ -285,15 +285,18 @@ TEST_F(SceneRendererGLTest, OnlyARenderTargetHasAStencilOnTheSurfacelessContext)
   EXPECT_FALSE(device_->StencilAvailable());
 }
 
-// The lying pages drawn first, with cover and floor filling in the pixels they leave, give the
-// picture of the plain order to the last bit, turning or not, lifted leaf, shadows and wireframe.
+// Photos, paper, cover and floor of the lying pages drawn in the opposite order, each kept from
+// what was to be drawn over it, give the picture of the plain order to the last bit: turning
+// either way or not, with a lifted leaf, shadows, photos on every face and in wireframe.
 TEST_F(SceneRendererGLTest, CoverageOrderGivesThePlainOrdersPictureExactly) {
   textures_.background = Solid(0xFF20C020u);
   textures_.cover = Solid(0xFF3050A0u);
   textures_.transparentPaper = Solid(0xFFC0C0F0u);
   RedPhotoIn(1, 0);
+  RedPhotoIn(4, 1);
   RedPhotoIn(6, 2);
   RedPhotoIn(5, 3);
+  RedPhotoIn(11, 4);
   settings_.RenderShadows = true;
   struct Case {
     int turn;
