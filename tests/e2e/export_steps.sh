@@ -28,9 +28,7 @@ start_program() {
 # OK on the encoder choice when the movie is compressed.
 export_movie() {
   local movie=$1 compressed=$2
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  xdotool mousemove $((X + 18)) $((Y - 12)) click 1
-  sleep 0.5
+  open_file_menu "$window"
   xdotool key Up Up Return
   wait_for_title '^Pagewing Export as Movie\.\.\.$' 10 >/dev/null || fail "no export settings dialog"
   xdotool key Return

@@ -32,8 +32,8 @@ ffmpeg -loglevel error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPL
   || fail "no screenshot"
 python3 "$here/check_first_spread.py" "$work/first.ppm" || fail "the first spread does not look like the book"
 # An open menu pauses drawing; the book must stay in the window meanwhile.
-xdotool mousemove $((X + 18)) $((Y - 12)) click 1
-sleep 1
+open_file_menu "$window"
+sleep 0.5
 ffmpeg -loglevel error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$work/menu.ppm" \
   || fail "no screenshot with the menu open"
 python3 "$here/check_first_spread.py" "$work/menu.ppm" || fail "the book went while the menu was open"

@@ -1,6 +1,6 @@
 # Shared by the end-to-end scripts: a scratch folder $work (removed at exit with the programs
-# started), fail, start_display for a private Xvfb display with a window manager, and waits for
-# a window title and for the program ($program_pid) to end.
+# started), fail, start_display for a private Xvfb display with a window manager, waits for a
+# window title, for the File menu to open and for the program ($program_pid) to end.
 work=$(mktemp -d)
 xvfb_pid=""
 wm_pid=""
@@ -45,6 +45,20 @@ wait_for_title() {
     sleep 0.1
   done
   return 1
+}
+
+# Clicks the File menu of window $1 and waits up to 5 s for its popup, so that keys sent next reach
+# the menu even when the program is slow to answer.
+open_file_menu() {
+  local before X Y WIDTH HEIGHT SCREEN WINDOW
+  before=$(xdotool search --onlyvisible --class pagewing 2>/dev/null | wc -l)
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + 18)) $((Y - 12)) click 1
+  for _ in $(seq 50); do
+    [ "$(xdotool search --onlyvisible --class pagewing 2>/dev/null | wc -l)" -gt "$before" ] && return 0
+    sleep 0.1
+  done
+  fail "the File menu did not open"
 }
 
 # Waits up to 10 s for the program to end; its exit status.
