@@ -89,7 +89,8 @@ bool RenderContext::ClearStencil() {
 }
 
 bool RenderContext::ClearFrame(uint32_t argb) {
-  const unsigned everything = GraphicsDevice::kClearColour | GraphicsDevice::kClearDepth | GraphicsDevice::kClearStencil;
+  const unsigned everything =
+      GraphicsDevice::kClearColour | GraphicsDevice::kClearDepth | GraphicsDevice::kClearStencil;
   return device_ != nullptr && device_->Clear(everything, argb, 1.0f, 0);
 }
 

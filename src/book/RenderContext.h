@@ -17,7 +17,6 @@ class RenderContext {
  public:
   static constexpr float kShinyPower = 1000.0f;
 
-
   explicit RenderContext(GraphicsDevice* device = nullptr) : device_(device) {}
 
   GraphicsDevice* device() const { return device_; }

@@ -20,10 +20,10 @@ namespace {
 using Cull = RenderStates::Cull;
 
 constexpr glm::vec4 kWhite{1.0f};
+constexpr glm::vec4 kInterleafColour{1.0f, 1.0f, 1.0f, 0.5f};
 
 // The stencil bits of the book's coverage order (see DrawBook).
 constexpr uint8_t kLyingPageMark = 1, kCoverMark = 2, kFirstPhotosMark = 4, kSecondPhotosMark = 8;
-constexpr glm::vec4 kInterleafColour{1.0f, 1.0f, 1.0f, 0.5f};
 
 glm::vec4 Opaque(const Colour& colour) { return {colour.r, colour.g, colour.b, 1.0f}; }
 

@@ -2,7 +2,9 @@
 
 namespace {
 
-std::string Define(const char* name, int value) { return std::string("#define ") + name + " " + std::to_string(value) + "\n"; }
+std::string Define(const char* name, int value) {
+  return std::string("#define ") + name + " " + std::to_string(value) + "\n";
+}
 
 }  // namespace
 

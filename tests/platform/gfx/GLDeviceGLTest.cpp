@@ -1,4 +1,5 @@
 #include <glm/ext/matrix_transform.hpp>
+#include <string>
 
 #include "platform/gfx/GLDeviceFixture.h"
 
@@ -70,6 +71,38 @@ TEST_F(GLDeviceGLTest, TextureModulatesTheDiffuseColourWithRowZeroAtTheTop) {
   device_->SetRenderStates(diffuseOnly);
   ASSERT_TRUE(device_->DrawMesh(*mesh));
   EXPECT_NEAR(Green(Pixel(32, 4)), 128, 2);
+}
+
+// Each colour and alpha op of texture stage 0 is its own program: every pair, with and without a
+// texture (none counts as opaque white), gives the channels its rule names.
+TEST_F(GLDeviceGLTest, EveryTextureStageOpTakesItsOwnSource) {
+  using Op = RenderStates::TextureOp;
+  const uint32_t texel = 0x40C08020u, diffuse = 0x80808080u;
+  auto texture = device_->CreateTexture(2, 2, std::vector<std::vector<uint32_t>>{std::vector<uint32_t>(4, texel)});
+  ASSERT_TRUE(texture);
+  auto mesh = FacingGrid(*device_, 5.0f, 10.0f, diffuse);
+  ASSERT_TRUE(mesh);
+  const auto channel = [](uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFFu); };
+  const auto expected = [&](Op op, bool textured, int shift) {
+    const int t = textured ? channel(texel, shift) : 0xFF, d = channel(diffuse, shift);
+    return op == Op::Modulate ? t * d / 255 : op == Op::SelectTexture ? t : d;
+  };
+  for (const bool textured : {true, false})
+    for (const Op colourOp : {Op::Modulate, Op::SelectTexture, Op::SelectDiffuse})
+      for (const Op alphaOp : {Op::Modulate, Op::SelectTexture, Op::SelectDiffuse}) {
+        RenderStates states = Unlit();
+        states.colourOp = colourOp;
+        states.alphaOp = alphaOp;
+        device_->SetRenderStates(states);
+        device_->SetTexture(textured ? texture.get() : nullptr);
+        ASSERT_TRUE(device_->DrawMesh(*mesh));
+        const uint32_t pixel = Centre();
+        const std::string which = std::to_string(textured) + " " + std::to_string(static_cast<int>(colourOp)) + " " +
+                                  std::to_string(static_cast<int>(alphaOp));
+        for (const int shift : {16, 8, 0})
+          EXPECT_NEAR(channel(pixel, shift), expected(colourOp, textured, shift), 2) << which;
+        EXPECT_NEAR(channel(pixel, 24), expected(alphaOp, textured, 24), 2) << which;
+      }
 }
 
 TEST_F(GLDeviceGLTest, AlphaBlendingAtHalfMixesEvenly) {
