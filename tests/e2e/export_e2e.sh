@@ -25,6 +25,9 @@ mkdir -p "$settings_folder"
 
 # 12 photos at 10 fps with one-second phases: the tour of four spreads ends after 461 frames.
 full_tour_frames=461
+# Ten-second phases for the movies ended early: their tour lasts far longer than the wait before
+# the key that ends it, however fast the frames come.
+long_tour=(TimePage=10 TimeZoom=10 TimeView=10)
 
 # Checks codec, size, rate and the decoded frame count of a movie.
 check_movie() {
@@ -66,7 +69,7 @@ if grep -q ' libx264 ' <<<"$available"; then
 fi
 for entry in "${encoders[@]}"; do
   IFS=: read -r name codec quality <<<"$entry"
-  write_settings ExportType=1 "EncoderName=\"$name\"" AntialiasingQuality="$quality"
+  write_settings "${long_tour[@]}" ExportType=1 "EncoderName=\"$name\"" AntialiasingQuality="$quality"
   start_program
   export_movie "$work/$codec.avi" 1
   sleep 3
@@ -79,7 +82,7 @@ done
 
 # Motion JPEG at the highest antialiasing, ended by closing the window: the report comes first,
 # then the program ends with the movie complete.
-write_settings ExportType=1 'EncoderName="MJPEG (Motion JPEG)"' AntialiasingQuality=4
+write_settings "${long_tour[@]}" ExportType=1 'EncoderName="MJPEG (Motion JPEG)"' AntialiasingQuality=4
 start_program
 export_movie "$work/mjpeg.avi" 1
 sleep 3
@@ -90,7 +93,7 @@ wait_for_exit || fail "the program did not end after the report: $?"
 check_movie "$work/mjpeg.avi" mjpeg 320 240 "$stored"
 
 # Frames grabbed from the window: the movie takes the window's size after a two-second wait.
-write_settings AntialiasingQuality=5
+write_settings "${long_tour[@]}" AntialiasingQuality=5
 start_program
 export_movie "$work/grab.avi" 0
 sleep 4
