@@ -8,20 +8,9 @@
 #include <glm/mat3x3.hpp>
 
 #include "platform/gfx/GLEffectShaderText.h"
+#include "platform/gfx/GLInfoLog.h"
 
 namespace {
-
-std::string InfoLog(GLuint object, bool program) {
-  GLint length = 0;
-  program ? glGetProgramiv(object, GL_INFO_LOG_LENGTH, &length) : glGetShaderiv(object, GL_INFO_LOG_LENGTH, &length);
-  std::string log(static_cast<size_t>(length > 0 ? length : 0), '\0');
-  if (length > 0) {
-    program ? glGetProgramInfoLog(object, length, nullptr, log.data())
-            : glGetShaderInfoLog(object, length, nullptr, log.data());
-    log.resize(log.find('\0') == std::string::npos ? log.size() : log.find('\0'));
-  }
-  return log;
-}
 
 void AppendMessage(std::string& messages, const std::string& label, const std::string& log) {
   messages += label + ":\n" + log;
@@ -106,7 +95,7 @@ unsigned GLEffectProgram::CompileStage(unsigned kind, const std::string& text, c
   GLint compiled = GL_FALSE;
   glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
   if (compiled == GL_TRUE) return shader;
-  AppendMessage(messages, label, InfoLog(shader, false));
+  AppendMessage(messages, label, GLInfoLog(shader, false));
   glDeleteShader(shader);
   return 0;
 }
@@ -119,7 +108,7 @@ bool GLEffectProgram::Link(unsigned vertex, unsigned fragment, const std::string
   GLint linked = GL_FALSE;
   glGetProgramiv(program_, GL_LINK_STATUS, &linked);
   if (linked == GL_TRUE) return true;
-  AppendMessage(messages, label, InfoLog(program_, true));
+  AppendMessage(messages, label, GLInfoLog(program_, true));
   Destroy();
   return false;
 }

@@ -8,6 +8,8 @@
 #include <glm/matrix.hpp>
 #include <glm/mat3x3.hpp>
 
+#include "platform/gfx/GLInfoLog.h"
+
 namespace {
 
 constexpr const char* kVertexShader = R"(
@@ -144,22 +146,6 @@ void main() {
 }
 )";
 
-std::string ShaderLog(GLuint shader) {
-  GLint length = 0;
-  glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
-  std::string log(static_cast<size_t>(length > 0 ? length : 0), '\0');
-  if (length > 0) glGetShaderInfoLog(shader, length, nullptr, log.data());
-  return log;
-}
-
-std::string ProgramLog(GLuint program) {
-  GLint length = 0;
-  glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
-  std::string log(static_cast<size_t>(length > 0 ? length : 0), '\0');
-  if (length > 0) glGetProgramInfoLog(program, length, nullptr, log.data());
-  return log;
-}
-
 // The shader name, or 0 with the compiler's log in error.
 GLuint Compile(GLenum kind, const std::string& header, const char* body, std::string& error) {
   const GLuint shader = glCreateShader(kind);
@@ -169,7 +155,7 @@ GLuint Compile(GLenum kind, const std::string& header, const char* body, std::st
   GLint compiled = GL_FALSE;
   glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
   if (compiled == GL_TRUE) return shader;
-  error = ShaderLog(shader);
+  error = GLInfoLog(shader, false);
   glDeleteShader(shader);
   return 0;
 }
@@ -181,6 +167,16 @@ glm::vec3 ColourOf(uint32_t argb) {
 }
 
 }  // namespace
+
+// In the order of GLFixedFunctionProgram::Uniform.
+// clang-format off
+const char* const GLFixedFunctionProgram::kUniformNames[] = {
+    "uTexture", "uConvertDepth", "uWorldView", "uProjection", "uNormalMatrix",
+    "uViewport", "uFlipY", "uAmbientLevel", "uMaterialDiffuse", "uMaterialAmbient",
+    "uMaterialSpecular", "uMaterialEmissive", "uMaterialPower", "uDiffuseFromVertex", "uAmbientFromVertex",
+    "uSpecularFromVertex", "uLightPosition", "uLightDiffuse", "uLightSpecular", "uLightAmbient",
+    "uLightRange", "uLightAttenuation"};
+// clang-format on
 
 GLFixedFunctionProgram::~GLFixedFunctionProgram() { Destroy(); }
 
@@ -204,13 +200,14 @@ DeviceStatus GLFixedFunctionProgram::Create(const GLFixedFunctionVariant& varian
   GLint linked = GL_FALSE;
   glGetProgramiv(program_, GL_LINK_STATUS, &linked);
   if (linked != GL_TRUE) {
-    const std::string log = ProgramLog(program_);
+    const std::string log = GLInfoLog(program_, true);
     Destroy();
     return DeviceStatus::Failure("Shader program: " + log);
   }
   Use();
-  glUniform1i(Location("uTexture"), 0);
-  glUniform1i(Location("uConvertDepth"), convertDepth ? 1 : 0);
+  for (size_t k = 0; k < kUniformCount; ++k) locations_[k] = glGetUniformLocation(program_, kUniformNames[k]);
+  glUniform1i(Location(kTexture), 0);
+  glUniform1i(Location(kConvertDepth), convertDepth ? 1 : 0);
   return DeviceStatus::Success();
 }
 
@@ -221,36 +218,34 @@ void GLFixedFunctionProgram::Destroy() {
 
 void GLFixedFunctionProgram::Use() const { glUseProgram(program_); }
 
-int GLFixedFunctionProgram::Location(const char* name) const { return glGetUniformLocation(program_, name); }
-
 void GLFixedFunctionProgram::SetTransforms(const glm::mat4& worldView, const glm::mat4& projection) {
   const glm::mat3 normalMatrix = glm::transpose(glm::inverse(glm::mat3(worldView)));
-  glUniformMatrix4fv(Location("uWorldView"), 1, GL_FALSE, glm::value_ptr(worldView));
-  glUniformMatrix4fv(Location("uProjection"), 1, GL_FALSE, glm::value_ptr(projection));
-  glUniformMatrix3fv(Location("uNormalMatrix"), 1, GL_FALSE, glm::value_ptr(normalMatrix));
+  glUniformMatrix4fv(Location(kWorldView), 1, GL_FALSE, glm::value_ptr(worldView));
+  glUniformMatrix4fv(Location(kProjection), 1, GL_FALSE, glm::value_ptr(projection));
+  glUniformMatrix3fv(Location(kNormalMatrix), 1, GL_FALSE, glm::value_ptr(normalMatrix));
 }
 
 void GLFixedFunctionProgram::SetViewport(glm::vec2 viewport) {
-  glUniform2f(Location("uViewport"), viewport.x, viewport.y);
+  glUniform2f(Location(kViewport), viewport.x, viewport.y);
 }
 
-void GLFixedFunctionProgram::SetFlipY(bool flip) { glUniform1i(Location("uFlipY"), flip ? 1 : 0); }
+void GLFixedFunctionProgram::SetFlipY(bool flip) { glUniform1i(Location(kFlipY), flip ? 1 : 0); }
 
 void GLFixedFunctionProgram::SetLighting(const RenderStates& states, const PointLight& light,
                                          const Material& material) {
-  glUniform3fv(Location("uAmbientLevel"), 1, glm::value_ptr(ColourOf(states.ambient)));
-  glUniform4fv(Location("uMaterialDiffuse"), 1, glm::value_ptr(material.diffuse));
-  glUniform4fv(Location("uMaterialAmbient"), 1, glm::value_ptr(material.ambient));
-  glUniform4fv(Location("uMaterialSpecular"), 1, glm::value_ptr(material.specular));
-  glUniform4fv(Location("uMaterialEmissive"), 1, glm::value_ptr(material.emissive));
-  glUniform1f(Location("uMaterialPower"), material.power);
-  glUniform1i(Location("uDiffuseFromVertex"), FromVertex(states.diffuseSource) ? 1 : 0);
-  glUniform1i(Location("uAmbientFromVertex"), FromVertex(states.ambientSource) ? 1 : 0);
-  glUniform1i(Location("uSpecularFromVertex"), FromVertex(states.specularSource) ? 1 : 0);
-  glUniform3fv(Location("uLightPosition"), 1, glm::value_ptr(light.position));
-  glUniform3fv(Location("uLightDiffuse"), 1, glm::value_ptr(glm::vec3(light.diffuse)));
-  glUniform3fv(Location("uLightSpecular"), 1, glm::value_ptr(glm::vec3(light.specular)));
-  glUniform3fv(Location("uLightAmbient"), 1, glm::value_ptr(glm::vec3(light.ambient)));
-  glUniform1f(Location("uLightRange"), light.range);
-  glUniform3f(Location("uLightAttenuation"), light.attenuation0, light.attenuation1, light.attenuation2);
+  glUniform3fv(Location(kAmbientLevel), 1, glm::value_ptr(ColourOf(states.ambient)));
+  glUniform4fv(Location(kMaterialDiffuse), 1, glm::value_ptr(material.diffuse));
+  glUniform4fv(Location(kMaterialAmbient), 1, glm::value_ptr(material.ambient));
+  glUniform4fv(Location(kMaterialSpecular), 1, glm::value_ptr(material.specular));
+  glUniform4fv(Location(kMaterialEmissive), 1, glm::value_ptr(material.emissive));
+  glUniform1f(Location(kMaterialPower), material.power);
+  glUniform1i(Location(kDiffuseFromVertex), FromVertex(states.diffuseSource) ? 1 : 0);
+  glUniform1i(Location(kAmbientFromVertex), FromVertex(states.ambientSource) ? 1 : 0);
+  glUniform1i(Location(kSpecularFromVertex), FromVertex(states.specularSource) ? 1 : 0);
+  glUniform3fv(Location(kLightPosition), 1, glm::value_ptr(light.position));
+  glUniform3fv(Location(kLightDiffuse), 1, glm::value_ptr(glm::vec3(light.diffuse)));
+  glUniform3fv(Location(kLightSpecular), 1, glm::value_ptr(glm::vec3(light.specular)));
+  glUniform3fv(Location(kLightAmbient), 1, glm::value_ptr(glm::vec3(light.ambient)));
+  glUniform1f(Location(kLightRange), light.range);
+  glUniform3f(Location(kLightAttenuation), light.attenuation0, light.attenuation1, light.attenuation2);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+
 #include <glm/mat3x3.hpp>
 #include <glm/mat4x4.hpp>
 #include <glm/vec2.hpp>
@@ -39,7 +42,18 @@ class GLFixedFunctionProgram {
   void SetLighting(const RenderStates& states, const PointLight& light, const Material& material);
 
  private:
-  int Location(const char* name) const;
+  // Looked up once when the program is made, not on every draw; -1 for one compiled out.
+  // clang-format off
+  enum Uniform : size_t {
+    kTexture, kConvertDepth, kWorldView, kProjection, kNormalMatrix, kViewport,
+    kFlipY, kAmbientLevel, kMaterialDiffuse, kMaterialAmbient, kMaterialSpecular, kMaterialEmissive,
+    kMaterialPower, kDiffuseFromVertex, kAmbientFromVertex, kSpecularFromVertex, kLightPosition, kLightDiffuse,
+    kLightSpecular, kLightAmbient, kLightRange, kLightAttenuation, kUniformCount
+  };
+  // clang-format on
+  static const char* const kUniformNames[kUniformCount];
+  int Location(Uniform uniform) const { return locations_[uniform]; }
 
   unsigned program_ = 0;
+  std::array<int, kUniformCount> locations_{};
 };
