@@ -13,11 +13,6 @@ here=$(dirname "$0")/../tests/e2e
 source "$here/xvfb_session.sh"
 source "$here/export_steps.sh"
 
-export HOME="$work/home"
-export XDG_CONFIG_HOME="$HOME/.config"
-unset XDG_DOCUMENTS_DIR
-settings_folder="$XDG_CONFIG_HOME/Starwick Software/Pagewing"
-mkdir -p "$settings_folder"
 exporter="$(dirname "$program")/pagewing-export"
 speed() { sed -n 's/^Export speed:\t\([0-9.]*\) .*/\1/p' "$1" | tail -1; }
 

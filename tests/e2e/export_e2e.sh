@@ -17,12 +17,6 @@ here=$(dirname "$0")
 source "$here/xvfb_session.sh"
 source "$here/export_steps.sh"
 
-export HOME="$work/home"
-export XDG_CONFIG_HOME="$HOME/.config"
-unset XDG_DOCUMENTS_DIR
-settings_folder="$XDG_CONFIG_HOME/Starwick Software/Pagewing"
-mkdir -p "$settings_folder"
-
 # 12 photos at 10 fps with one-second phases: the tour of four spreads ends after 461 frames.
 full_tour_frames=461
 # Ten-second phases for the movies ended early: their tour lasts far longer than the wait before
