@@ -106,6 +106,7 @@ void PhotoBookApp::ReleaseDeviceResources() {
   // The export's offscreen target goes with the device, and the movie cannot go on without it.
   if (mode_ == AppMode::Exporting) EndExport();
   effect_.Release();
+  if (renderer_) renderer_->ReleaseDeviceResources();
   if (scene_) scene_->ReleaseDeviceResources();
   if (textures_) textures_->ReleaseAll();
   offscreen_.Release();

@@ -12,5 +12,5 @@
 std::unique_ptr<Mesh> CreateDeviceMesh(GraphicsDevice& device, const GridMesh& grid);
 
 // Copies vertices into the device mesh, which must hold exactly as many; false otherwise or when
-// the upload failed.
+// the upload failed. A mesh that holds them already is left alone, its version with it.
 bool UploadSceneVertices(Mesh& mesh, std::span<const SceneVertex> vertices);

@@ -4,18 +4,30 @@
 #include "book/DeviceGridMesh.h"
 
 const Mesh* PageFace::Prepare(GraphicsDevice& device, float progress, int direction) {
-  if (!EnsureMesh(device)) return nullptr;
-  if (page_.Update(progress, direction)) UploadSceneVertices(*mesh_, page_.Vertices());
-  return mesh_.get();
+  page_.Update(progress, direction);
+  if (Holds(shapes_[current_])) return shapes_[current_].mesh.get();
+  current_ = 1 - current_;
+  Shape& shape = shapes_[current_];
+  if (!Holds(shape) && !Upload(device, shape)) return nullptr;
+  return shape.mesh.get();
 }
 
-bool PageFace::EnsureMesh(GraphicsDevice& device) {
-  if (mesh_) return true;
-  const std::optional<GridMesh> grid = CreateGridMesh(0.0f, 0.0f, 0.0f, kPageColumns, kPageRows);
-  if (grid) mesh_ = CreateDeviceMesh(device, *grid);
-  // A new mesh holds the flat grid, not the face's shape, whatever the cache says.
-  page_.InvalidateCache();
-  return mesh_ != nullptr;
+bool PageFace::Holds(const Shape& shape) const {
+  return shape.uploaded && shape.easedProgress == page_.CachedProgress() && shape.direction == page_.CachedDirection();
+}
+
+bool PageFace::Upload(GraphicsDevice& device, Shape& shape) {
+  shape.uploaded = false;
+  if (!shape.mesh) {
+    const std::optional<GridMesh> grid = CreateGridMesh(0.0f, 0.0f, 0.0f, kPageColumns, kPageRows);
+    if (grid) shape.mesh = CreateDeviceMesh(device, *grid);
+    if (!shape.mesh) return false;
+  }
+  if (!UploadSceneVertices(*shape.mesh, page_.Vertices())) return false;
+  shape.easedProgress = page_.CachedProgress();
+  shape.direction = page_.CachedDirection();
+  shape.uploaded = true;
+  return true;
 }
 
 const Mesh* PageFace::PreparePhoto(GraphicsDevice& device, bool top, int imageWidth, int imageHeight,
@@ -41,7 +53,7 @@ const Mesh* PageFace::UploadPhoto(GraphicsDevice& device, bool top) {
 }
 
 void PageFace::ReleaseDeviceResources() {
-  mesh_.reset();
+  for (Shape& shape : shapes_) shape = {};
   topPhoto_.reset();
   bottomPhoto_.reset();
   page_.InvalidateCache();

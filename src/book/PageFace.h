@@ -1,21 +1,24 @@
 #pragma once
 
+#include <array>
 #include <memory>
 
 #include "book/PageMesh.h"
 #include "platform/gfx/GraphicsDevice.h"
 #include "settings/PhotoRotation.h"
 
-// A page face with its device copies: the face's grid mesh, refreshed only when its shape
-// changed, and the meshes of its two photos, rebuilt at every draw from the face's current
-// vertices. Owns the device meshes; they must be released (ReleaseDeviceResources) before the
+// A page face with its device copies: the face's grid mesh in the last two shapes prepared,
+// uploaded again only for a shape that neither holds, and the meshes of its two photos, rebuilt
+// at every draw from the face's current vertices. A face drawn in two shapes in every frame (the
+// interleaf on both pages during a page turn) so uploads nothing while it stays where it is. Owns the device meshes; they must be released (ReleaseDeviceResources) before the
 // device is reset or destroyed. User-interface thread only.
 class PageFace {
  public:
   PageFace(bool side, bool transparent) : page_(side, transparent) {}
 
-  // Eases progress, creates the grid mesh on first use and reshapes and uploads the face when the
-  // eased progress or the direction changed. nullptr when the mesh cannot be created.
+  // Eases progress, reshapes the face when the eased progress or the direction changed, and
+  // returns the grid mesh holding that shape, uploading it into the older of the two when neither
+  // does (made on first use). nullptr when the mesh cannot be created.
   const Mesh* Prepare(GraphicsDevice& device, float progress, int direction);
 
   // The mesh of the top or bottom photo of an image of imageWidth x imageHeight pixels shown with
@@ -29,16 +32,28 @@ class PageFace {
   PageMesh& page() { return page_; }
   const PageMesh& page() const { return page_; }
   // The grid mesh, nullptr before the first successful Prepare.
-  const Mesh* mesh() const { return mesh_.get(); }
+  const Mesh* mesh() const { return shapes_[current_].mesh.get(); }
+  // Whether mesh is the face's grid mesh in either of its two shapes.
+  bool HasMesh(const Mesh* mesh) const {
+    return mesh != nullptr && (mesh == shapes_[0].mesh.get() || mesh == shapes_[1].mesh.get());
+  }
   // The device mesh of the top or bottom photo as last prepared, nullptr before.
   const Mesh* photoMesh(bool top) const { return (top ? topPhoto_ : bottomPhoto_).get(); }
 
  private:
-  bool EnsureMesh(GraphicsDevice& device);
+  struct Shape {
+    std::unique_ptr<Mesh> mesh;
+    float easedProgress = 0.0f;
+    int direction = 0;
+    bool uploaded = false;
+  };
+  bool Holds(const Shape& shape) const;
+  bool Upload(GraphicsDevice& device, Shape& shape);
   const Mesh* UploadPhoto(GraphicsDevice& device, bool top);
 
   PageMesh page_;
-  std::unique_ptr<Mesh> mesh_;
+  std::array<Shape, 2> shapes_;
+  int current_ = 0;
   std::unique_ptr<Mesh> topPhoto_;
   std::unique_ptr<Mesh> bottomPhoto_;
 };

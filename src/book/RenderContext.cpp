@@ -51,6 +51,10 @@ void RenderContext::SetProjection(const glm::mat4& projection) {
 
 bool RenderContext::DrawMesh(const MeshDrawParams& params) {
   if (device_ == nullptr || params.mesh == nullptr) return false;
+  if (recording_) {
+    recording_->NoteDraw(params);
+    return true;
+  }
   RenderStates states = device_->renderStates();
   SetDrawStates(states, params);
   device_->SetRenderStates(states);
@@ -85,17 +89,26 @@ Material RenderContext::DrawMaterial(const MeshDrawParams& params) {
 }
 
 bool RenderContext::ClearStencil() {
+  if (recording_) return NotRecordable();
   return device_ != nullptr && device_->Clear(GraphicsDevice::kClearStencil, 0, 1.0f, 0);
 }
 
 bool RenderContext::ClearFrame(uint32_t argb) {
   const unsigned everything =
       GraphicsDevice::kClearColour | GraphicsDevice::kClearDepth | GraphicsDevice::kClearStencil;
+  if (recording_ && device_ != nullptr) {
+    recording_->steps.push_back(DrawRecord::Clear{everything, argb});
+    return true;
+  }
   return device_ != nullptr && device_->Clear(everything, argb, 1.0f, 0);
 }
 
 bool RenderContext::SetCoverage(uint8_t hiddenBy, uint8_t marks) {
   if (device_ == nullptr || !device_->StencilAvailable() || (hiddenBy & marks) != 0) return false;
+  if (recording_) {
+    recording_->steps.push_back(DrawRecord::Coverage{true, hiddenBy, marks});
+    return true;
+  }
   RenderStates states = device_->renderStates();
   states.stencilEnable = true;
   // Passes where (marks & hiddenBy), which is 0, equals the stored hiddenBy bits.
@@ -112,6 +125,10 @@ bool RenderContext::SetCoverage(uint8_t hiddenBy, uint8_t marks) {
 
 void RenderContext::EndCoverage() {
   if (device_ == nullptr) return;
+  if (recording_) {
+    recording_->steps.push_back(DrawRecord::Coverage{});
+    return;
+  }
   RenderStates states = device_->renderStates();
   states.stencilEnable = false;
   device_->SetRenderStates(states);
@@ -119,6 +136,7 @@ void RenderContext::EndCoverage() {
 
 bool RenderContext::DrawShadowVolume(int triangleCount, std::span<const glm::vec3> positions) {
   if (device_ == nullptr || triangleCount < 1 || positions.empty()) return false;
+  if (recording_) return NotRecordable();
   SetShadowVolumeStates();
   RenderStates states = device_->renderStates();
   states.cull = Cull::Clockwise;
@@ -166,6 +184,7 @@ void RenderContext::RestoreAfterShadowVolume() {
 
 bool RenderContext::DarkenShadowed(uint32_t argb) {
   if (device_ == nullptr) return false;
+  if (recording_) return NotRecordable();
   SetDarkeningStates();
   device_->SetTexture(nullptr);
   const bool drawn = device_->DrawScreenQuad(ViewportQuad(device_->viewport(), argb));
@@ -189,4 +208,19 @@ void RenderContext::SetDarkeningStates() {
   states.colourOp = TextureOp::SelectDiffuse;
   states.alphaOp = TextureOp::SelectDiffuse;
   device_->SetRenderStates(states);
+}
+
+void RenderContext::BeginRecording() {
+  recording_ = device_ != nullptr ? DrawRecord(*device_, world_, view_, projection_) : DrawRecord{};
+}
+
+DrawRecord RenderContext::EndRecording() {
+  DrawRecord record = std::move(recording_).value_or(DrawRecord{});
+  recording_.reset();
+  return record;
+}
+
+bool RenderContext::NotRecordable() {
+  recording_->reusable = false;
+  return false;
 }

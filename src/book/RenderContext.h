@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
 
+#include "book/DrawRecord.h"
 #include "book/MeshDrawParams.h"
 #include "platform/gfx/GraphicsDevice.h"
 
@@ -56,15 +58,25 @@ class RenderContext {
   // Blends argb (its alpha as the weight) over every pixel whose stencil value is 1 or more.
   bool DarkenShadowed(uint32_t argb);
 
+  // Until EndRecording, frame clears, coverage changes and mesh draws are noted in a record
+  // instead of being made, and succeed as they would; the device is not touched. The record
+  // tells whether drawing them would give what drawing an earlier record gave. Stencil clears
+  // and shadows are not noted and make the record unusable, as does having no device.
+  void BeginRecording();
+  DrawRecord EndRecording();
+
  private:
   static void SetDrawStates(RenderStates& states, const MeshDrawParams& params);
   static Material DrawMaterial(const MeshDrawParams& params);
   void SetShadowVolumeStates();
   void RestoreAfterShadowVolume();
   void SetDarkeningStates();
+  // While recording: the record can no longer be matched; the call draws nothing.
+  bool NotRecordable();
 
   GraphicsDevice* device_;
   glm::mat4 world_{1.0f};
   glm::mat4 view_{1.0f};
   glm::mat4 projection_{1.0f};
+  std::optional<DrawRecord> recording_;
 };

@@ -29,6 +29,17 @@ std::vector<FaceDraw> PlanPages(int turnDirection, float turnProgress, float lea
   return draws;
 }
 
+size_t StillDrawCount(std::span<const FaceDraw> draws, int turnDirection, int leafDirection) {
+  // During a page turn the interleaf lies still on both pages.
+  const auto moves = [&](const FaceDraw& draw) {
+    if (draw.face == BookFace::Interleaf) return turnDirection == 0 && leafDirection != 0;
+    return draw.face == BookFace::TurningFront || draw.face == BookFace::TurningBack;
+  };
+  size_t still = 0;
+  while (still < draws.size() && !moves(draws[still])) ++still;
+  return still;
+}
+
 std::vector<BookFace> ShadowCasters(int turnDirection, int leafDirection, bool showInterleaf) {
   std::vector<BookFace> casters{BookFace::LeftStatic};
   if (turnDirection != 0) casters.push_back(BookFace::TurningFront);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <vector>
 
 #include "book/BookFace.h"
@@ -13,6 +14,10 @@ std::vector<FaceDraw> PlanPages(int turnDirection, float turnProgress, float lea
 
 // Every plan starts with the two faces lying open, opaque and drawn over what is below them.
 inline constexpr size_t kLyingPageDraws = 2;
+
+// How many faces at the start of a plan stay where they are from frame to frame: all but the
+// turning leaf's and an interleaf turning on its own. The moving faces all come last.
+size_t StillDrawCount(std::span<const FaceDraw> draws, int turnDirection, int leafDirection);
 
 // The faces casting shadows, in drawing order: the static left face, the turning front face while
 // a page turns, the static right face, and the interleaf while it turns and is shown. The turning

@@ -42,7 +42,6 @@ bool SceneRenderer::RenderFrame(const SceneFrameInputs& inputs, const SceneTextu
   SetUpCamera();
   const bool begun = BeginScene();
   if (begun) {
-    context_.ClearFrame(ColourArgb(settings_.BGColour));
     direction_ = FrameTurnDirection(inputs.turnDirection, inputs.leafDirection);
     DrawBook();
     if (settings_.RenderShadows) DrawShadows();
@@ -53,8 +52,10 @@ bool SceneRenderer::RenderFrame(const SceneFrameInputs& inputs, const SceneTextu
   return begun;
 }
 
+// Every frame starts from the default states, not from what the last frame's draws left: a frame
+// is then drawn the same whatever came before it, which lets its still part be reused.
 void SceneRenderer::SetFrameStates() {
-  RenderStates states = device().renderStates();
+  RenderStates states;
   states.fill = inputs_->wireframe ? RenderStates::Fill::Wireframe : RenderStates::Fill::Solid;
   states.ambient = ColourArgb(settings_.BGColour);
   device().SetRenderStates(states);
@@ -101,15 +102,33 @@ void SceneRenderer::DrawCover() {
   }
 }
 
+void SceneRenderer::DrawBook() {
+  const std::vector<FaceDraw> draws = PlanPages(inputs_->turnDirection, inputs_->turnProgress,
+                                                inputs_->leafPosition, settings_.RenderTransparentPage);
+  const size_t still = StillDrawCount(draws, inputs_->turnDirection, inputs_->leafDirection);
+  DrawStillPart(std::span(draws).first(still));
+  for (const FaceDraw& draw : std::span(draws).subspan(still)) DrawPage(draw);
+}
+
+// The still part is first only noted, which prepares its meshes too; drawing it for real is
+// needed only when the last picture kept of it was drawn from something else.
+void SceneRenderer::DrawStillPart(std::span<const FaceDraw> draws) {
+  context_.BeginRecording();
+  DrawStill(draws);
+  DrawRecord record = context_.EndRecording();
+  if (stillPart_.Restore(device(), record)) return;
+  DrawStill(draws);
+  stillPart_.Keep(device(), std::move(record));
+}
+
 // Floor, cover, the lying pages and their photos are opaque and each drawn over what is below it,
 // so they can go in the opposite order with the stencil keeping each from what is drawn over it:
 // photos, paper around them, cover around the pages, floor around the book. The picture is the
 // same, and the pixels hidden in it, most of a frame's cost on a software rasteriser, are never
 // shaded. Each page's photos have a mark of their own: a page may cover the other page's photos.
-void SceneRenderer::DrawBook() {
-  const std::vector<FaceDraw> draws = PlanPages(inputs_->turnDirection, inputs_->turnProgress,
-                                                inputs_->leafPosition, settings_.RenderTransparentPage);
-  const std::span<const FaceDraw> lying(draws.begin(), draws.begin() + kLyingPageDraws);
+void SceneRenderer::DrawStill(std::span<const FaceDraw> draws) {
+  context_.ClearFrame(ColourArgb(settings_.BGColour));
+  const std::span<const FaceDraw> lying = draws.first(kLyingPageDraws);
   if (context_.SetCoverage(0, kLyingPageMark)) {
     DrawLyingPage(lying[0], kFirstPhotosMark);
     DrawLyingPage(lying[1], kSecondPhotosMark);
@@ -123,7 +142,7 @@ void SceneRenderer::DrawBook() {
     DrawCover();
     for (const FaceDraw& draw : lying) DrawPage(draw);
   }
-  for (const FaceDraw& draw : std::span(draws).subspan(kLyingPageDraws)) DrawPage(draw);
+  for (const FaceDraw& draw : draws.subspan(kLyingPageDraws)) DrawPage(draw);
 }
 
 void SceneRenderer::DrawPage(const FaceDraw& draw) {

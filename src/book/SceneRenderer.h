@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "book/BookScene.h"
 #include "book/EffectSceneState.h"
@@ -8,14 +9,16 @@
 #include "book/RenderContext.h"
 #include "book/SceneFrameInputs.h"
 #include "book/SceneTextures.h"
+#include "book/StillPartCache.h"
 
 class CameraAnimator;
 class Settings;
 
 // Draws one frame of the book through a RenderContext: floor, cover, page faces with their
-// photos, the interleaf and the stencil shadows, as the settings ask. Keeps references to the
-// context, the scene, the settings and the camera, which must outlive it. User-interface thread
-// only.
+// photos, the interleaf and the stencil shadows, as the settings ask. What stays still while a
+// leaf turns is copied in from the last frame when nothing it is drawn from changed. Keeps
+// references to the context, the scene, the settings and the camera, which must outlive it.
+// User-interface thread only.
 class SceneRenderer {
  public:
   // Every pixel inside a shadow is darkened by 0x30 / 255 towards black.
@@ -33,6 +36,9 @@ class SceneRenderer {
   // The transforms, camera and light of the last frame, as the effect sees them.
   const EffectSceneState& frameState() const { return frameState_; }
 
+  // Frees the device resources it keeps, as before a device reset.
+  void ReleaseDeviceResources() { stillPart_.Release(); }
+
  private:
   GraphicsDevice& device() const { return *context_.device(); }
   void SetFrameStates();
@@ -42,6 +48,9 @@ class SceneRenderer {
   void DrawFloor();
   void DrawCover();
   void DrawBook();
+  // Copied in from an earlier frame when it would be drawn the same.
+  void DrawStillPart(std::span<const FaceDraw> draws);
+  void DrawStill(std::span<const FaceDraw> draws);
   void DrawPage(const FaceDraw& draw);
   // The same with its photos first and the paper around them, within the book's coverage order.
   void DrawLyingPage(const FaceDraw& draw, uint8_t photosMark);
@@ -61,4 +70,5 @@ class SceneRenderer {
   int direction_ = 0;
   float effectTime_ = 0.0f;
   EffectSceneState frameState_;
+  StillPartCache stillPart_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <glm/vec4.hpp>
 #include <memory>
 #include <string>
@@ -48,11 +49,17 @@ std::string SolidTga(int width, int height, uint32_t rgb) {
 }
 
 // The headless device, able to hide its target's stencil so that a frame can also be drawn the
-// plain way: floor, cover and pages each over the last.
+// plain way: floor, cover and pages each over the last. Counts the still parts copied in.
 class StencilSwitchDevice : public GLDevice {
  public:
   bool StencilAvailable() const override { return !stencilHidden && GLDevice::StencilAvailable(); }
+  bool CopyDrawingFrom(const RenderTarget& store) override {
+    const bool copied = GLDevice::CopyDrawingFrom(store);
+    restores += copied;
+    return copied;
+  }
   bool stencilHidden = false;
+  int restores = 0;
 };
 
 // The default scene (default settings, front view, light on the left) on one headless device shared
@@ -317,6 +324,63 @@ TEST_F(SceneRendererGLTest, CoverageOrderGivesThePlainOrdersPictureExactly) {
     int differing = 0;
     for (size_t i = 0; i < frame_.size(); ++i) differing += frame_[i] != plain[i];
     EXPECT_EQ(differing, 0) << c.turn << " " << c.progress << " " << c.wireframe;
+  }
+}
+
+// Frame after frame of turns, with one input of the still part changed at each step, the
+// renderer that copies the still part in gives what a renderer drawing everything gives.
+TEST_F(SceneRendererGLTest, TheStillPartCopiedInGivesTheFrameDrawnWhole) {
+  textures_.background = Solid(0xFF20C020u);
+  textures_.cover = Solid(0xFF3050A0u);
+  textures_.transparentPaper = Solid(0xFFC0C0F0u);
+  RedPhotoIn(0, 0);
+  RedPhotoIn(6, 1);
+  RedPhotoIn(2, 2);
+  inputs_.turnDirection = 1;
+  struct Step {
+    const char* change;
+    std::function<void()> apply;
+  };
+  const Step steps[] = {
+      {"none", [] {}},
+      {"a photo's texture", [&] { textures_.slots[6].texture = Solid(0xFF10E0E0u); }},
+      {"the light", [&] { inputs_.lightPosition = {150, 250, 120}; }},
+      {"the paper colour", [&] { settings_.PaperColour = {1.0f, 0.8f, 0.6f}; }},
+      {"the camera", [&] { inputs_.aspectFactor = 1.25f; }},
+      {"wireframe", [&] { inputs_.wireframe = true; }},
+      {"shadows", [&] {
+         inputs_.wireframe = false;
+         settings_.RenderShadows = true;
+       }},
+      {"no interleaf", [&] { settings_.RenderTransparentPage = false; }},
+      {"the background colour", [&] { settings_.BGColour = {0.1f, 0.2f, 0.3f}; }},
+      {"the interleaf turning alone", [&] {
+         settings_.RenderTransparentPage = true;
+         inputs_.turnDirection = 0;
+         inputs_.leafDirection = -1;
+       }},
+      {"a backward turn", [&] {
+         inputs_.leafDirection = 0;
+         inputs_.turnDirection = -1;
+       }},
+  };
+  int frame = 0;
+  for (const Step& step : steps) {
+    step.apply();
+    const int restoresBefore = device_->restores;
+    for (int i = 0; i < 4; ++i, ++frame) {
+      inputs_.turnProgress = inputs_.leafPosition = FullTurn * (0.1f + 0.21f * static_cast<float>(i));
+      Render();
+      const std::vector<uint32_t> copied = frame_;
+      SceneRenderer whole(renderContext_, scene_, settings_, camera_);
+      ASSERT_TRUE(whole.RenderFrame(inputs_, textures_));
+      ASSERT_TRUE(device_->ReadRenderTarget(*target_, frame_));
+      int differing = 0;
+      for (size_t p = 0; p < frame_.size(); ++p) differing += frame_[p] != copied[p];
+      EXPECT_EQ(differing, 0) << "after " << step.change << ", frame " << i;
+    }
+    // The first frame after the change draws it, the second keeps it, the next two copy it in.
+    EXPECT_EQ(device_->restores - restoresBefore, 2) << step.change;
   }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 class ResourceRegistry;
 
 // Base of every resource a device creates (meshes, textures). A resource registers with its
@@ -15,6 +17,11 @@ class DeviceResource {
 
   bool lost() const { return lost_; }
   bool BelongsTo(const ResourceRegistry& registry) const { return registry_ == &registry; }
+  // A number that changes whenever what the resource holds may have changed and that no other
+  // resource of the process, alive or gone, ever had: equal versions mean equal contents.
+  uint64_t version() const { return version_; }
+  // Called by whoever changes the contents: a mesh's new vertices, a target drawn into.
+  void MarkChanged();
 
  protected:
   explicit DeviceResource(ResourceRegistry& registry);
@@ -28,4 +35,5 @@ class DeviceResource {
 
   ResourceRegistry* registry_;
   bool lost_ = false;
+  uint64_t version_;
 };

@@ -258,7 +258,57 @@ bool GLDevice::SetRenderTarget(RenderTarget* target) {
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, glTarget != nullptr ? glTarget->framebuffer() : screenFramebuffer_);
   viewport_ = target != nullptr ? Size{target->width(), target->height()} : screenViewport_;
   target_ = target;
+  if (target != nullptr) target->MarkChanged();
   return true;
+}
+
+bool GLDevice::StoreUsable(const RenderTarget& store) const {
+  return Usable() && !store.lost() && store.BelongsTo(registry_) && &store != target_ &&
+         store.width() == viewport_.width && store.height() == viewport_.height;
+}
+
+bool GLDevice::CopyDrawingTo(RenderTarget& store) {
+  if (!StoreUsable(store)) return false;
+  GLint drawn = 0;
+  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &drawn);
+  if (!CopyFramebuffer(static_cast<unsigned>(drawn), static_cast<const GLRenderTarget&>(store).framebuffer()))
+    return false;
+  store.MarkChanged();
+  return true;
+}
+
+bool GLDevice::CopyDrawingFrom(const RenderTarget& store) {
+  if (!StoreUsable(store)) return false;
+  GLint drawn = 0;
+  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &drawn);
+  if (!CopyFramebuffer(static_cast<const GLRenderTarget&>(store).framebuffer(), static_cast<unsigned>(drawn)))
+    return false;
+  if (target_ != nullptr) target_->MarkChanged();
+  return true;
+}
+
+// Rows are copied as they lie, so a copy there and back is exact whichever way up each holds
+// them. OpenGL refuses, with an error and no copy, framebuffers whose depth or stencil formats
+// differ or a multisampled destination. Leaves both framebuffer bindings as they were.
+bool GLDevice::CopyFramebuffer(unsigned from, unsigned to) const {
+  GLint previousRead = 0, previousDraw = 0;
+  glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &previousRead);
+  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &previousDraw);
+  while (glGetError() != GL_NO_ERROR) {
+  }
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, from);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, to);
+  glDisable(GL_SCISSOR_TEST);
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+  glDepthMask(GL_TRUE);
+  glStencilMask(0xFFu);
+  const GLint width = viewport_.width, height = viewport_.height;
+  glBlitFramebuffer(0, 0, width, height, 0, 0, width, height,
+                    GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT, GL_NEAREST);
+  const bool copied = glGetError() == GL_NO_ERROR;
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(previousRead));
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(previousDraw));
+  return copied;
 }
 
 bool GLDevice::StencilAvailable() const {

@@ -24,6 +24,7 @@ class GLDevice : public GraphicsDevice {
   void SetView(const glm::mat4& view) override { view_ = view; }
   void SetProjection(const glm::mat4& projection) override { projection_ = projection; }
   void SetLight(const PointLight& light) override { light_ = light; }
+  const PointLight& light() const override { return light_; }
   void SetMaterial(const Material& material) override { material_ = material; }
   void SetTexture(const Texture* texture) override { texture_ = texture; }
   void SetViewport(Size size) override { viewport_ = size; }
@@ -46,6 +47,8 @@ class GLDevice : public GraphicsDevice {
   RenderTarget* renderTarget() const override { return target_; }
   // Asks OpenGL about the draw framebuffer bound now.
   bool StencilAvailable() const override;
+  bool CopyDrawingTo(RenderTarget& store) override;
+  bool CopyDrawingFrom(const RenderTarget& store) override;
   bool ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) override;
   bool ReadWindow(int width, int height, std::vector<uint32_t>& texels) override;
 
@@ -67,6 +70,8 @@ class GLDevice : public GraphicsDevice {
   void UseVertexLayout(bool withNormalColourUv, int positionSize, int stride);
   void BindMesh(const Mesh& mesh);
   unsigned UsableTextureName(const Texture* texture) const;
+  bool StoreUsable(const RenderTarget& store) const;
+  bool CopyFramebuffer(unsigned from, unsigned to) const;
 
   ResourceRegistry registry_;
   GLFixedFunctionPrograms programs_;

@@ -39,6 +39,7 @@ class GraphicsDevice {
   struct Size {
     int width = 0;
     int height = 0;
+    bool operator==(const Size&) const = default;
   };
 
   virtual ~GraphicsDevice() = default;
@@ -49,6 +50,7 @@ class GraphicsDevice {
   virtual void SetView(const glm::mat4& view) = 0;
   virtual void SetProjection(const glm::mat4& projection) = 0;
   virtual void SetLight(const PointLight& light) = 0;
+  virtual const PointLight& light() const = 0;
   virtual void SetMaterial(const Material& material) = 0;
   // Texture of stage 0, or none (nullptr). Not owned: the device forgets a texture that is deleted.
   // A texture of another device, or a lost one, counts as none.
@@ -100,6 +102,13 @@ class GraphicsDevice {
   virtual RenderTarget* renderTarget() const = 0;
   // Whether what is drawn into now, the window or a render target, has a stencil buffer.
   virtual bool StencilAvailable() const = 0;
+  // Copy the colour, depth and stencil of the viewport of what is drawn into now, the window or a
+  // render target, into store, or back from it; store must have the viewport's size and not be
+  // the target. What a copy to store and back returns is exactly what was there. False, copying
+  // nothing, when the two cannot be copied between (other depth or stencil formats, a
+  // multisampled window) or on a lost device.
+  virtual bool CopyDrawingTo(RenderTarget& store) = 0;
+  virtual bool CopyDrawingFrom(const RenderTarget& store) = 0;
   // Copies the texels of target into texels (resized to width x height), rows top-down, ARGB.
   virtual bool ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) = 0;
   // Copies the window's picture as drawn so far (the framebuffer in use when no target is set),

@@ -22,6 +22,7 @@ std::span<MeshVertex> Mesh::LockVertices() {
 bool Mesh::UnlockVertices() {
   if (!locked_) return false;
   locked_ = false;
+  MarkChanged();
   return lost() || UploadVertices();
 }
 

@@ -113,6 +113,31 @@ bool NullDevice::SetRenderTarget(RenderTarget* target) {
   if (target_ == nullptr) screenViewport_ = viewport_;
   viewport_ = target != nullptr ? Size{target->width(), target->height()} : screenViewport_;
   target_ = target;
+  if (target != nullptr) target->MarkChanged();
+  return true;
+}
+
+bool NullDevice::CanCopyDrawing(const RenderTarget& store) const {
+  return drawingCopiesWork_ && !lost_ && !store.lost() && store.BelongsTo(registry_) && &store != target_ &&
+         store.width() == viewport_.width && store.height() == viewport_.height;
+}
+
+bool NullDevice::CopyDrawingTo(RenderTarget& store) {
+  if (!CanCopyDrawing(store)) return false;
+  if (target_ != nullptr)
+    static_cast<NullRenderTarget&>(store).texels() = static_cast<const NullRenderTarget*>(target_)->texels();
+  store.MarkChanged();
+  ++log_.drawingCopiesTo;
+  return true;
+}
+
+bool NullDevice::CopyDrawingFrom(const RenderTarget& store) {
+  if (!CanCopyDrawing(store)) return false;
+  if (target_ != nullptr) {
+    static_cast<NullRenderTarget*>(target_)->texels() = static_cast<const NullRenderTarget&>(store).texels();
+    target_->MarkChanged();
+  }
+  ++log_.drawingCopiesFrom;
   return true;
 }
 

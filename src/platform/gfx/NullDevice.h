@@ -20,6 +20,7 @@ class NullDevice : public GraphicsDevice {
   void SetView(const glm::mat4& view) override { view_ = view; }
   void SetProjection(const glm::mat4& projection) override { projection_ = projection; }
   void SetLight(const PointLight& light) override { light_ = light; }
+  const PointLight& light() const override { return light_; }
   void SetMaterial(const Material& material) override { material_ = material; }
   void SetTexture(const Texture* texture) override { texture_ = texture; }
   void SetViewport(Size size) override { viewport_ = size; }
@@ -44,6 +45,11 @@ class NullDevice : public GraphicsDevice {
   // True unless a test says otherwise.
   bool StencilAvailable() const override { return stencilAvailable_; }
   void SetStencilAvailable(bool available) { stencilAvailable_ = available; }
+  // Copies texels between targets; the window has none to copy. Counted in the log.
+  bool CopyDrawingTo(RenderTarget& store) override;
+  bool CopyDrawingFrom(const RenderTarget& store) override;
+  // True unless a test says otherwise.
+  void SetDrawingCopiesWork(bool work) { drawingCopiesWork_ = work; }
   bool ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) override;
   bool ReadWindow(int width, int height, std::vector<uint32_t>& texels) override;
 
@@ -54,7 +60,6 @@ class NullDevice : public GraphicsDevice {
   const glm::mat4& world() const { return world_; }
   const glm::mat4& view() const { return view_; }
   const glm::mat4& projection() const { return projection_; }
-  const PointLight& light() const { return light_; }
   const Material& material() const { return material_; }
   // The texture of stage 0 as the device sees it: nullptr once that texture is deleted.
   const Texture* texture() const { return texture_; }
@@ -65,6 +70,7 @@ class NullDevice : public GraphicsDevice {
 
  private:
   void RecordDraw();
+  bool CanCopyDrawing(const RenderTarget& store) const;
 
   ResourceRegistry registry_;
   int maxTextureSize_;
@@ -80,5 +86,6 @@ class NullDevice : public GraphicsDevice {
   RenderTarget* target_ = nullptr;
   Size screenViewport_;
   bool stencilAvailable_ = true;
+  bool drawingCopiesWork_ = true;
   NullDeviceLog log_;
 };

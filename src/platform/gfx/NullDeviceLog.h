@@ -32,6 +32,10 @@ struct NullDeviceLog {
   int quadDraws = 0;
   std::array<ScreenVertex, 4> lastQuad{};
 
+  // Copies of the drawing into a store and back (CopyDrawingTo, CopyDrawingFrom) that succeeded.
+  int drawingCopiesTo = 0;
+  int drawingCopiesFrom = 0;
+
   // The states and texture in force at the last successful draw of any kind.
   RenderStates lastDrawStates;
   const Texture* lastDrawTexture = nullptr;

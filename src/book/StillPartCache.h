@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "book/DrawRecord.h"
+#include "platform/gfx/GraphicsDevice.h"
+
+// The picture of the part of a frame that stays still while a leaf turns (the floor, the cover,
+// the lying pages with their photos), kept in a render target of its own with the record it was
+// drawn from, so that frames with an equal record copy it in instead of drawing it again. Only
+// the second of two frames in a row with equal records keeps a copy: a scene that changes every
+// frame pays for no copies. User-interface thread only.
+class StillPartCache {
+ public:
+  // Pictures larger than this (a 4K frame) are not kept: memory for a movie at a large factor.
+  static constexpr int64_t kMaxPixels = 3840 * 2160;
+
+  // Copies the kept picture into what is drawn into now and gives the device the states its
+  // drawing left. False, changing nothing, unless the picture was drawn from an equal record on
+  // this device and the copy succeeds.
+  bool Restore(GraphicsDevice& device, const DrawRecord& record);
+  // To be called right after the still part was drawn from record.
+  void Keep(GraphicsDevice& device, DrawRecord record);
+  // Drops the picture and its render target, as before a device reset.
+  void Release();
+
+ private:
+  bool EnsureStore(GraphicsDevice& device, GraphicsDevice::Size size);
+
+  const GraphicsDevice* device_ = nullptr;
+  std::unique_ptr<RenderTarget> store_;
+  std::optional<DrawRecord> kept_;  // what store_ holds
+  RenderStates keptStates_;         // the states its drawing left
+  DrawRecord previous_;             // the last frame's
+  bool previousRefused_ = false;    // the copy of an equal record failed: not tried again
+};
