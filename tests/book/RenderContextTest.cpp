@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <initializer_list>
 #include <limits>
 
 #include <glm/ext/matrix_transform.hpp>
@@ -262,6 +264,115 @@ TEST_F(RenderContextTest, DarkeningQuadCoversTheViewportWhereTheStencilIsSet) {
   for (const ScreenVertex& vertex : quad) EXPECT_EQ(vertex.diffuse, 0x30000000u);
   EXPECT_FALSE(device_.renderStates().stencilEnable);
   EXPECT_EQ(device_.renderStates().colourOp, TextureOp::Modulate);
+}
+
+// What the still part of a frame is drawn from, noted twice: equal notes for the same drawing, and
+// a different note for each thing that would change its picture.
+class RenderContextRecordingTest : public RenderContextTest {
+ protected:
+  DrawRecord Note(const MeshDrawParams& params) {
+    context_.BeginRecording();
+    context_.ClearFrame(0xFF102030u);
+    context_.SetCoverage(0, 1);
+    context_.DrawMesh(params);
+    context_.EndCoverage();
+    return context_.EndRecording();
+  }
+};
+
+TEST_F(RenderContextRecordingTest, NotesTheDrawingInsteadOfMakingIt) {
+  MeshDrawParams params = Params();
+  params.texture = texture_.get();
+  const RenderStates before = device_.renderStates();
+  const DrawRecord record = Note(params);
+  EXPECT_TRUE(device_.draws.empty());
+  EXPECT_EQ(device_.log().clears, 0);
+  EXPECT_EQ(device_.renderStates(), before);
+  EXPECT_TRUE(record.reusable);
+  EXPECT_EQ(record.steps.size(), 4u);
+  EXPECT_EQ(record, Note(params));
+  // After recording, drawing is real again.
+  ASSERT_TRUE(context_.DrawMesh(params));
+  EXPECT_EQ(device_.draws.size(), 1u);
+}
+
+TEST_F(RenderContextRecordingTest, EveryInputOfThePictureChangesTheRecord) {
+  const MeshDrawParams plain = Params();
+  const DrawRecord reference = Note(plain);
+  const auto differs = [&](const char* what) { EXPECT_NE(Note(plain), reference) << what; };
+
+  mesh_->LockVertices()[0].position.x += 1.0f;
+  mesh_->UnlockVertices();
+  differs("the mesh's vertices");
+  const DrawRecord moved = Note(plain);
+
+  const std::vector<std::vector<uint32_t>> levels{std::vector<uint32_t>(4, 0xFF112233u)};
+  for (auto change : std::initializer_list<std::function<void(MeshDrawParams&)>>{
+           [&](MeshDrawParams& p) { p.texture = texture_.get(); },
+           [](MeshDrawParams& p) { p.colour.g = 0.5f; },
+           [](MeshDrawParams& p) { p.lighting = false; },
+           [](MeshDrawParams& p) { p.shiny = true; },
+           [](MeshDrawParams& p) { p.cull = Cull::None; },
+           [](MeshDrawParams& p) { p.depthLessEqual = true; }}) {
+    MeshDrawParams params = plain;
+    change(params);
+    EXPECT_NE(Note(params), moved);
+  }
+  // An equal texture made anew is another texture.
+  MeshDrawParams textured = plain;
+  textured.texture = texture_.get();
+  const DrawRecord first = Note(textured);
+  texture_ = device_.CreateTexture(2, 2, levels);
+  textured.texture = texture_.get();
+  EXPECT_NE(Note(textured), first);
+
+  const auto startDiffers = [&](const char* what, const std::function<void()>& change) {
+    const DrawRecord before = Note(plain);
+    change();
+    EXPECT_NE(Note(plain), before) << what;
+  };
+  startDiffers("the view", [&] { context_.SetView(glm::translate(glm::mat4(1.0f), {0, 0, 5})); });
+  startDiffers("the projection", [&] { context_.SetProjection(glm::mat4(2.0f)); });
+  startDiffers("the world", [&] { context_.SetWorld(glm::mat4(3.0f)); });
+  startDiffers("the light", [&] {
+    PointLight light;
+    light.position = {1, 2, 3};
+    device_.SetLight(light);
+  });
+  startDiffers("the states", [&] {
+    RenderStates states = device_.renderStates();
+    states.fill = RenderStates::Fill::Wireframe;
+    device_.SetRenderStates(states);
+  });
+  startDiffers("the viewport", [&] { device_.SetViewport({321, 240}); });
+  std::unique_ptr<RenderTarget> target = device_.CreateRenderTarget(16, 16);
+  startDiffers("the target", [&] { device_.SetRenderTarget(target.get()); });
+  startDiffers("the stencil", [&] { device_.SetStencilAvailable(false); });
+}
+
+TEST_F(RenderContextRecordingTest, EffectsShadowsAndNoDeviceMakeARecordUnusable) {
+  CountingEffect effect;
+  MeshDrawParams params = Params();
+  params.useEffect = true;
+  params.effect = &effect;
+  EXPECT_FALSE(Note(params).reusable);
+  EXPECT_EQ(effect.draws, 0);
+
+  const glm::vec3 triangle[3] = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
+  for (auto shadowStep : std::initializer_list<std::function<bool()>>{
+           [&] { return context_.DrawShadowVolume(1, triangle); },
+           [&] { return context_.DarkenShadowed(0x30000000u); }, [&] { return context_.ClearStencil(); }}) {
+    context_.BeginRecording();
+    EXPECT_FALSE(shadowStep());
+    EXPECT_FALSE(context_.EndRecording().reusable);
+  }
+  EXPECT_EQ(device_.log().clears, 0);
+  EXPECT_EQ(device_.log().triangleDraws, 0);
+  EXPECT_EQ(device_.log().quadDraws, 0);
+
+  RenderContext none;
+  none.BeginRecording();
+  EXPECT_FALSE(none.EndRecording().reusable);
 }
 
 TEST(ColourArgbTest, TruncatesEachChannelAndMasksItToEightBits) {

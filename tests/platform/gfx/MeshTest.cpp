@@ -42,6 +42,28 @@ TEST(MeshTest, LockHandsOutTheCpuCopyAndUnlockUploadsItOnce) {
   EXPECT_EQ(static_cast<NullMesh&>(*mesh).uploads(), 1);
 }
 
+// Equal versions must mean equal contents: frames reuse what was drawn from equal versions.
+TEST(MeshTest, EveryUnlockAndEveryNewResourceGivesAVersionNeverSeenBefore) {
+  NullDevice device;
+  auto mesh = device.CreateMesh(QuadAt(5), kQuadIndices);
+  ASSERT_TRUE(mesh);
+  const uint64_t made = mesh->version();
+  mesh->LockVertices();
+  EXPECT_EQ(mesh->version(), made);
+  mesh->UnlockVertices();
+  const uint64_t unlocked = mesh->version();
+  EXPECT_NE(unlocked, made);
+  mesh.reset();
+  // Even a mesh made where the last one lay.
+  auto next = device.CreateMesh(QuadAt(5), kQuadIndices);
+  EXPECT_NE(next->version(), made);
+  EXPECT_NE(next->version(), unlocked);
+  auto target = device.CreateRenderTarget(2, 2);
+  const uint64_t blank = target->version();
+  ASSERT_TRUE(device.SetRenderTarget(target.get()));
+  EXPECT_NE(target->version(), blank);
+}
+
 TEST(MeshTest, IntersectionFollowsTheEditedVertices) {
   NullDevice device;
   auto mesh = device.CreateMesh(QuadAt(5), kQuadIndices);

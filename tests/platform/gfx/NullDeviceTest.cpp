@@ -128,4 +128,25 @@ TEST(NullDeviceTest, RenderTargetTakesTheViewportAndTheClearsUntilReleased) {
   EXPECT_FALSE(device.CreateRenderTarget(NullDevice::kDefaultMaxTextureSize + 1, 1));
 }
 
+TEST(NullDeviceTest, DrawingIsCopiedOnlyIntoAStoreOfTheViewportsSizeThatIsNotTheTarget) {
+  NullDevice device;
+  auto target = device.CreateRenderTarget(4, 2);
+  auto store = device.CreateRenderTarget(4, 2);
+  auto wrongSize = device.CreateRenderTarget(2, 4);
+  ASSERT_TRUE(device.SetRenderTarget(target.get()));
+  ASSERT_TRUE(device.Clear(GraphicsDevice::kClearColour, 0xFF112233u, 1, 0));
+  EXPECT_FALSE(device.CopyDrawingTo(*target));
+  EXPECT_FALSE(device.CopyDrawingTo(*wrongSize));
+  ASSERT_TRUE(device.CopyDrawingTo(*store));
+  ASSERT_TRUE(device.Clear(GraphicsDevice::kClearColour, 0xFF000000u, 1, 0));
+  ASSERT_TRUE(device.CopyDrawingFrom(*store));
+  std::vector<uint32_t> texels;
+  ASSERT_TRUE(device.ReadRenderTarget(*target, texels));
+  EXPECT_EQ(texels, std::vector<uint32_t>(8, 0xFF112233u));
+  EXPECT_EQ(device.log().drawingCopiesTo, 1);
+  EXPECT_EQ(device.log().drawingCopiesFrom, 1);
+  device.OnDeviceLost();
+  EXPECT_FALSE(device.CopyDrawingFrom(*store));
+}
+
 }  // namespace

@@ -1,0 +1,57 @@
+#include "book/PageFace.h"
+
+#include <gtest/gtest.h>
+
+#include "book/DeviceGridMesh.h"
+#include "book/FullTurn.h"
+#include "platform/gfx/NullDevice.h"
+#include "platform/gfx/NullMesh.h"
+
+namespace {
+
+int Uploads(const Mesh* mesh) { return static_cast<const NullMesh*>(mesh)->uploads(); }
+
+// The interleaf lies on both pages in every frame of a page turn: both shapes stay on the device.
+TEST(PageFaceTest, TwoShapesTakenInTurnAreUploadedOnceEach) {
+  NullDevice device;
+  PageFace face(true, true);
+  const Mesh* right = face.Prepare(device, 0.0f, 1);
+  const Mesh* left = face.Prepare(device, FullTurn, 1);
+  ASSERT_NE(right, nullptr);
+  ASSERT_NE(left, nullptr);
+  ASSERT_NE(left, right);
+  const uint64_t rightVersion = right->version(), leftVersion = left->version();
+  for (int frame = 0; frame < 3; ++frame) {
+    EXPECT_EQ(face.Prepare(device, 0.0f, 1), right);
+    EXPECT_EQ(face.mesh(), right);
+    EXPECT_EQ(face.Prepare(device, FullTurn, 1), left);
+  }
+  EXPECT_EQ(right->version(), rightVersion);
+  EXPECT_EQ(left->version(), leftVersion);
+  EXPECT_TRUE(face.HasMesh(right) && face.HasMesh(left));
+  EXPECT_FALSE(face.HasMesh(nullptr));
+
+  // A third shape goes into the older one, which then holds the new shape's vertices.
+  const Mesh* middle = face.Prepare(device, FullTurn / 2, 1);
+  EXPECT_EQ(middle, right);
+  EXPECT_EQ(middle->vertices()[100].position, face.page().Vertices()[100].position);
+  EXPECT_EQ(face.Prepare(device, FullTurn, 1), left);
+  EXPECT_EQ(Uploads(left), 1);
+}
+
+TEST(PageFaceTest, VerticesAlreadyOnTheDeviceAreNotUploadedAgain) {
+  NullDevice device;
+  std::unique_ptr<Mesh> mesh = device.CreateMesh(std::vector<MeshVertex>(3), {0, 1, 2});
+  std::vector<SceneVertex> vertices(3);
+  const uint64_t made = mesh->version();
+  EXPECT_TRUE(UploadSceneVertices(*mesh, vertices));
+  EXPECT_EQ(mesh->version(), made);
+  EXPECT_EQ(Uploads(mesh.get()), 0);
+  vertices[2].u = 0.5f;
+  EXPECT_TRUE(UploadSceneVertices(*mesh, vertices));
+  EXPECT_NE(mesh->version(), made);
+  EXPECT_EQ(Uploads(mesh.get()), 1);
+  EXPECT_FALSE(UploadSceneVertices(*mesh, std::vector<SceneVertex>(4)));
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "book/StillPartCache.h"
+#include "platform/gfx/NullDevice.h"
+
+namespace {
+
+class StillPartCacheTest : public testing::Test {
+ protected:
+  StillPartCacheTest() { device_.SetViewport({64, 48}); }
+
+  // What the still part would be noted as, told apart by the clear colour.
+  DrawRecord Record(uint32_t argb) const {
+    DrawRecord record(device_, glm::mat4(1.0f), glm::mat4(1.0f), glm::mat4(1.0f));
+    record.steps.push_back(DrawRecord::Clear{7, argb});
+    return record;
+  }
+  // One frame: the kept picture copied in, or the part drawn and offered.
+  bool Frame(const DrawRecord& record) {
+    if (cache_.Restore(device_, record)) return true;
+    cache_.Keep(device_, record);
+    return false;
+  }
+
+  NullDevice device_;
+  StillPartCache cache_;
+};
+
+TEST_F(StillPartCacheTest, KeepsThePictureOfTheSecondOfTwoEqualFramesAndCopiesItInForEqualOnes) {
+  EXPECT_FALSE(Frame(Record(1)));
+  EXPECT_EQ(device_.log().drawingCopiesTo, 0);
+  EXPECT_FALSE(Frame(Record(1)));
+  EXPECT_EQ(device_.log().drawingCopiesTo, 1);
+  EXPECT_TRUE(Frame(Record(1)));
+  EXPECT_TRUE(Frame(Record(1)));
+  EXPECT_EQ(device_.log().drawingCopiesFrom, 2);
+
+  // A changing part costs no copies.
+  for (uint32_t argb = 2; argb < 6; ++argb) EXPECT_FALSE(Frame(Record(argb)));
+  EXPECT_EQ(device_.log().drawingCopiesTo, 1);
+  // The old picture still matches its own record.
+  EXPECT_TRUE(Frame(Record(1)));
+}
+
+TEST_F(StillPartCacheTest, ACopiedInPictureComesWithTheStatesItsDrawingLeft) {
+  RenderStates drawn;
+  drawn.alphaBlend = true;
+  drawn.cull = RenderStates::Cull::None;
+  const DrawRecord record = Record(1);
+  Frame(record);
+  device_.SetRenderStates(drawn);
+  Frame(record);
+  device_.SetRenderStates(RenderStates{});
+  ASSERT_TRUE(Frame(record));
+  EXPECT_EQ(device_.renderStates(), drawn);
+}
+
+TEST_F(StillPartCacheTest, UnusableRecordsAndHugeFramesAreNeverKept) {
+  DrawRecord effect = Record(1);
+  effect.reusable = false;
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(Frame(effect));
+  device_.SetViewport({4000, 2200});
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(Frame(Record(1)));
+  EXPECT_EQ(device_.log().drawingCopiesTo, 0);
+  EXPECT_EQ(device_.LiveResources(), 0);
+}
+
+TEST_F(StillPartCacheTest, ARefusedCopyIsNotTriedAgainUntilThePartChanges) {
+  device_.SetDrawingCopiesWork(false);
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(Frame(Record(1)));
+  device_.SetDrawingCopiesWork(true);
+  EXPECT_FALSE(Frame(Record(1)));
+  EXPECT_EQ(device_.log().drawingCopiesTo, 0);
+  Frame(Record(2));
+  Frame(Record(2));
+  EXPECT_TRUE(Frame(Record(2)));
+}
+
+TEST_F(StillPartCacheTest, AFailedCopyInDrawsTheFrameAndNothingStaleFollows) {
+  Frame(Record(1));
+  Frame(Record(1));
+  device_.SetDrawingCopiesWork(false);
+  EXPECT_FALSE(Frame(Record(1)));
+  device_.SetDrawingCopiesWork(true);
+  EXPECT_FALSE(cache_.Restore(device_, Record(1)));
+}
+
+TEST_F(StillPartCacheTest, ReleaseFreesTheStoreSoTheDeviceCanBeReset) {
+  Frame(Record(1));
+  Frame(Record(1));
+  EXPECT_EQ(device_.LiveResources(), 1);
+  device_.OnDeviceLost();
+  cache_.Release();
+  EXPECT_EQ(device_.LiveResources(), 0);
+  ASSERT_TRUE(device_.OnDeviceReset().ok);
+  Frame(Record(1));
+  Frame(Record(1));
+  EXPECT_TRUE(Frame(Record(1)));
+
+  // Nor is a picture of one device copied into another.
+  NullDevice other;
+  other.SetViewport({64, 48});
+  EXPECT_FALSE(cache_.Restore(other, Record(1)));
+}
+
+}  // namespace
