@@ -10,8 +10,9 @@
 // A page face with its device copies: the face's grid mesh in the last two shapes prepared,
 // uploaded again only for a shape that neither holds, and the meshes of its two photos, rebuilt
 // at every draw from the face's current vertices. A face drawn in two shapes in every frame (the
-// interleaf on both pages during a page turn) so uploads nothing while it stays where it is. Owns the device meshes; they must be released (ReleaseDeviceResources) before the
-// device is reset or destroyed. User-interface thread only.
+// interleaf on both pages during a page turn) so uploads nothing while it stays where it is.
+// Owns the device meshes; they must be released (ReleaseDeviceResources) before the device is
+// reset or destroyed. User-interface thread only.
 class PageFace {
  public:
   PageFace(bool side, bool transparent) : page_(side, transparent) {}

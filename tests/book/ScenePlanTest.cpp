@@ -53,6 +53,20 @@ TEST(ScenePlanTest, ShadowsComeFromTheLyingFacesTheTurningFrontAndATurningInterl
   EXPECT_EQ(ShadowCasters(0, 1, false), (Casters{F::LeftStatic, F::RightStatic}));
 }
 
+// What lies still comes first in every plan, and only it counts as still.
+TEST(ScenePlanTest, AllButTheTurningLeafAndAnInterleafTurningAloneLiesStill) {
+  struct Case {
+    int turn, leaf;
+    bool interleaf;
+    size_t still;
+  };
+  for (const Case c : {Case{0, 0, true, 3}, Case{0, 0, false, 2}, Case{1, 0, true, 4}, Case{-1, 0, false, 2},
+                       Case{0, 1, true, 2}, Case{0, -1, false, 2}, Case{1, 1, true, 4}}) {
+    const Draws draws = PlanPages(c.turn, 0.4f, 0.6f, c.interleaf);
+    EXPECT_EQ(StillDrawCount(draws, c.turn, c.leaf), c.still) << c.turn << " " << c.leaf << " " << c.interleaf;
+  }
+}
+
 TEST(ScenePlanTest, TheInterleafTurnDecidesTheFrameDirectionOverThePageTurn) {
   EXPECT_EQ(FrameTurnDirection(0, 0), 0);
   EXPECT_EQ(FrameTurnDirection(1, 0), 1);
