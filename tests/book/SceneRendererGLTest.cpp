@@ -109,6 +109,21 @@ class SceneRendererGLTest : public testing::Test {
     textures_.slots[slot] = {photo.texture(), photo.imageSize().width, photo.imageSize().height, 0, photoIndex};
   }
 
+  // Floor, cover and interleaf each in a colour of its own.
+  void ColourSurfaces() {
+    textures_.background = Solid(0xFF20C020u);
+    textures_.cover = Solid(0xFF3050A0u);
+    textures_.transparentPaper = Solid(0xFFC0C0F0u);
+  }
+
+  // How many pixels of the last frame read back differ from other's.
+  int DifferingFrom(const std::vector<uint32_t>& other) const {
+    EXPECT_EQ(frame_.size(), other.size());
+    int differing = 0;
+    for (size_t i = 0; i < frame_.size() && i < other.size(); ++i) differing += frame_[i] != other[i];
+    return differing;
+  }
+
   void Render() {
     ASSERT_TRUE(renderer_.RenderFrame(inputs_, textures_));
     ASSERT_TRUE(device_->ReadRenderTarget(*target_, frame_));
@@ -296,9 +311,7 @@ TEST_F(SceneRendererGLTest, OnlyARenderTargetHasAStencilOnTheSurfacelessContext)
 // what was to be drawn over it, give the picture of the plain order to the last bit: turning
 // either way or not, with a lifted leaf, shadows, photos on every face and in wireframe.
 TEST_F(SceneRendererGLTest, CoverageOrderGivesThePlainOrdersPictureExactly) {
-  textures_.background = Solid(0xFF20C020u);
-  textures_.cover = Solid(0xFF3050A0u);
-  textures_.transparentPaper = Solid(0xFFC0C0F0u);
+  ColourSurfaces();
   RedPhotoIn(1, 0);
   RedPhotoIn(4, 1);
   RedPhotoIn(6, 2);
@@ -320,19 +333,14 @@ TEST_F(SceneRendererGLTest, CoverageOrderGivesThePlainOrdersPictureExactly) {
     const std::vector<uint32_t> plain = frame_;
     device_->stencilHidden = false;
     Render();
-    ASSERT_EQ(frame_.size(), plain.size());
-    int differing = 0;
-    for (size_t i = 0; i < frame_.size(); ++i) differing += frame_[i] != plain[i];
-    EXPECT_EQ(differing, 0) << c.turn << " " << c.progress << " " << c.wireframe;
+    EXPECT_EQ(DifferingFrom(plain), 0) << c.turn << " " << c.progress << " " << c.wireframe;
   }
 }
 
 // Frame after frame of turns, with one input of the still part changed at each step, the
 // renderer that copies the still part in gives what a renderer drawing everything gives.
 TEST_F(SceneRendererGLTest, TheStillPartCopiedInGivesTheFrameDrawnWhole) {
-  textures_.background = Solid(0xFF20C020u);
-  textures_.cover = Solid(0xFF3050A0u);
-  textures_.transparentPaper = Solid(0xFFC0C0F0u);
+  ColourSurfaces();
   RedPhotoIn(0, 0);
   RedPhotoIn(6, 1);
   RedPhotoIn(2, 2);
@@ -375,9 +383,7 @@ TEST_F(SceneRendererGLTest, TheStillPartCopiedInGivesTheFrameDrawnWhole) {
       SceneRenderer whole(renderContext_, scene_, settings_, camera_);
       ASSERT_TRUE(whole.RenderFrame(inputs_, textures_));
       ASSERT_TRUE(device_->ReadRenderTarget(*target_, frame_));
-      int differing = 0;
-      for (size_t p = 0; p < frame_.size(); ++p) differing += frame_[p] != copied[p];
-      EXPECT_EQ(differing, 0) << "after " << step.change << ", frame " << i;
+      EXPECT_EQ(DifferingFrom(copied), 0) << "after " << step.change << ", frame " << i;
     }
     // The first frame after the change draws it, the second keeps it, the next two copy it in.
     EXPECT_EQ(device_->restores - restoresBefore, 2) << step.change;
