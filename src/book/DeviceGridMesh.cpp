@@ -10,7 +10,9 @@ std::unique_ptr<Mesh> CreateDeviceMesh(GraphicsDevice& device, const GridMesh& g
 bool UploadSceneVertices(Mesh& mesh, std::span<const SceneVertex> vertices) {
   if (mesh.VertexCount() != static_cast<int>(vertices.size())) return false;
   // Photos are rebuilt for every draw; what did not move keeps its upload and its version.
-  if (!mesh.locked() && std::memcmp(mesh.vertices().data(), vertices.data(), vertices.size_bytes()) == 0) return true;
+  if (mesh.uploaded() && !mesh.locked() &&
+      std::memcmp(mesh.vertices().data(), vertices.data(), vertices.size_bytes()) == 0)
+    return true;
   const std::span<MeshVertex> target = mesh.LockVertices();
   if (target.size() != vertices.size()) return false;
   std::copy(vertices.begin(), vertices.end(), target.begin());

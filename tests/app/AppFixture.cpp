@@ -33,6 +33,8 @@ void AppFixture::Start() {
   ASSERT_TRUE(app->Init());
   app->UpdateMenus();
   const PixelSize size{640, 480};
+  // As the framework does: the device draws into the whole client area.
+  device.SetViewport({size.width, size.height});
   app->OnDeviceCreated(device, size);
   app->OnDeviceReset(device, size);
   app->OpenInitialFolder();

@@ -52,6 +52,16 @@ TEST(PageFaceTest, VerticesAlreadyOnTheDeviceAreNotUploadedAgain) {
   EXPECT_NE(mesh->version(), made);
   EXPECT_EQ(Uploads(mesh.get()), 1);
   EXPECT_FALSE(UploadSceneVertices(*mesh, std::vector<SceneVertex>(4)));
+
+  // Vertices the device could not take are offered again, not taken as being there.
+  auto& nullMesh = static_cast<NullMesh&>(*mesh);
+  nullMesh.failUploads = true;
+  vertices[1].v = 0.25f;
+  EXPECT_FALSE(UploadSceneVertices(*mesh, vertices));
+  nullMesh.failUploads = false;
+  EXPECT_TRUE(UploadSceneVertices(*mesh, vertices));
+  EXPECT_EQ(Uploads(mesh.get()), 3);
+  EXPECT_TRUE(mesh->uploaded());
 }
 
 }  // namespace

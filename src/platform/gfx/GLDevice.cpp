@@ -9,6 +9,7 @@
 #include "platform/gfx/EffectCompileFlags.h"
 #include "platform/gfx/GLEffect.h"
 #include "platform/gfx/GLEffectFrame.h"
+#include "platform/gfx/GLErrors.h"
 #include "platform/gfx/GLMesh.h"
 #include "platform/gfx/GLRenderStates.h"
 #include "platform/gfx/GLRenderTarget.h"
@@ -113,6 +114,7 @@ bool GLDevice::Clear(unsigned flags, uint32_t argb, float depth, uint8_t stencil
   glScissor(0, 0, viewport_.width, viewport_.height);
   glClear(mask);
   glDisable(GL_SCISSOR_TEST);
+  MarkTargetDrawn();
   return true;
 }
 
@@ -133,7 +135,12 @@ bool GLDevice::PrepareDraw(bool pretransformed) {
   glActiveTexture(GL_TEXTURE0);
   glBindTexture(GL_TEXTURE_2D, variant.textured ? NameOf(*texture_) : 0);
   glBindVertexArray(vertexArray_);
+  MarkTargetDrawn();
   return true;
+}
+
+void GLDevice::MarkTargetDrawn() {
+  if (target_ != nullptr) target_->MarkChanged();
 }
 
 // Lighting happens in view space.
@@ -258,13 +265,18 @@ bool GLDevice::SetRenderTarget(RenderTarget* target) {
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, glTarget != nullptr ? glTarget->framebuffer() : screenFramebuffer_);
   viewport_ = target != nullptr ? Size{target->width(), target->height()} : screenViewport_;
   target_ = target;
-  if (target != nullptr) target->MarkChanged();
   return true;
 }
 
+// A multisampled picture would come back with one value in every sample, and its edges would
+// change; OpenGL copies it without an error, so it is refused here.
 bool GLDevice::StoreUsable(const RenderTarget& store) const {
-  return Usable() && !store.lost() && store.BelongsTo(registry_) && &store != target_ &&
-         store.width() == viewport_.width && store.height() == viewport_.height;
+  if (!Usable() || store.lost() || !store.BelongsTo(registry_) || &store == target_ ||
+      store.width() != viewport_.width || store.height() != viewport_.height)
+    return false;
+  GLint sampleBuffers = 0;
+  glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
+  return sampleBuffers == 0;
 }
 
 bool GLDevice::CopyDrawingTo(RenderTarget& store) {
@@ -283,19 +295,18 @@ bool GLDevice::CopyDrawingFrom(const RenderTarget& store) {
   glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &drawn);
   if (!CopyFramebuffer(static_cast<const GLRenderTarget&>(store).framebuffer(), static_cast<unsigned>(drawn)))
     return false;
-  if (target_ != nullptr) target_->MarkChanged();
+  MarkTargetDrawn();
   return true;
 }
 
 // Rows are copied as they lie, so a copy there and back is exact whichever way up each holds
-// them. OpenGL refuses, with an error and no copy, framebuffers whose depth or stencil formats
-// differ or a multisampled destination. Leaves both framebuffer bindings as they were.
+// them. OpenGL refuses framebuffers whose depth or stencil formats cannot be copied between
+// with an error and no copy. Leaves both framebuffer bindings as they were.
 bool GLDevice::CopyFramebuffer(unsigned from, unsigned to) const {
   GLint previousRead = 0, previousDraw = 0;
   glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &previousRead);
   glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &previousDraw);
-  while (glGetError() != GL_NO_ERROR) {
-  }
+  DiscardGLErrors();
   glBindFramebuffer(GL_READ_FRAMEBUFFER, from);
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, to);
   glDisable(GL_SCISSOR_TEST);

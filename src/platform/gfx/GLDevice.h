@@ -71,6 +71,8 @@ class GLDevice : public GraphicsDevice {
   void BindMesh(const Mesh& mesh);
   unsigned UsableTextureName(const Texture* texture) const;
   bool StoreUsable(const RenderTarget& store) const;
+  // Gives the current target, if any, a new version: what it holds is about to change.
+  void MarkTargetDrawn();
   bool CopyFramebuffer(unsigned from, unsigned to) const;
 
   ResourceRegistry registry_;

@@ -2,6 +2,8 @@
 
 #include <epoxy/gl.h>
 
+#include "platform/gfx/GLErrors.h"
+
 GLMesh::GLMesh(ResourceRegistry& registry, std::vector<MeshVertex> vertices, std::vector<uint16_t> indices)
     : Mesh(registry, std::move(vertices), std::move(indices)) {}
 
@@ -17,8 +19,7 @@ GLMesh::~GLMesh() {
 }
 
 bool GLMesh::CreateBuffers() {
-  while (glGetError() != GL_NO_ERROR) {
-  }
+  DiscardGLErrors();
   glGenBuffers(1, &vertexBuffer_);
   glGenBuffers(1, &indexBuffer_);
   if (vertexBuffer_ == 0 || indexBuffer_ == 0) return false;
@@ -34,6 +35,7 @@ bool GLMesh::CreateBuffers() {
 }
 
 bool GLMesh::UploadVertices() {
+  DiscardGLErrors();
   glBindBuffer(GL_COPY_WRITE_BUFFER, vertexBuffer_);
   glBufferSubData(GL_COPY_WRITE_BUFFER, 0, static_cast<GLsizeiptr>(vertices().size() * sizeof(MeshVertex)),
                   vertices().data());

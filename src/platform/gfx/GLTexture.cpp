@@ -2,6 +2,8 @@
 
 #include <epoxy/gl.h>
 
+#include "platform/gfx/GLErrors.h"
+
 GLTexture::GLTexture(ResourceRegistry& registry, int width, int height, int levelCount)
     : Texture(registry, width, height, levelCount) {}
 
@@ -19,8 +21,7 @@ GLTexture::~GLTexture() {
 // ARGB in a uint32_t is B, G, R, A in memory on this little-endian machine; the packed
 // 8_8_8_8_REV type reads the integer itself, whatever the byte order.
 bool GLTexture::Upload(std::span<const std::vector<uint32_t>> levels) {
-  while (glGetError() != GL_NO_ERROR) {
-  }
+  DiscardGLErrors();
   glGenTextures(1, &name_);
   glBindTexture(GL_TEXTURE_2D, name_);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);

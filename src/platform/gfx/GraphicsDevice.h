@@ -105,8 +105,8 @@ class GraphicsDevice {
   // Copy the colour, depth and stencil of the viewport of what is drawn into now, the window or a
   // render target, into store, or back from it; store must have the viewport's size and not be
   // the target. What a copy to store and back returns is exactly what was there. False, copying
-  // nothing, when the two cannot be copied between (other depth or stencil formats, a
-  // multisampled window) or on a lost device.
+  // nothing, when the two cannot be copied between (depth or stencil formats OpenGL will not
+  // copy, a multisampled window) or on a lost device.
   virtual bool CopyDrawingTo(RenderTarget& store) = 0;
   virtual bool CopyDrawingFrom(const RenderTarget& store) = 0;
   // Copies the texels of target into texels (resized to width x height), rows top-down, ARGB.

@@ -23,7 +23,9 @@ bool Mesh::UnlockVertices() {
   if (!locked_) return false;
   locked_ = false;
   MarkChanged();
-  return lost() || UploadVertices();
+  if (lost()) return true;
+  uploaded_ = UploadVertices();
+  return uploaded_;
 }
 
 std::optional<float> Mesh::Intersect(const glm::vec3& origin, const glm::vec3& direction) const {

@@ -27,6 +27,8 @@ class Mesh : public DeviceResource {
   const std::vector<MeshVertex>& vertices() const { return vertices_; }
   const std::vector<uint16_t>& indices() const { return indices_; }
   bool locked() const { return locked_; }
+  // Whether the device holds the CPU vertices: false after an upload failed, until one succeeds.
+  bool uploaded() const { return uploaded_; }
 
   // The vertices to change in place, valid until UnlockVertices. Empty when locked already.
   std::span<MeshVertex> LockVertices();
@@ -48,4 +50,5 @@ class Mesh : public DeviceResource {
   std::vector<MeshVertex> vertices_;
   std::vector<uint16_t> indices_;
   bool locked_ = false;
+  bool uploaded_ = true;
 };

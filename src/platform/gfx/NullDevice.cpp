@@ -24,6 +24,7 @@ bool NullDevice::Clear(unsigned flags, uint32_t argb, float depth, uint8_t stenc
   log_.lastClearColour = argb;
   log_.lastClearDepth = depth;
   log_.lastClearStencil = stencil;
+  MarkTargetDrawn();
   if (target_ != nullptr && (flags & kClearColour) != 0) {
     auto& texels = static_cast<NullRenderTarget*>(target_)->texels();
     std::fill(texels.begin(), texels.end(), argb);
@@ -67,6 +68,7 @@ bool NullDevice::DrawMeshWithEffect(const Mesh& mesh, const Effect& effect, cons
 }
 
 void NullDevice::RecordDraw() {
+  MarkTargetDrawn();
   log_.lastDrawStates = states_;
   const bool usable = texture_ != nullptr && !texture_->lost() && texture_->BelongsTo(registry_);
   log_.lastDrawTexture = usable ? texture_ : nullptr;
@@ -113,8 +115,11 @@ bool NullDevice::SetRenderTarget(RenderTarget* target) {
   if (target_ == nullptr) screenViewport_ = viewport_;
   viewport_ = target != nullptr ? Size{target->width(), target->height()} : screenViewport_;
   target_ = target;
-  if (target != nullptr) target->MarkChanged();
   return true;
+}
+
+void NullDevice::MarkTargetDrawn() {
+  if (target_ != nullptr) target_->MarkChanged();
 }
 
 bool NullDevice::CanCopyDrawing(const RenderTarget& store) const {
@@ -135,7 +140,7 @@ bool NullDevice::CopyDrawingFrom(const RenderTarget& store) {
   if (!CanCopyDrawing(store)) return false;
   if (target_ != nullptr) {
     static_cast<NullRenderTarget*>(target_)->texels() = static_cast<const NullRenderTarget&>(store).texels();
-    target_->MarkChanged();
+    MarkTargetDrawn();
   }
   ++log_.drawingCopiesFrom;
   return true;

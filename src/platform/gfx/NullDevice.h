@@ -71,6 +71,7 @@ class NullDevice : public GraphicsDevice {
  private:
   void RecordDraw();
   bool CanCopyDrawing(const RenderTarget& store) const;
+  void MarkTargetDrawn();
 
   ResourceRegistry registry_;
   int maxTextureSize_;

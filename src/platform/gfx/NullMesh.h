@@ -9,11 +9,13 @@ class NullMesh : public Mesh {
       : Mesh(registry, std::move(vertices), std::move(indices)) {}
 
   int uploads() const { return uploads_; }
+  // For tests of a device that cannot take the vertices: uploads are counted but fail.
+  bool failUploads = false;
 
  protected:
   bool UploadVertices() override {
     ++uploads_;
-    return true;
+    return !failUploads;
   }
 
  private:

@@ -58,10 +58,16 @@ TEST(MeshTest, EveryUnlockAndEveryNewResourceGivesAVersionNeverSeenBefore) {
   auto next = device.CreateMesh(QuadAt(5), kQuadIndices);
   EXPECT_NE(next->version(), made);
   EXPECT_NE(next->version(), unlocked);
+  // A target changes with what is drawn into it, not with being chosen.
   auto target = device.CreateRenderTarget(2, 2);
   const uint64_t blank = target->version();
   ASSERT_TRUE(device.SetRenderTarget(target.get()));
-  EXPECT_NE(target->version(), blank);
+  EXPECT_EQ(target->version(), blank);
+  ASSERT_TRUE(device.Clear(GraphicsDevice::kClearColour, 0, 1, 0));
+  const uint64_t cleared = target->version();
+  EXPECT_NE(cleared, blank);
+  ASSERT_TRUE(device.DrawMesh(*next));
+  EXPECT_NE(target->version(), cleared);
 }
 
 TEST(MeshTest, IntersectionFollowsTheEditedVertices) {
