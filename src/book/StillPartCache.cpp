@@ -20,8 +20,10 @@ void StillPartCache::Keep(GraphicsDevice& device, DrawRecord record) {
     return;
   }
   const GraphicsDevice::Size size = previous_.start.viewport;
-  if (previousRefused_ || int64_t{size.width} * size.height > kMaxPixels || !EnsureStore(device, size)) return;
+  if (previousRefused_ || int64_t{size.width} * size.height > kMaxPixels) return;
+  // Whatever the store held is given up from here on.
   kept_.reset();
+  if (!EnsureStore(device, size)) return;
   if (!device.CopyDrawingTo(*store_)) {
     previousRefused_ = true;
     return;
@@ -40,10 +42,8 @@ void StillPartCache::Release() {
 
 bool StillPartCache::EnsureStore(GraphicsDevice& device, GraphicsDevice::Size size) {
   if (store_ && (&device != device_ || store_->lost() || store_->width() != size.width ||
-                 store_->height() != size.height)) {
-    kept_.reset();
+                 store_->height() != size.height))
     store_.reset();
-  }
   device_ = &device;
   if (!store_) store_ = device.CreateRenderTarget(size.width, size.height);
   return store_ != nullptr;

@@ -36,6 +36,13 @@ bool HasClipControl() { return epoxy_gl_version() >= 45 || epoxy_has_gl_extensio
 
 const void* Offset(size_t bytes) { return reinterpret_cast<const void*>(bytes); }
 
+// The framebuffer drawn into now: a target's, or the window's (Qt's own inside paintGL).
+GLuint DrawnFramebuffer() {
+  GLint framebuffer = 0;
+  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &framebuffer);
+  return static_cast<GLuint>(framebuffer);
+}
+
 GLuint NameOf(const Texture& texture) {
   if (const auto* plain = dynamic_cast<const GLTexture*>(&texture)) return plain->name();
   if (const auto* target = dynamic_cast<const GLRenderTarget*>(&texture)) return target->texture();
@@ -256,9 +263,7 @@ bool GLDevice::SetRenderTarget(RenderTarget* target) {
   if (target != nullptr && (!Usable() || target->lost() || !target->BelongsTo(registry_))) return false;
   if (target == target_) return true;
   if (target_ == nullptr) {
-    GLint screen = 0;
-    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &screen);
-    screenFramebuffer_ = static_cast<unsigned>(screen);
+    screenFramebuffer_ = DrawnFramebuffer();
     screenViewport_ = viewport_;
   }
   const auto* glTarget = static_cast<const GLRenderTarget*>(target);
@@ -280,20 +285,16 @@ bool GLDevice::StoreUsable(const RenderTarget& store) const {
 }
 
 bool GLDevice::CopyDrawingTo(RenderTarget& store) {
-  if (!StoreUsable(store)) return false;
-  GLint drawn = 0;
-  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &drawn);
-  if (!CopyFramebuffer(static_cast<unsigned>(drawn), static_cast<const GLRenderTarget&>(store).framebuffer()))
+  if (!StoreUsable(store) ||
+      !CopyFramebuffer(DrawnFramebuffer(), static_cast<const GLRenderTarget&>(store).framebuffer()))
     return false;
   store.MarkChanged();
   return true;
 }
 
 bool GLDevice::CopyDrawingFrom(const RenderTarget& store) {
-  if (!StoreUsable(store)) return false;
-  GLint drawn = 0;
-  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &drawn);
-  if (!CopyFramebuffer(static_cast<const GLRenderTarget&>(store).framebuffer(), static_cast<unsigned>(drawn)))
+  if (!StoreUsable(store) ||
+      !CopyFramebuffer(static_cast<const GLRenderTarget&>(store).framebuffer(), DrawnFramebuffer()))
     return false;
   MarkTargetDrawn();
   return true;
@@ -303,9 +304,9 @@ bool GLDevice::CopyDrawingFrom(const RenderTarget& store) {
 // them. OpenGL refuses framebuffers whose depth or stencil formats cannot be copied between
 // with an error and no copy. Leaves both framebuffer bindings as they were.
 bool GLDevice::CopyFramebuffer(unsigned from, unsigned to) const {
-  GLint previousRead = 0, previousDraw = 0;
+  GLint previousRead = 0;
   glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &previousRead);
-  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &previousDraw);
+  const GLuint previousDraw = DrawnFramebuffer();
   DiscardGLErrors();
   glBindFramebuffer(GL_READ_FRAMEBUFFER, from);
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, to);
@@ -318,16 +319,14 @@ bool GLDevice::CopyFramebuffer(unsigned from, unsigned to) const {
                     GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT, GL_NEAREST);
   const bool copied = glGetError() == GL_NO_ERROR;
   glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(previousRead));
-  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(previousDraw));
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, previousDraw);
   return copied;
 }
 
 bool GLDevice::StencilAvailable() const {
-  GLint framebuffer = 0;
-  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &framebuffer);
   // A context without a surface has no window framebuffer to ask about.
   if (glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
-  const GLenum attachment = framebuffer == 0 ? GL_STENCIL : GL_STENCIL_ATTACHMENT;
+  const GLenum attachment = DrawnFramebuffer() == 0 ? GL_STENCIL : GL_STENCIL_ATTACHMENT;
   GLint type = GL_NONE;
   glGetFramebufferAttachmentParameteriv(GL_DRAW_FRAMEBUFFER, attachment, GL_FRAMEBUFFER_ATTACHMENT_OBJECT_TYPE, &type);
   if (type == GL_NONE) return false;
@@ -342,9 +341,7 @@ bool GLDevice::ReadWindow(int width, int height, std::vector<uint32_t>& texels) 
     return false;
   GLint previous = 0;
   glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &previous);
-  GLint drawn = 0;
-  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &drawn);
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(drawn));
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, DrawnFramebuffer());
   const size_t rowTexels = static_cast<size_t>(width);
   texels.resize(rowTexels * static_cast<size_t>(height));
   glPixelStorei(GL_PACK_ALIGNMENT, 4);

@@ -119,26 +119,17 @@ uniform sampler2D uTexture;
 
 out vec4 fragColour;
 
+// The op is a constant of the variant, so the compiler keeps only its own term.
+#define STAGE_OP(op, texel, diffuse) ((op) == 0 ? (texel) * (diffuse) : (op) == 1 ? (texel) : (diffuse))
+
 void main() {
 #if TEXTURED
   vec4 texel = texture(uTexture, vUV);
 #else
   vec4 texel = vec4(1.0);
 #endif
-#if COLOUR_OP == 0
-  vec3 colour = texel.rgb * vDiffuse.rgb;
-#elif COLOUR_OP == 1
-  vec3 colour = texel.rgb;
-#else
-  vec3 colour = vDiffuse.rgb;
-#endif
-#if ALPHA_OP == 0
-  float alpha = texel.a * vDiffuse.a;
-#elif ALPHA_OP == 1
-  float alpha = texel.a;
-#else
-  float alpha = vDiffuse.a;
-#endif
+  vec3 colour = STAGE_OP(COLOUR_OP, texel.rgb, vDiffuse.rgb);
+  float alpha = STAGE_OP(ALPHA_OP, texel.a, vDiffuse.a);
 #if SPECULAR
   colour = min(colour + vSpecular.rgb, vec3(1.0));
 #endif
