@@ -108,7 +108,7 @@ TEST(FileDialogSpecTest, MovieDialogAppendsAvi) {
   EXPECT_EQ(movie.defaultExtension, u"avi");
   EXPECT_EQ(movie.Finish(u"/v/tour"), u"/v/tour.avi");
   EXPECT_EQ(movie.Finish(u"/v/tour.AVI"), u"/v/tour.avi");
-  EXPECT_EQ(movie.Finish(u"/v/tour.mp4"), u"/v/tour.avi");
+  EXPECT_EQ(movie.Finish(u"/v/tour.png"), u"/v/tour.avi");
 }
 
 TEST(FileDialogSpecTest, InitialFolderIsTheFolderOfAPathWithADot) {
