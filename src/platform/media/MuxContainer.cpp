@@ -24,6 +24,11 @@ const char* MuxerName(MovieContainer kind) {
   return "avi";
 }
 
+const AVCodecTag* const* IsoVideoTags() {
+  static const AVCodecTag* const tables[] = {avformat_get_mov_video_tags(), nullptr};
+  return tables;
+}
+
 }  // namespace
 
 MuxContainer MuxContainer::Of(MovieContainer kind) {
@@ -37,5 +42,16 @@ bool MuxContainer::Accepts(AVCodecID codec) const {
 }
 
 bool MuxContainer::WantsGlobalHeader() const { return format != nullptr && (format->flags & AVFMT_GLOBALHEADER) != 0; }
+
+AVCodecID MuxContainer::CodecOfFourcc(uint32_t fourcc) const {
+  const AVCodecID codec = CodecOfAviFourcc(fourcc);
+  if (codec != AV_CODEC_ID_NONE || IsAvi() || fourcc == 0) return codec;
+  return av_codec_get_id(IsoVideoTags(), fourcc);
+}
+
+uint32_t MuxContainer::FourccOf(AVCodecID codec) {
+  const uint32_t fourcc = AviFourccOf(codec);
+  return fourcc != 0 ? fourcc : av_codec_get_tag(IsoVideoTags(), codec);
+}
 
 std::string MuxContainer::MuxName() const { return ToUtf8(ContainerName(kind)) + " Mux"; }

@@ -66,6 +66,13 @@ HRESULT PacketMuxer::AddStream(const PacketStreamFormat& format) {
   parameters->height = format.height;
   parameters->bits_per_coded_sample = format.bitCount;
   if (format.IsUncompressed()) parameters->format = AV_PIX_FMT_BGR24;
+  // The movie encoders of the other containers code 4:2:0 with the colours the converter made;
+  // MP4 describes VP9 and AV1 streams from these.
+  if (!container_.IsAvi()) {
+    parameters->format = AV_PIX_FMT_YUV420P;
+    parameters->color_range = AVCOL_RANGE_MPEG;
+    parameters->color_space = AVCOL_SPC_SMPTE170M;
+  }
   if (format.extradata.empty()) return S_OK;
   const size_t size = format.extradata.size();
   parameters->extradata = static_cast<uint8_t*>(av_mallocz(size + AV_INPUT_BUFFER_PADDING_SIZE));

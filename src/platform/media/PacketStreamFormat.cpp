@@ -1,6 +1,5 @@
 #include "platform/media/PacketStreamFormat.h"
 
-#include "platform/media/AviContainer.h"
 #include "platform/media/MediaGuids.h"
 #include "platform/media/MediaType.h"
 #include "platform/media/RawVideoFormat.h"
@@ -26,7 +25,7 @@ bool ReadCompressed(const AM_MEDIA_TYPE& type, const MuxContainer& container, Pa
   const VIDEOINFOHEADER* header = VideoInfoOf(type);
   if (type.majortype != MEDIATYPE_Video || header == nullptr || !IsFourccSubtype(type.subtype)) return false;
   const BITMAPINFOHEADER& bitmap = header->bmiHeader;
-  const AVCodecID codec = CodecOfAviFourcc(bitmap.biCompression);
+  const AVCodecID codec = container.CodecOfFourcc(bitmap.biCompression);
   // Raw layouts named by a code (I420, YUY2) are the converter's, not a compressor's.
   if (bitmap.biCompression != type.subtype.data1 || codec == AV_CODEC_ID_NONE || codec == AV_CODEC_ID_RAWVIDEO ||
       !container.Accepts(codec)) {

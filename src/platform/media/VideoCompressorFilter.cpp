@@ -6,10 +6,10 @@
 #include <iterator>
 #include <limits>
 
-#include "platform/media/AviContainer.h"
 #include "platform/media/EncoderSettingsStore.h"
 #include "platform/media/FfmpegError.h"
 #include "platform/media/MediaGuids.h"
+#include "platform/media/MuxContainer.h"
 #include "platform/media/YuvRange.h"
 #include "platform/sys/StringConvert.h"
 
@@ -179,7 +179,7 @@ void VideoCompressorFilter::GetMediaTypes(const FilterPin& pin, std::vector<Medi
 
 MediaType VideoCompressorFilter::OutputType() const {
   const RawVideoFormat& input = encoder_.input();
-  const uint32_t fourcc = AviFourccOf(codec_->id);
+  const uint32_t fourcc = MuxContainer::FourccOf(codec_->id);
   VIDEOINFOHEADER header;
   header.AvgTimePerFrame = input.frameTime;
   header.bmiHeader.biWidth = input.width;
