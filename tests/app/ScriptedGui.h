@@ -155,6 +155,8 @@ class ScriptedExport : public ExportSession {
   void PrepareFrame(SceneFrameInputs&) override { log_.push_back("prepare"); }
   void FrameDrawn() override { log_.push_back("drawn"); }
   void End() override { log_.push_back("end"); }
+  ExportPace Pace() const override { return pace; }
+  ExportPace pace;
 
  private:
   std::vector<std::string>& log_;
