@@ -14,18 +14,26 @@ ExportDriver::ExportDriver(PhotoBookApp& app, LibraryMessages& messages, std::fu
 
 std::unique_ptr<ExportSession> ExportDriver::StartExport(const std::u16string& moviePath) {
   if (moviePath.empty()) return nullptr;
-  if (FileExists(moviePath)) DeleteFile(moviePath, false);
   ExportRequest request = ExportRequest::FromSettings(app_.settings());
+  // Refused before anything is written: the file of that name stays as it is.
+  MovieFormat shape;
+  shape.container = ContainerOfPath(moviePath);
+  if (const std::u16string problem = shape.SizeProblem(request.width, request.height); !problem.empty()) {
+    ShowError(problem);
+    return nullptr;
+  }
+  if (FileExists(moviePath)) DeleteFile(moviePath, false);
   if (!request.InRange()) return nullptr;
+  ExportTimeline timeline(app_.photoCount(), request.timing, request.fps, request.turnInterleaf);
+  const MovieFormat format = request.FormatFor(moviePath, timeline.FrameCount());
   const PixelSize client = FitWindow({request.width, request.height});
   ExportRun::Plan plan{moviePath, request.pixelAspect, !request.ScreenGrab(), nullptr};
   plan.observer = observer_;
   CaptureSource* source = request.ScreenGrab() ? PrepareScreenGrab(client, request, plan) : PrepareOffscreen(request);
   if (source == nullptr) return nullptr;
-  std::unique_ptr<MovieExporter> exporter = MakeExporter(request, source, moviePath);
+  std::unique_ptr<MovieExporter> exporter = MakeExporter(request, source, moviePath, format);
   if (!exporter) return nullptr;
   app_.LoadOpenSpread();
-  ExportTimeline timeline(app_.photoCount(), request.timing, request.fps, request.turnInterleaf);
   return std::make_unique<ExportRun>(app_, messages_, std::move(exporter), std::move(timeline), std::move(plan));
 }
 
@@ -59,17 +67,17 @@ PixelSize ExportDriver::FitWindow(PixelSize movie) {
 }
 
 std::unique_ptr<MovieExporter> ExportDriver::MakeExporter(const ExportRequest& request, CaptureSource* source,
-                                                         const std::u16string& moviePath) {
+                                                         const std::u16string& moviePath, const MovieFormat& format) {
   const CaptureMode mode = request.ScreenGrab() ? CaptureMode::ScreenGrab : CaptureMode::Software;
   auto capture = std::make_unique<FrameCapture>(request.width, request.height, source, mode);
   const uint32_t now = app_.services().clock();
   std::unique_ptr<MovieExporter> exporter =
       exporterMaker_ ? exporterMaker_(std::move(capture), moviePath, request, now)
-                     : std::make_unique<AviMovieExporter>(std::move(capture), moviePath, request.fps,
-                                                          request.encoderName, messages_, now);
+                     : std::make_unique<AviMovieExporter>(std::move(capture), moviePath, request.fps, format,
+                                                          messages_, now);
   if (exporter && exporter->ok()) return exporter;
   ShowError(u"Out of System Memory");
   return nullptr;
 }
 
-void ExportDriver::ShowError(const char16_t* text) { app_.ShowMessage(text, MessageSink::Icon::Error); }
+void ExportDriver::ShowError(const std::u16string& text) { app_.ShowMessage(text, MessageSink::Icon::Error); }

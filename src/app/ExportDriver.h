@@ -48,8 +48,8 @@ class ExportDriver : public ExportStarter {
   CaptureSource* PrepareScreenGrab(PixelSize client, ExportRequest& request, ExportRun::Plan& plan);
   CaptureSource* PrepareOffscreen(const ExportRequest& request);
   std::unique_ptr<MovieExporter> MakeExporter(const ExportRequest& request, CaptureSource* source,
-                                              const std::u16string& moviePath);
-  void ShowError(const char16_t* text);
+                                              const std::u16string& moviePath, const MovieFormat& format);
+  void ShowError(const std::u16string& text);
 
   PhotoBookApp& app_;
   LibraryMessages& messages_;

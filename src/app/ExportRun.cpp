@@ -59,7 +59,13 @@ void ExportRun::FrameDrawn() {
   }
   if (plan_.window && app_.device() != nullptr) plan_.window->FillFromWindow(*app_.device());
   if (!exporter_->AddFrame() || frame_->last) over_ = true;
+  framesOffered_ = frame_->index + 1;
   if (plan_.observer != nullptr) plan_.observer->FrameOffered(frame_->index, timeline_.FrameCount());
+}
+
+ExportPace ExportRun::Pace() const {
+  const auto elapsed = static_cast<int32_t>(app_.services().clock() - firstFrameAt_);
+  return {framesOffered_, timeline_.FrameCount(), elapsed > 0 ? static_cast<uint32_t>(elapsed) : 0u};
 }
 
 void ExportRun::End() {

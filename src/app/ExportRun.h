@@ -42,6 +42,7 @@ class ExportRun : public ExportSession {
   void PrepareFrame(SceneFrameInputs& inputs) override;
   void FrameDrawn() override;
   void End() override;
+  ExportPace Pace() const override;
 
  private:
   void ShowFrame(const ExportFrame& frame);
@@ -56,6 +57,7 @@ class ExportRun : public ExportSession {
   std::optional<ExportFrame> frame_;
   // The current frame went into the movie (drawn and handed to the exporter).
   bool drawn_ = false;
+  int32_t framesOffered_ = 0;
   // The movie is complete or cannot go on: the next step ends the export.
   bool over_ = false;
   // The system time before which no movie frame is taken.

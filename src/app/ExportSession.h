@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/ExportPace.h"
+
 struct SceneFrameInputs;
 
 // A running movie export as the application drives it: one step of its timeline per frame
@@ -16,4 +18,6 @@ class ExportSession {
   virtual void FrameDrawn() = 0;
   // Stops the export (movie complete, Escape, or the window closing) and reports.
   virtual void End() = 0;
+  // Frames offered so far of the tour's, and the time since the first one was taken.
+  virtual ExportPace Pace() const = 0;
 };

@@ -297,6 +297,13 @@ bool MenuCommands::ConfirmExport(std::u16string& moviePath) {
       app_.services().fileDialogs.ShowFileDialog(static_cast<int>(FileDialogKind::Movie), settings.ExportMoviePath);
   if (moviePath.empty()) return false;
   settings.ExportMoviePath = moviePath;
+  // MP4, Matroska and WebM movies are always compressed, by an encoder of their own list.
+  if (const MovieContainer container = ContainerOfPath(moviePath); container != MovieContainer::Avi) {
+    std::u16string movieEncoder = settings.MovieEncoder;
+    if (!dialogs.MovieEncoderDialog(container, movieEncoder, settings)) return false;
+    settings.MovieEncoder = movieEncoder;
+    return true;
+  }
   if (settings.ExportType != 1) return true;
   std::u16string encoder = settings.EncoderName;
   if (!dialogs.EncoderDialog(encoder)) return false;

@@ -161,7 +161,8 @@ SceneFrameInputs PhotoBookApp::FrameInputs() {
 
 void PhotoBookApp::UpdateTitle() {
   const bool loading = textures_->window().PhotosLoading(photoCount(), spread_.CurrentPage);
-  services_.framework.SetWindowTitle(WindowTitle(*locale_, spread_.CurrentPage, photoCount(), mode_, loading));
+  const ExportPace pace = mode_ == AppMode::Exporting && export_ ? export_->Pace() : ExportPace{};
+  services_.framework.SetWindowTitle(WindowTitle(*locale_, spread_.CurrentPage, photoCount(), mode_, loading, pace));
 }
 
 bool PhotoBookApp::OnMessage(const WindowMessage& message) {

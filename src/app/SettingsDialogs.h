@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/media/MovieContainer.h"
+
 class Settings;
 
 // The modal dialogs that edit settings directly: the export settings, the animation speed and
@@ -15,4 +17,8 @@ class SettingsDialogs {
   virtual bool AnimationSpeedDialog(Settings& settings) = 0;
   // Starts on encoderName; true on OK with the chosen encoder's name in it.
   virtual bool EncoderDialog(std::u16string& encoderName) = 0;
+  // The encoder choice of an MP4, Matroska or WebM movie: the encoders the container holds by
+  // their plain names, with their quality and speed kept in settings. Starts on encoderName (the
+  // container's default when it cannot hold that one); true on OK with the chosen name in it.
+  virtual bool MovieEncoderDialog(MovieContainer container, std::u16string& encoderName, Settings& settings) = 0;
 };

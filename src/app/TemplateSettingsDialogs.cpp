@@ -1,6 +1,7 @@
 #include "app/TemplateSettingsDialogs.h"
 
 #include "app/EncoderCatalogue.h"
+#include "app/MovieEncoderCatalogue.h"
 #include "platform/gui/DialogHost.h"
 #include "platform/gui/MessageSink.h"
 #include "resources/DialogResources.h"
@@ -19,15 +20,26 @@ bool TemplateSettingsDialogs::AnimationSpeedDialog(Settings& settings) {
 }
 
 bool TemplateSettingsDialogs::EncoderDialog(std::u16string& encoderName) {
+  return ShowEncoderDialog(encoders_, encoderName, true);
+}
+
+bool TemplateSettingsDialogs::MovieEncoderDialog(MovieContainer container, std::u16string& encoderName,
+                                                 Settings& settings) {
+  MovieEncoderCatalogue encoders(container, settings, encoderOptions_);
+  return ShowEncoderDialog(&encoders, encoderName, false);
+}
+
+bool TemplateSettingsDialogs::ShowEncoderDialog(EncoderCatalogue* encoders, std::u16string& encoderName,
+                                                bool offerFullFrames) {
   EncoderDialogActions actions;
-  if (encoders_ != nullptr) {
-    actions.showSettings = [this](const std::u16string& name) { return encoders_->ShowSettings(name); };
-    actions.showAbout = [this](const std::u16string& name) { return encoders_->ShowAbout(name); };
+  if (encoders != nullptr) {
+    actions.showSettings = [encoders](const std::u16string& name) { return encoders->ShowSettings(name); };
+    actions.showAbout = [encoders](const std::u16string& name) { return encoders->ShowAbout(name); };
   }
   actions.showError = [this](const std::u16string& text) { messages_.ShowMessage(text, MessageSink::Icon::Error); };
   std::vector<std::u16string> names;
-  if (encoders_ != nullptr) names = encoders_->Names();
-  ::EncoderDialog dialog(std::move(names), encoderName, std::move(actions));
+  if (encoders != nullptr) names = encoders->Names();
+  ::EncoderDialog dialog(std::move(names), encoderName, std::move(actions), offerFullFrames);
   if (host_.ShowModal(EncoderDialogResource(), dialog) != DialogHost::kResultOk) return false;
   encoderName = dialog.chosenName();
   return true;

@@ -6,6 +6,7 @@
 
 class DialogHost;
 class EncoderCatalogue;
+class EncoderOptionsDialog;
 class FLocale;
 class MessageSink;
 
@@ -15,16 +16,25 @@ class MessageSink;
 class TemplateSettingsDialogs : public SettingsDialogs {
  public:
   TemplateSettingsDialogs(DialogHost& host, std::function<const FLocale&()> locale, MessageSink& messages,
-                          EncoderCatalogue* encoders = nullptr)
-      : host_(host), locale_(std::move(locale)), messages_(messages), encoders_(encoders) {}
+                          EncoderCatalogue* encoders = nullptr, EncoderOptionsDialog* encoderOptions = nullptr)
+      : host_(host),
+        locale_(std::move(locale)),
+        messages_(messages),
+        encoders_(encoders),
+        encoderOptions_(encoderOptions) {}
 
   bool ExportSettingsDialog(Settings& settings) override;
   bool AnimationSpeedDialog(Settings& settings) override;
   bool EncoderDialog(std::u16string& encoderName) override;
+  // The movie encoders' settings and about boxes go to encoderOptions (none without it).
+  bool MovieEncoderDialog(MovieContainer container, std::u16string& encoderName, Settings& settings) override;
 
  private:
   DialogHost& host_;
   std::function<const FLocale&()> locale_;
   MessageSink& messages_;
   EncoderCatalogue* encoders_;
+  EncoderOptionsDialog* encoderOptions_;
+
+  bool ShowEncoderDialog(EncoderCatalogue* encoders, std::u16string& encoderName, bool offerFullFrames);
 };

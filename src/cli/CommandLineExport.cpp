@@ -11,10 +11,13 @@
 #include "cli/StopSignals.h"
 #include "export/ExportReport.h"
 #include "export/ExportRequest.h"
+#include "export/MovieFormat.h"
 #include "photos/FilePaths.h"
 #include "platform/gfx/GLDevice.h"
 #include "platform/gfx/HeadlessContext.h"
 #include "platform/gfx/HeadlessWindow.h"
+#include "platform/media/MovieContainer.h"
+#include "platform/media/MovieEncoderList.h"
 #include "platform/media/VideoCompressorList.h"
 #include "platform/sys/Clock.h"
 #include "platform/sys/StringConvert.h"
@@ -50,9 +53,23 @@ int CommandLineExport::Run(const std::vector<std::string>& arguments) {
 }
 
 int CommandLineExport::ListEncoders() {
+  out_ << "AVI (.avi), --encoder none for full frames or one of:\n";
   const VideoCompressorList installed = VideoCompressorList::Installed();
-  for (const VideoCompressor& compressor : installed.entries()) out_ << ToUtf8(compressor.friendlyName) << '\n';
+  for (const VideoCompressor& compressor : installed.entries()) out_ << "  " << ToUtf8(compressor.friendlyName) << '\n';
+  for (MovieContainer container : {MovieContainer::Mp4, MovieContainer::Matroska, MovieContainer::WebM}) {
+    out_ << '\n' << ToUtf8(ContainerName(container)) << " (." << ToUtf8(ContainerExtension(container)) << "):\n";
+    const MovieEncoderList encoders = MovieEncoderList::Installed(container);
+    for (const MovieEncoder& encoder : encoders.entries()) ListMovieEncoder(encoder);
+  }
   return kSucceeded;
+}
+
+void CommandLineExport::ListMovieEncoder(const MovieEncoder& encoder) {
+  std::string speeds;
+  for (const std::string& speed : encoder.speeds) speeds += (speeds.empty() ? "" : " ") + speed;
+  out_ << "  " << ToUtf8(encoder.name) << " (" << encoder.ffmpegName << "): --quality " << encoder.minimumQuality
+       << " to " << encoder.maximumQuality << " (default " << encoder.defaultQuality << "), --speed " << speeds
+       << " (default " << encoder.defaultSpeed << ")\n";
 }
 
 int CommandLineExport::Export(const ExportOptions& options) {
@@ -88,9 +105,11 @@ std::string CommandLineExport::Configure(PhotoBookApp& app, const ExportOptions&
   const ExportRequest request = ExportRequest::FromSettings(settings);
   if (!request.InRange()) return "the movie's size, rate or pixel aspect from the settings is out of range";
   if (request.ScreenGrab()) return "screen grabs need the desktop program's window; give --antialiasing 1 to 4";
-  if (!request.encoderName.empty() && !CompressorInstalled(request.encoderName))
+  MovieFormat format;
+  format.container = ContainerOfPath(options.output);
+  if (format.IsAvi() && !request.encoderName.empty() && !CompressorInstalled(request.encoderName))
     return "no compressor is called \"" + ToUtf8(request.encoderName) + "\" (see --list-encoders)";
-  return {};
+  return ToUtf8(format.SizeProblem(request.width, request.height));
 }
 
 int CommandLineExport::Render(PhotoBookApp& app, const ExportOptions& options) {

@@ -11,6 +11,7 @@
 #include "cli/ExportProgress.h"
 
 struct ExportOptions;
+struct MovieEncoder;
 class GLDevice;
 class HeadlessWindow;
 class PhotoBookApp;
@@ -36,6 +37,7 @@ class CommandLineExport : private ExportObserver {
 
  private:
   int ListEncoders();
+  void ListMovieEncoder(const MovieEncoder& encoder);
   int Export(const ExportOptions& options);
   // The settings file's values with the options over them, checked; empty when fine.
   std::string Configure(PhotoBookApp& app, const ExportOptions& options);

@@ -1,5 +1,6 @@
 #include "cli/ExportOptions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -9,6 +10,8 @@
 #include "export/ExportRequest.h"
 #include "export/ExportTimeline.h"
 #include "export/RatioText.h"
+#include "platform/media/MovieContainer.h"
+#include "platform/media/MovieEncoderList.h"
 #include "platform/sys/StringConvert.h"
 #include "settings/Settings.h"
 
@@ -89,18 +92,26 @@ const std::vector<OptionSpec>& Specs() {
       {"--dar", "RATIO", "display aspect ratio, as 16:9; sets the pixel aspect for the size", Positive(&ExportOptions::displayAspect, 1000.0f, "--dar")},
       {"--preset", "NAME", "one of the export presets (size, aspect and rate), see below", SetPreset},
       {"--antialiasing", "N", "supersampling factor, 1 to 4", Integer(&ExportOptions::antialiasing, 1, kMaxOffscreenFactor, "--antialiasing")},
-      {"--encoder", "NAME", "compressor by its friendly name (see --list-encoders); none for full frames",
+      {"--encoder", "NAME", "AVI: compressor by its friendly name, none for full frames; MP4, Matroska, WebM: "
+       "H.264, H.265 (HEVC), AV1, VP9 or h264, hevc, av1, vp9 (see --list-encoders)",
        [](ExportOptions& options, const std::string& text) {
          options.encoder = text == "none" ? std::u16string() : FromUtf8(text);
          return std::string();
        }},
-      {"--list-encoders", nullptr, "list the installed compressors and stop", {}},
+      {"--quality", "N", "MP4, Matroska, WebM: the encoder's constant quality, lower is better (see --list-encoders)",
+       Integer(&ExportOptions::movieQuality, 0, 100, "--quality")},
+      {"--speed", "NAME", "MP4, Matroska, WebM: the encoder's speed preset (see --list-encoders)",
+       [](ExportOptions& options, const std::string& text) {
+         options.speed = FromUtf8(text);
+         return std::string();
+       }},
+      {"--list-encoders", nullptr, "list the encoders of each container and stop", {}},
       {"--time-page", "SECONDS", "page turn time, 1 to 20", Integer(&ExportOptions::timePage, kMinSeconds, kMaxSeconds, "--time-page")},
       {"--time-zoom", "SECONDS", "camera move time, 1 to 20", Integer(&ExportOptions::timeZoom, kMinSeconds, kMaxSeconds, "--time-zoom")},
       {"--time-view", "SECONDS", "photo hold time, 1 to 20", Integer(&ExportOptions::timeView, kMinSeconds, kMaxSeconds, "--time-view")},
       {"--interleaf", "on|off", "show and turn the transparent interleaf", Choice("--interleaf", "on", "off", [](ExportOptions& o, bool on) { o.interleaf = on; })},
       {"--sort", "name|date", "photo order", Choice("--sort", "name", "date", [](ExportOptions& o, bool byName) { o.sort = byName ? 0 : 1; })},
-      {"--quality", "N", "photo texture quality, 0 (fast) to 2 (best)", Integer(&ExportOptions::quality, 0, kMaxQuality, "--quality")},
+      {"--texture-quality", "N", "photo texture quality, 0 (fast) to 2 (best)", Integer(&ExportOptions::quality, 0, kMaxQuality, "--texture-quality")},
       {"--settings", "FILE", "start from this settings file (default: your own; never written)",
        [](ExportOptions& options, const std::string& text) {
          options.settingsFile = FromUtf8(text);
@@ -185,7 +196,7 @@ bool ExportOptions::ApplyTo(Settings& settings, std::string& error) const {
     settings.ExportPAR = derived;
   }
   if (antialiasing) settings.AntialiasingQuality = *antialiasing;
-  if (encoder) {
+  if (encoder && ContainerOfPath(output) == MovieContainer::Avi) {
     settings.ExportType = encoder->empty() ? 0 : 1;
     settings.EncoderName = *encoder;
   }
@@ -195,13 +206,49 @@ bool ExportOptions::ApplyTo(Settings& settings, std::string& error) const {
   if (interleaf) settings.RenderTransparentPage = *interleaf;
   if (sort) settings.Sort = *sort;
   if (quality) settings.Quality = *quality;
-  return true;
+  error = ApplyMovieEncoder(settings);
+  return error.empty();
+}
+
+std::string ExportOptions::ApplyMovieEncoder(Settings& settings) const {
+  const MovieContainer container = ContainerOfPath(output);
+  const std::string kind = ToUtf8(ContainerName(container));
+  if (container == MovieContainer::Avi) {
+    if (movieQuality || speed) return "--quality and --speed are for MP4, Matroska and WebM movies, not AVI";
+    return {};
+  }
+  const MovieEncoderList installed = MovieEncoderList::Installed(container);
+  std::string names;
+  for (const MovieEncoder& entry : installed.entries()) names += (names.empty() ? "" : ", ") + ToUtf8(entry.name);
+  const MovieEncoder* chosen = encoder ? installed.Find(MovieEncoderList::PlainNameOf(*encoder)) : nullptr;
+  if (encoder && chosen == nullptr) {
+    return "--encoder for " + kind + " movies takes one of " + names + ", not \"" + ToUtf8(*encoder) + "\"";
+  }
+  if (chosen == nullptr) chosen = installed.Find(settings.MovieEncoder);
+  if (chosen == nullptr) chosen = installed.Default();
+  if (chosen == nullptr) return "no encoder for " + kind + " movies is installed";
+  const std::string name = ToUtf8(chosen->name);
+  if (movieQuality && (*movieQuality < chosen->minimumQuality || *movieQuality > chosen->maximumQuality)) {
+    return "--quality for " + name + " takes a whole number from " + std::to_string(chosen->minimumQuality) + " to " +
+           std::to_string(chosen->maximumQuality) + ", not " + std::to_string(*movieQuality);
+  }
+  const auto& speeds = chosen->speeds;
+  if (speed && std::find(speeds.begin(), speeds.end(), ToUtf8(*speed)) == speeds.end()) {
+    std::string listed;
+    for (const std::string& s : speeds) listed += (listed.empty() ? "" : ", ") + s;
+    return "--speed for " + name + " takes one of " + listed + ", not \"" + ToUtf8(*speed) + "\"";
+  }
+  settings.MovieEncoder = chosen->name;
+  if (movieQuality) settings.MovieQuality[chosen->name] = *movieQuality;
+  if (speed) settings.MovieSpeed[chosen->name] = *speed;
+  return {};
 }
 
 std::string ExportOptionsHelp() {
   std::string text =
-      "Usage: pagewing-export FOLDER OUTPUT.avi [options]\n"
-      "Writes the photo book tour of FOLDER as an AVI movie, as Pagewing's \"Export as Movie...\" does.\n\n";
+      "Usage: pagewing-export FOLDER OUTPUT.mp4|.mkv|.webm|.avi [options]\n"
+      "Writes the photo book tour of FOLDER as a movie, as Pagewing's \"Export as Movie...\" does; the\n"
+      "extension of OUTPUT chooses MP4, Matroska, WebM or (for any other name) AVI.\n\n";
   for (const OptionSpec& spec : Specs()) {
     std::string left = std::string("  ") + spec.name + (spec.valueName ? std::string(" ") + spec.valueName : "");
     left.resize(std::max<size_t>(left.size() + 1, 26), ' ');

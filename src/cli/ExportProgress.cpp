@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "export/ExportPace.h"
+
 std::string ExportProgress::Update(int32_t index, int32_t count, uint32_t nowMs) {
   const bool last = index + 1 >= count;
   if (shown_ && !last && nowMs - shownAtMs_ < kIntervalMs) return {};
@@ -19,11 +21,12 @@ std::string ExportProgress::Update(int32_t index, int32_t count, uint32_t nowMs)
 std::string ExportProgress::Finish() const { return terminal_ && shown_ ? "\n" : ""; }
 
 std::string ExportProgress::Line(int32_t done, int32_t count, uint32_t elapsedMs) {
-  const double percent = count > 0 ? 100.0 * done / count : 100.0;
-  const double rate = elapsedMs > 0 ? done * 1000.0 / elapsedMs : 0.0;
+  const ExportPace pace{done, count, elapsedMs};
+  const double percent = pace.Percent();
+  const double rate = pace.FramesPerSecond();
   char text[160];
   if (rate > 0) {
-    const double left = (count - done) / rate;
+    const double left = pace.SecondsLeft();
     std::snprintf(text, sizeof text, "frame %d of %d, %.0f %%, %.1f fps, %.0f s left", done, count, percent, rate,
                   left);
   } else {

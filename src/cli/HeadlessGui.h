@@ -31,4 +31,5 @@ class HeadlessGui : public MenuBar,
   bool ExportSettingsDialog(Settings&) override { return false; }
   bool AnimationSpeedDialog(Settings&) override { return false; }
   bool EncoderDialog(std::u16string&) override { return false; }
+  bool MovieEncoderDialog(MovieContainer, std::u16string&, Settings&) override { return false; }
 };

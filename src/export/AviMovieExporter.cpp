@@ -7,17 +7,25 @@
 AviMovieExporter::AviMovieExporter(std::unique_ptr<FrameCapture> capture, const std::u16string& moviePath, float fps,
                                    const std::u16string& encoderName, LibraryMessages& messages, uint32_t startTime,
                                    uint32_t timeoutMs)
+    : AviMovieExporter(std::move(capture), moviePath, fps, MovieFormat{MovieContainer::Avi, encoderName, {}, 0},
+                       messages, startTime, timeoutMs) {}
+
+AviMovieExporter::AviMovieExporter(std::unique_ptr<FrameCapture> capture, const std::u16string& moviePath, float fps,
+                                   const MovieFormat& format, LibraryMessages& messages, uint32_t startTime,
+                                   uint32_t timeoutMs)
     : MovieExporter(moviePath, fps, std::move(capture), startTime), messages_(messages) {
-  ok_ = Build(encoderName, timeoutMs);
+  containerText_ = ContainerName(format.container);
+  encoderText_ = format.EncoderText();
+  ok_ = Build(format, timeoutMs);
 }
 
 AviMovieExporter::~AviMovieExporter() { Finish(); }
 
-bool AviMovieExporter::Build(const std::u16string& encoderName, uint32_t timeoutMs) {
+bool AviMovieExporter::Build(const MovieFormat& format, uint32_t timeoutMs) {
   if (!capture_ || !capture_->Ok()) return false;
   graph_ = std::make_unique<ExportGraph>(messages_);
   graph_->SetTimeoutMs(timeoutMs);
-  if (FAILED(graph_->BuildGraph(capture_.get(), moviePath_, fps_, encoderName))) {
+  if (FAILED(graph_->BuildGraph(capture_.get(), moviePath_, fps_, format))) {
     graph_.reset();
     return false;
   }

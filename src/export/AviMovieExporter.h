@@ -6,12 +6,14 @@
 
 #include "export/FrameQueue.h"
 #include "export/MovieExporter.h"
+#include "export/MovieFormat.h"
 #include "platform/com/HResult.h"
 
 class ExportGraph;
 class LibraryMessages;
 
-// The movie exporter that writes an AVI file through the export graph: each frame is taken by
+// The movie exporter that writes a movie file (AVI, or MP4, Matroska, WebM) through the export
+// graph: each frame is taken by
 // the capture and handed to the graph's source filter; Finish stops the graph, which completes
 // the file. The graph is built and run on construction; ok() is false when the capture has no
 // frame buffer or the graph could not be built or started (the graph has then said why, where
@@ -23,6 +25,10 @@ class AviMovieExporter : public MovieExporter {
   AviMovieExporter(std::unique_ptr<FrameCapture> capture, const std::u16string& moviePath, float fps,
                    const std::u16string& encoderName, LibraryMessages& messages, uint32_t startTime,
                    uint32_t timeoutMs = FrameQueue::kDefaultTimeoutMs);
+  // A movie of any container; the AVI constructor above is this one with format.aviEncoder.
+  AviMovieExporter(std::unique_ptr<FrameCapture> capture, const std::u16string& moviePath, float fps,
+                   const MovieFormat& format, LibraryMessages& messages, uint32_t startTime,
+                   uint32_t timeoutMs = FrameQueue::kDefaultTimeoutMs);
   // Finishes the movie when Finish was not called.
   ~AviMovieExporter() override;
 
@@ -30,7 +36,7 @@ class AviMovieExporter : public MovieExporter {
   bool Finish() override;
 
  private:
-  bool Build(const std::u16string& encoderName, uint32_t timeoutMs);
+  bool Build(const MovieFormat& format, uint32_t timeoutMs);
   bool Refuse(const std::u16string& text);
   // Shows what a filter reported while streaming, else fallback when that is a failure; once
   // per export.

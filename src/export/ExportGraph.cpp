@@ -4,6 +4,7 @@
 #include "export/PushSourceFilter.h"
 #include "platform/gui/LibraryMessages.h"
 #include "platform/media/FilterPins.h"
+#include "platform/media/IConfigMovieMux.h"
 #include "platform/media/IFileSinkFilter2.h"
 #include "platform/media/IMediaEvent.h"
 #include "platform/media/IMediaEventSink.h"
@@ -22,20 +23,40 @@ ExportGraph::~ExportGraph() { Stop(); }
 
 HRESULT ExportGraph::BuildGraph(FrameCapture* capture, const std::u16string& path, float fps,
                                 const std::u16string& encoderName) {
+  MovieFormat format;
+  format.aviEncoder = encoderName;
+  return BuildGraph(capture, path, fps, format);
+}
+
+HRESULT ExportGraph::BuildGraph(FrameCapture* capture, const std::u16string& path, float fps,
+                                const MovieFormat& format) {
   if (capture == nullptr || path.empty()) return E_FAIL;
+  const std::u16string encoderName = format.IsAvi() ? format.aviEncoder : format.encoder.name;
+  if (!format.IsAvi() && encoderName.empty()) {
+    ShowError(u"No encoder for " + ContainerName(format.container) + u" movies is installed.");
+    return E_FAIL;
+  }
   DebugOutput(u"Start building graph for \"" + path + u"\" using the \"" + encoderName + u"\" encoder filter\n");
   HRESULT hr = CreateGraph();
   if (SUCCEEDED(hr)) hr = AddSource(capture, fps);
-  if (SUCCEEDED(hr)) hr = AddFilter(CLSID_AviDest, u"My AVI Mux Filter", mux_);
+  if (SUCCEEDED(hr)) hr = AddMux(format);
   if (SUCCEEDED(hr)) hr = AddFilter(CLSID_FileWriter, u"My AVI File Writer Filter", writer_);
   if (SUCCEEDED(hr)) hr = SetFileName(path);
   if (SUCCEEDED(hr) && !encoderName.empty()) {
-    hr = AddEncoder(encoderName, capture->Width() == kStandardWidth && capture->Height() == kStandardHeight);
+    hr = AddEncoder(format, capture->Width() == kStandardWidth && capture->Height() == kStandardHeight);
   } else if (SUCCEEDED(hr)) {
     hr = ConnectFilters(source_.Get(), mux_.Get());
   }
   if (SUCCEEDED(hr)) hr = ConnectFilters(mux_.Get(), writer_.Get());
   return hr;
+}
+
+HRESULT ExportGraph::AddMux(const MovieFormat& format) {
+  if (format.IsAvi()) return AddFilter(CLSID_AviDest, u"My AVI Mux Filter", mux_);
+  HRESULT hr = AddFilter(MuxClassOf(format.container), u"My Movie Mux Filter", mux_);
+  ComPtr<IConfigMovieMux> config;
+  if (SUCCEEDED(hr)) hr = mux_.As(config);
+  return SUCCEEDED(hr) ? config->SetFrameCount(format.frameCount) : hr;
 }
 
 HRESULT ExportGraph::CreateGraph() {
@@ -75,8 +96,14 @@ HRESULT ExportGraph::SetFileName(const std::u16string& path) {
   return sink->SetMode(AM_FILE_OVERWRITE);
 }
 
-HRESULT ExportGraph::AddEncoder(const std::u16string& name, bool standardSize) {
-  if (FAILED(BindVideoCompressor(name, encoder_.Receive()))) {
+HRESULT ExportGraph::BindEncoder(const MovieFormat& format) {
+  if (format.IsAvi()) return BindVideoCompressor(format.aviEncoder, encoder_.Receive());
+  return BindMovieEncoder(format.encoder, format.container, encoder_.Receive());
+}
+
+HRESULT ExportGraph::AddEncoder(const MovieFormat& format, bool standardSize) {
+  const std::u16string name = format.IsAvi() ? format.aviEncoder : format.encoder.name;
+  if (FAILED(BindEncoder(format))) {
     ShowError(u"Could not create the " + name + u" encoder filter object.");
     return E_FAIL;
   }
@@ -98,7 +125,9 @@ HRESULT ExportGraph::AddEncoder(const std::u16string& name, bool standardSize) {
   }
   hr = ConnectFilters(encoder_.Get(), mux_.Get());
   if (FAILED(hr)) {
-    ShowError(u"Could not connect the \"" + name + u"\" encoder filter to the AVI Mux filter.\n\nPlease try another encoder.");
+    const std::u16string mux = format.IsAvi() ? u"AVI Mux" : ContainerName(format.container) + u" Mux";
+    ShowError(u"Could not connect the \"" + name + u"\" encoder filter to the " + mux +
+              u" filter.\n\nPlease try another encoder.");
   }
   return hr;
 }

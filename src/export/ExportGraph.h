@@ -4,6 +4,7 @@
 #include <string>
 
 #include "export/FrameQueue.h"
+#include "export/MovieFormat.h"
 #include "platform/com/ComPtr.h"
 #include "platform/media/IBaseFilter.h"
 #include "platform/media/IFilterGraph.h"
@@ -14,7 +15,8 @@ class LibraryMessages;
 class PushSourceFilter;
 
 // The media graph that writes one movie: the program's source filter, then the chosen
-// compressor (none for full frames), the AVI Mux and the File Writer. Built and run by the AVI
+// compressor (none for full frames in AVI), the mux of the movie's container (the AVI Mux, or
+// the movie mux for MP4, Matroska and WebM) and the File Writer. Built and run by the
 // exporter, fed one frame at a time, stopped at the end, which lets the mux finish the file.
 // The references are released in reverse order of the fields, source first.
 // User-interface thread only; the graph's streaming thread stays inside the filters.
@@ -30,6 +32,8 @@ class ExportGraph {
   // must outlive the graph; encoderName is a compressor's friendly name, empty for full frames.
   // S_OK, or the first failure (some with their message shown). Call once.
   HRESULT BuildGraph(FrameCapture* capture, const std::u16string& path, float fps, const std::u16string& encoderName);
+  // The same for a movie of any container (see MovieFormat).
+  HRESULT BuildGraph(FrameCapture* capture, const std::u16string& path, float fps, const MovieFormat& format);
   // Starts streaming; after a successful BuildGraph.
   HRESULT Run();
   // Stops the graph, which completes the file, and releases every filter. Safe to repeat.
@@ -47,7 +51,9 @@ class ExportGraph {
   HRESULT AddSource(FrameCapture* capture, float fps);
   HRESULT AddFilter(const Guid& classId, const char16_t* name, ComPtr<IBaseFilter>& filter);
   HRESULT SetFileName(const std::u16string& path);
-  HRESULT AddEncoder(const std::u16string& name, bool standardSize);
+  HRESULT AddMux(const MovieFormat& format);
+  HRESULT BindEncoder(const MovieFormat& format);
+  HRESULT AddEncoder(const MovieFormat& format, bool standardSize);
   HRESULT ConnectFilters(IBaseFilter* from, IBaseFilter* to);
   void ShowError(const std::u16string& text);
   void Release();

@@ -42,7 +42,9 @@ std::u16string ReportRateText(double value) {
 }
 
 std::u16string ExportReportText(const ExportReportFacts& facts) {
-  if (facts.framesStored <= 0 || !facts.hasCapture) return u"Error creating AVI file";
+  if (facts.framesStored <= 0 || !facts.hasCapture) {
+    return u"Error creating " + (facts.containerText.empty() ? std::u16string(u"AVI") : facts.containerText) + u" file";
+  }
   std::u16string text = u"Animation successfully exported as:\n\n";
   text += u"\"" + facts.moviePath + u"\"\n\n";
   text += u"Width:\t" + DecimalText(facts.width) + u" pixels\n";
@@ -51,6 +53,8 @@ std::u16string ExportReportText(const ExportReportFacts& facts) {
   text += u"FPS:\t" + ShortestText(facts.fps) + u" frames per second\n";
   text += u"MBlur:\tN\n";
   text += u"Format:\t" + facts.formatText + u"\n";
+  if (!facts.containerText.empty()) text += u"Container:\t" + facts.containerText + u"\n";
+  if (!facts.encoderText.empty()) text += u"Encoder:\t" + facts.encoderText + u"\n";
   text += u"Size:\t" + SizeText(facts.fileSize) + u"\n\n";
   text += u"Frames rendered:\t" + DecimalText(facts.framesRendered) + u"\n";
   text += u"Frames stored:\t" + DecimalText(facts.framesStored) + u"\n";

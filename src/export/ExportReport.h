@@ -15,6 +15,9 @@ struct ExportReportFacts {
   uint32_t elapsedMilliseconds = 0;
   int64_t fileSize = 0;
   std::u16string formatText;
+  // The movie's container and encoder; each line is left out when empty.
+  std::u16string containerText;
+  std::u16string encoderText;
   std::u16string methodText;
   std::u16string qualityText;
 };

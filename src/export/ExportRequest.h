@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "book/AnimationTiming.h"
+#include "export/MovieFormat.h"
 
 class Settings;
 
@@ -24,6 +26,11 @@ struct ExportRequest {
   int32_t antialiasingQuality = 2;
   // A compressor's friendly name; empty for full frames.
   std::u16string encoderName;
+  // MP4, Matroska and WebM: the chosen encoder's plain name (empty: the container's default),
+  // and the quality and speed kept per plain name.
+  std::u16string movieEncoder;
+  std::map<std::u16string, int32_t> movieQuality;
+  std::map<std::u16string, std::u16string> movieSpeed;
   AnimationTiming timing{2, 2, 2};
   bool turnInterleaf = true;
 
@@ -31,5 +38,9 @@ struct ExportRequest {
   static ExportRequest FromSettings(const Settings& settings);
   // Size 64..5000 on each side, 0 < fps <= 100, 0 < pixel aspect <= 10 (NaN is out).
   bool InRange() const;
+  // The movie a file of that name gets: its container by the extension, for AVI the compressor
+  // above, otherwise the chosen movie encoder when the container can hold it, else the
+  // container's default.
+  MovieFormat FormatFor(const std::u16string& moviePath, int64_t frameCount) const;
   bool ScreenGrab() const { return antialiasingQuality == kScreenGrabQuality; }
 };

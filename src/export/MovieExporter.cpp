@@ -16,6 +16,8 @@ ExportReportFacts MovieExporter::ReportFacts(uint32_t now, int64_t fileSizeOnDis
   facts.elapsedMilliseconds = now - startTime_;
   const int64_t known = KnownFileSize();
   facts.fileSize = known != 0 ? known : fileSizeOnDisk;
+  facts.containerText = containerText_;
+  facts.encoderText = encoderText_;
   if (capture_) {
     facts.width = capture_->Width();
     facts.height = capture_->Height();

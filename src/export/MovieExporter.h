@@ -37,6 +37,9 @@ class MovieExporter {
   std::u16string moviePath_;
   float fps_;
   std::unique_ptr<FrameCapture> capture_;
+  // For the report: "MP4", "H.264"; empty when the exporter writes no file.
+  std::u16string containerText_;
+  std::u16string encoderText_;
   int32_t framesRendered_ = 0;
   int32_t framesStored_ = 0;
   uint32_t startTime_;

@@ -1,5 +1,7 @@
 #include "photos/FileDialogSpec.h"
 
+#include <algorithm>
+
 #include "photos/FilePaths.h"
 
 namespace {
@@ -18,6 +20,27 @@ void SetPhotoSaveFilter(FileDialogSpec& spec, const std::u16string& initialPath)
   spec.filterDescription = u"Photos (." + extension + u")";
   spec.filterPattern = u"*." + extension;
   spec.defaultExtension = extension;
+}
+
+std::vector<FileDialogFilter> MovieFilters() {
+  return {{u"MP4 movie", u"*.mp4", u"mp4"}, {u"Matroska movie", u"*.mkv", u"mkv"}, {u"WebM movie", u"*.webm", u"webm"}};
+}
+
+std::u16string UpperCase(std::u16string text) {
+  for (char16_t& c : text) {
+    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+  }
+  return text;
+}
+
+// The filter (from 1) whose extension is extension (upper case); 0 when none is.
+int FilterOfExtension(const FileDialogSpec& spec, const std::u16string& extension) {
+  if (extension.empty()) return 0;
+  if (UpperCase(spec.defaultExtension) == extension) return 1;
+  for (size_t i = 0; i < spec.moreFilters.size(); ++i) {
+    if (UpperCase(spec.moreFilters[i].defaultExtension) == extension) return static_cast<int>(i) + 2;
+  }
+  return 0;
 }
 
 void SetKind(FileDialogSpec& spec, int kind, const std::u16string& initialPath) {
@@ -43,6 +66,8 @@ void SetKind(FileDialogSpec& spec, int kind, const std::u16string& initialPath) 
       spec.filterDescription = u"AVI Files (.AVI)";
       spec.filterPattern = u"*.AVI";
       spec.defaultExtension = u"avi";
+      spec.moreFilters = MovieFilters();
+      spec.filterIndex = std::max(1, FilterOfExtension(spec, ExtensionOf(initialPath)));
       return;
     default:
       SetPhotoFilter(spec);
@@ -59,10 +84,16 @@ FileDialogSpec FileDialogSpec::For(int kind, const std::u16string& initialPath) 
   return spec;
 }
 
-std::u16string FileDialogSpec::Finish(const std::u16string& chosenPath) const {
+std::u16string FileDialogSpec::Finish(const std::u16string& chosenPath, int chosenFilter) const {
   if (chosenPath.empty() || !save || defaultExtension.empty()) return chosenPath;
   const size_t separator = chosenPath.rfind(u'/');
   const size_t dot = chosenPath.rfind(u'.');
   const bool hasExtension = dot != std::u16string::npos && (separator == std::u16string::npos || dot > separator);
-  return (hasExtension ? chosenPath.substr(0, dot) : chosenPath) + u"." + defaultExtension;
+  const std::u16string stem = hasExtension ? chosenPath.substr(0, dot) : chosenPath;
+  // Only the movie dialog has more than one filter; a movie extension typed by hand wins there.
+  int filter = moreFilters.empty() ? 1 : std::clamp(chosenFilter, 1, static_cast<int>(moreFilters.size()) + 1);
+  if (!moreFilters.empty() && hasExtension) {
+    if (const int typed = FilterOfExtension(*this, UpperCase(chosenPath.substr(dot + 1))); typed > 0) filter = typed;
+  }
+  return stem + u"." + (filter == 1 ? defaultExtension : moreFilters[static_cast<size_t>(filter) - 2].defaultExtension);
 }

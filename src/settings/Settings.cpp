@@ -113,6 +113,9 @@ void Settings::ResetToDefaults() {
   Sort = 0;
   AntialiasingQuality = 2;
   CameraPresets = DefaultCameraPresets();
+  MovieEncoder.clear();
+  MovieQuality.clear();
+  MovieSpeed.clear();
 }
 
 void Settings::Load() { LoadFile(SettingsFilePath()); }
@@ -146,6 +149,29 @@ void Settings::ApplyLine(const TextFile& file) {
     std::array<float, CameraPreset::kValueCount> values{};
     for (int i = 0; i < CameraPreset::kValueCount; ++i) values[i] = file.TokenFloat(2 + i);
     CameraPresets[n] = CameraPreset::FromValues(values);
+  } else if (key == u"MovieEncoder") {
+    MovieEncoder = file.Token(1);
+  } else if (key == u"MovieQuality" && !file.Token(1).empty()) {
+    MovieQuality[file.Token(1)] = file.TokenInteger(2);
+  } else if (key == u"MovieSpeed" && !file.Token(1).empty()) {
+    MovieSpeed[file.Token(1)] = file.Token(2);
+  }
+}
+
+void Settings::WriteMovieEncoderLines(TextFile& out) const {
+  // Only what the user chose, so that a file of defaults stays as it has always been.
+  if (!MovieEncoder.empty()) out.WriteStringLine(u"MovieEncoder", MovieEncoder);
+  for (const auto& [name, quality] : MovieQuality) {
+    out.WriteToken(u"MovieQuality");
+    out.WriteToken(name);
+    out.WriteInteger(quality);
+    out.EndLine();
+  }
+  for (const auto& [name, speed] : MovieSpeed) {
+    out.WriteToken(u"MovieSpeed");
+    out.WriteToken(name);
+    out.WriteToken(speed);
+    out.EndLine();
   }
 }
 
@@ -174,6 +200,7 @@ Settings::SaveOutcome Settings::Save(std::u16string& failureText) const {
     for (float value : CameraPresets[n].Values()) out.WriteFloat(value);
     out.EndLine();
   }
+  WriteMovieEncoderLines(out);
   if (!out.Close() || !ReplaceFile(partial, path)) {
     DeleteFile(partial, true);
     failureText = u"Could not write:\n\n\"" + path + u"\"";

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "settings/CameraPreset.h"
@@ -98,9 +99,16 @@ class Settings {
   std::array<std::u16string, kRotationSlotCount> photoNames;
   std::array<PhotoRotation, kRotationSlotCount> photoRotations{};
   std::array<CameraPreset, kCameraPresetCount> CameraPresets{};
+  // The encoder of MP4, Matroska and WebM movies by its plain name ("H.264"); empty for the
+  // container's default. Its quality and speed, per plain name, for those the user set; the
+  // encoder's defaults apply to the others. Written after all other lines.
+  std::u16string MovieEncoder;
+  std::map<std::u16string, int32_t> MovieQuality;
+  std::map<std::u16string, std::u16string> MovieSpeed;
 
  private:
   void ApplyLine(const TextFile& file);
+  void WriteMovieEncoderLines(TextFile& out) const;
 
   SettingsEnvironment environment_;
   bool loaded_ = false;

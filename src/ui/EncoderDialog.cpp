@@ -6,22 +6,25 @@
 namespace Id = ControlId;
 
 EncoderDialog::EncoderDialog(std::vector<std::u16string> names, std::u16string initialName,
-                             EncoderDialogActions actions)
-    : names_(std::move(names)), initial_(std::move(initialName)), actions_(std::move(actions)) {}
+                             EncoderDialogActions actions, bool offerFullFrames)
+    : names_(std::move(names)),
+      initial_(std::move(initialName)),
+      actions_(std::move(actions)),
+      offerFullFrames_(offerFullFrames) {}
 
 void EncoderDialog::OnInit(DialogControls& controls) {
   controls.SetCaption(u"Select DirectShow Encoder Filter");
   controls.SetText(Id::Ok, u"OK");
   controls.SetText(Id::Cancel, u"Cancel");
   for (const std::u16string& name : names_) controls.AddListEntry(Id::EncoderList, name);
-  controls.AddListEntry(Id::EncoderList, kFullFrames);
+  if (offerFullFrames_) controls.AddListEntry(Id::EncoderList, kFullFrames);
   controls.SetListSelection(Id::EncoderList, InitialSelection());
   controls.SetFocus(Id::EncoderList);
 }
 
 // The last entry of that name, as a name listed twice may be; full frames when none.
 int EncoderDialog::InitialSelection() const {
-  int selection = static_cast<int>(names_.size());
+  int selection = offerFullFrames_ ? static_cast<int>(names_.size()) : 0;
   if (initial_.empty()) return selection;
   for (size_t i = 0; i < names_.size(); ++i) {
     if (names_[i] == initial_) selection = static_cast<int>(i);

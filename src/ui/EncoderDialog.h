@@ -16,14 +16,17 @@ struct EncoderDialogActions {
 };
 
 // The logic of the encoder choice (template 150): the installed compressors by friendly name,
-// then the entry for full frames; the chosen name, empty for full frames, on OK.
+// then the entry for full frames; the chosen name, empty for full frames, on OK. For MP4,
+// Matroska and WebM movies the list holds their encoders by plain name and no full frames; the
+// first is chosen when the initial name is not listed.
 // User-interface thread only.
 class EncoderDialog : public DialogHandler {
  public:
   static constexpr char16_t kFullFrames[] = u"Full Frames (Uncompressed)";
 
   // names: sorted friendly names; initialName: the stored choice.
-  EncoderDialog(std::vector<std::u16string> names, std::u16string initialName, EncoderDialogActions actions);
+  EncoderDialog(std::vector<std::u16string> names, std::u16string initialName, EncoderDialogActions actions,
+                bool offerFullFrames = true);
 
   void OnInit(DialogControls& controls) override;
   void OnChanged(DialogControls& controls, int id) override;
@@ -41,4 +44,5 @@ class EncoderDialog : public DialogHandler {
   std::u16string initial_;
   EncoderDialogActions actions_;
   std::u16string chosen_;
+  bool offerFullFrames_;
 };

@@ -125,4 +125,26 @@ TEST_F(ExportDriverTest, AnExistingFileAtThePathIsReplaced) {
   EXPECT_EQ(ReadBytes(path).find("xxxx"), std::string::npos);
 }
 
+// The movie's kind follows the path: a whole tour as the container's default encoder (with its
+// quality and speed from the settings), and an odd size refused before the old file is touched.
+TEST_F(ExportDriverTest, AnMp4TakesTheSettingsEncoderAndRefusesAnOddSizeBeforeTouchingTheOldFile) {
+  settings().MovieEncoder = u"H.265 (HEVC)";
+  settings().MovieSpeed[u"H.265 (HEVC)"] = u"ultrafast";
+  const std::u16string path = movies / u"tour.mp4";
+  ASSERT_TRUE(BeginMovie(path));
+  FramesUntilBrowsing();
+  const ProbedStream stream = ProbeMovie(path);
+  EXPECT_EQ(stream.codec, "hevc");
+  EXPECT_EQ(stream.pixelFormat, "yuv420p");
+  EXPECT_EQ(stream.frames, ExportTimeline(3, AnimationTiming(1, 1, 1), 5.0f, true).FrameCount());
+  EXPECT_NE(LastReport().find("Container:\tMP4\nEncoder:\tH.265 (HEVC)\n"), std::string::npos) << LastReport();
+
+  settings().ExportWidth = 65;
+  EXPECT_FALSE(BeginMovie(path));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, u"MP4 movies need an even width and height; 65 x 64 is not. Please choose an even size.");
+  EXPECT_EQ(ProbeMovie(path).frames, stream.frames);
+  EXPECT_EQ(app->mode(), AppMode::Browsing);
+}
+
 }  // namespace

@@ -5,6 +5,9 @@
 #include "app/AppFixture.h"
 #include "app/VirtualKey.h"
 #include "book/AnimationTiming.h"
+#include "app/WindowTitle.h"
+#include "platform/sys/StringConvert.h"
+#include "settings/FLocale.h"
 #include "support/RecordingLibraryMessages.h"
 
 namespace {
@@ -92,6 +95,42 @@ TEST_F(ExportRunTest, EscapeEndsTheExportAndOtherInputIsIgnored) {
   EXPECT_EQ(app->mode(), AppMode::Browsing);
   EXPECT_EQ(finished, 1);
   EXPECT_EQ(library.Texts().size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+// The title tells how far the export has come and how long it still takes, from the frames
+// offered and the time since the first.
+TEST_F(ExportRunTest, TheTitleShowsFramesPercentElapsedAndTimeLeft) {
+  const ExportTimeline timeline = Begin(6);
+  const std::u16string count = DecimalText(timeline.FrameCount());
+  for (int i = 0; i < 10; ++i) {
+    now += 100;
+    Frame();
+  }
+  const std::u16string title = framework.title;
+  const size_t progress = title.find(u", Frame 10 of " + count + u", ");
+  ASSERT_NE(progress, std::u16string::npos) << ToUtf8(title);
+  EXPECT_NE(title.find(u" elapsed, ", progress), std::u16string::npos) << ToUtf8(title);
+  EXPECT_EQ(title.substr(title.size() - 5), u" left");
+  FramesUntilBrowsing();
+  EXPECT_EQ(framework.title.find(u"Frame"), std::u16string::npos);
+}
+
+TEST(ExportPaceTest, PercentRateAndTimeLeftFollowFromTheFramesAndTheTime) {
+  const ExportPace pace{50, 200, 10000};
+  EXPECT_DOUBLE_EQ(pace.Percent(), 25.0);
+  EXPECT_DOUBLE_EQ(pace.FramesPerSecond(), 5.0);
+  EXPECT_DOUBLE_EQ(pace.SecondsLeft(), 30.0);
+  EXPECT_LT((ExportPace{0, 200, 0}).SecondsLeft(), 0.0);
+  EXPECT_EQ(ExportPace::ClockText(0), u"0:00");
+  EXPECT_EQ(ExportPace::ClockText(130.4), u"2:10");
+  EXPECT_EQ(ExportPace::ClockText(3725), u"1:02:05");
+  const FLocale english;
+  EXPECT_EQ(ExportProgressText(english, pace), u"Frame 50 of 200, 25 %, 0:10 elapsed, 0:30 left");
+  EXPECT_EQ(ExportProgressText(english, ExportPace{0, 200, 0}), u"Frame 0 of 200, 0 %, 0:00 elapsed");
 }
 
 }  // namespace

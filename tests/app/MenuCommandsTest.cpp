@@ -302,3 +302,28 @@ TEST_F(MenuCommandsTest, ExportStopsAtEveryCancelledStepButAlwaysReturnsToTheFir
 }
 
 }  // namespace
+
+namespace {
+
+// MP4, Matroska and WebM movies are always compressed: their own encoder choice follows the
+// path, whatever the export type, and AVI's compressor stays as it was.
+TEST_F(MenuCommandsTest, AMovieOfTheNewContainersAsksForItsEncoderWhateverTheExportType) {
+  settingsDialogs.exportType = 0;
+  settings().EncoderName = u"mjpeg";
+  settings().MovieEncoder = u"H.264";
+  settingsDialogs.encoderOk = false;
+  dialogs.answers = {u"/tmp/a.webm"};
+  Command(Id::ExportMovie);
+  EXPECT_EQ(settingsDialogs.calls.back(), "movie encoder WebM H.264");
+  EXPECT_EQ(settings().MovieEncoder, u"H.264");
+  EXPECT_TRUE(exporter.log.empty());
+  settingsDialogs.encoderOk = true;
+  dialogs.answers = {u"/tmp/b.mkv"};
+  Command(Id::ExportMovie);
+  EXPECT_EQ(settingsDialogs.calls.back(), "movie encoder Matroska H.264");
+  EXPECT_EQ(settings().MovieEncoder, u"VP9");
+  EXPECT_EQ(settings().EncoderName, u"mjpeg");
+  EXPECT_EQ(exporter.log, std::vector<std::string>{"start /tmp/b.mkv"});
+}
+
+}  // namespace

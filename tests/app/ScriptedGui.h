@@ -11,6 +11,7 @@
 #include "app/SettingsDialogs.h"
 #include "framework/FrameworkControl.h"
 #include "platform/gui/AboutBox.h"
+#include "platform/sys/StringConvert.h"
 #include "platform/gui/ColourDialog.h"
 #include "platform/gui/FileDialogs.h"
 #include "platform/gui/MessageSink.h"
@@ -128,6 +129,12 @@ class ScriptedSettingsDialogs : public SettingsDialogs {
     if (encoderOk) encoderName = encoder;
     return encoderOk;
   }
+  bool MovieEncoderDialog(MovieContainer container, std::u16string& encoderName, Settings&) override {
+    calls.push_back("movie encoder " + ToUtf8(ContainerName(container)) + " " + ToUtf8(encoderName));
+    if (encoderOk) encoderName = movieEncoder;
+    return encoderOk;
+  }
+  std::u16string movieEncoder = u"VP9";
   bool exportOk = true;
   int exportType = 0;
   bool speedOk = true;
@@ -148,6 +155,8 @@ class ScriptedExport : public ExportSession {
   void PrepareFrame(SceneFrameInputs&) override { log_.push_back("prepare"); }
   void FrameDrawn() override { log_.push_back("drawn"); }
   void End() override { log_.push_back("end"); }
+  ExportPace Pace() const override { return pace; }
+  ExportPace pace;
 
  private:
   std::vector<std::string>& log_;

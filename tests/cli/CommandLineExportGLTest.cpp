@@ -75,6 +75,32 @@ TEST_F(CommandLineExportGLTest, StartsFromASettingsFileAndLeavesItAsItWas) {
   EXPECT_EQ(ReadBytes(file), text);
 }
 
+TEST_F(CommandLineExportGLTest, AnMp4MovieIsH264InThePixelFormatBrowsersPlay) {
+  const std::u16string movie = movies / u"tour.mp4";
+  const int code = CommandLineExport(out, err, false)
+                       .Run({ToUtf8(photos), ToUtf8(movie), "--width=64", "--height=64", "--fps=5", "--time-page=1",
+                             "--time-zoom=1", "--time-view=1", "--antialiasing=1", "--speed=ultrafast"});
+  ASSERT_EQ(code, CommandLineExport::kSucceeded) << err.str();
+  const ProbedStream stream = ProbeMovie(movie);
+  EXPECT_EQ(stream.codec, "h264");
+  EXPECT_EQ(stream.pixelFormat, "yuv420p");
+  EXPECT_EQ(stream.frameRate, "5/1");
+  EXPECT_EQ(stream.frames, TourFrames());
+  EXPECT_NE(out.str().find("Container:\tMP4\nEncoder:\tH.264\n"), std::string::npos) << out.str();
+}
+
+TEST_F(CommandLineExportGLTest, AnOddSizeOrAnEncoderTheContainerLacksWritesNoMp4) {
+  const std::u16string movie = movies / u"tour.mp4";
+  for (const std::vector<std::string>& bad : {std::vector<std::string>{"--width=65"}, {"--encoder=MPEG-4 part 2"}}) {
+    std::vector<std::string> arguments{ToUtf8(photos), ToUtf8(movie), "--height=64", "--fps=5", "--antialiasing=1"};
+    arguments.insert(arguments.end(), bad.begin(), bad.end());
+    err.str("");
+    EXPECT_EQ(CommandLineExport(out, err, false).Run(arguments), CommandLineExport::kBadCommandLine) << bad[0];
+    EXPECT_NE(err.str().find("pagewing-export: "), std::string::npos) << bad[0];
+    EXPECT_FALSE(FileExists(movie)) << bad[0];
+  }
+}
+
 TEST_F(CommandLineExportGLTest, RefusesABadCommandLineBeforeWritingAnything) {
   const std::vector<std::vector<std::string>> bad{{"--width", "20"},
                                                   {"--encoder", "No Such Encoder"},
@@ -100,10 +126,17 @@ TEST_F(CommandLineExportGLTest, RefusesABadCommandLineBeforeWritingAnything) {
 
 TEST_F(CommandLineExportGLTest, ListsTheCompressorsAndHelpsWithoutExporting) {
   EXPECT_EQ(CommandLineExport(out, err, false).Run({"--list-encoders"}), CommandLineExport::kSucceeded);
-  EXPECT_NE(out.str().find("MPEG-4 part 2\n"), std::string::npos);
+  EXPECT_NE(out.str().find("  MPEG-4 part 2\n"), std::string::npos);
+  // Each container lists its own encoders by plain name, WebM only VP9 and AV1.
+  const std::string listed = out.str();
+  const size_t webm = listed.find("\nWebM (.webm):\n");
+  ASSERT_NE(webm, std::string::npos);
+  EXPECT_NE(listed.find("MP4 (.mp4):\n  H.264 (libx264): --quality 0 to 51 (default 20)"), std::string::npos);
+  EXPECT_NE(listed.find("  VP9 (libvpx-vp9)", webm), std::string::npos);
+  EXPECT_EQ(listed.find("H.264", webm), std::string::npos);
   out.str("");
   EXPECT_EQ(CommandLineExport(out, err, false).Run({"--help"}), CommandLineExport::kSucceeded);
-  EXPECT_NE(out.str().find("Usage: pagewing-export FOLDER OUTPUT.avi"), std::string::npos);
+  EXPECT_NE(out.str().find("Usage: pagewing-export FOLDER OUTPUT.mp4|.mkv|.webm|.avi"), std::string::npos);
 }
 
 }  // namespace

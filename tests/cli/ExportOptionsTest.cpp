@@ -20,7 +20,7 @@ Settings Applied(const ExportOptions& options) {
 TEST(ExportOptionsTest, ReadsPositionalsAndValuesInBothForms) {
   const auto parsed = Parse({"photos", "out.avi", "--width", "320", "--height=240", "--fps", "29.97", "--par=8:9",
                              "--antialiasing", "3", "--encoder", "Motion JPEG", "--time-page", "1", "--time-zoom=2",
-                             "--time-view", "20", "--interleaf", "off", "--sort", "date", "--quality", "0"});
+                             "--time-view", "20", "--interleaf", "off", "--sort", "date", "--texture-quality", "0"});
   ASSERT_TRUE(parsed.ok) << parsed.error;
   const Settings settings = Applied(parsed.options);
   EXPECT_EQ(parsed.options.folder, u"photos");
@@ -45,7 +45,7 @@ TEST(ExportOptionsTest, RefusesValuesOutsideTheDialogsRanges) {
            {"--width", "63"}, {"--height", "5001"}, {"--width", "12x"}, {"--fps", "0"}, {"--fps", "100.5"},
            {"--fps", "fast"}, {"--par", "0:1"}, {"--par", "11"}, {"--antialiasing", "5"}, {"--antialiasing", "0"},
            {"--time-page", "21"}, {"--time-view", "0"}, {"--interleaf", "yes"}, {"--sort", "size"},
-           {"--quality", "3"}, {"--preset", "HD 1920 x 1081"}, {"--bogus", "1"}, {"--width"}}) {
+           {"--texture-quality", "3"}, {"--quality", "x"}, {"--preset", "HD 1920 x 1081"}, {"--bogus", "1"}, {"--width"}}) {
     std::vector<std::string> arguments{"photos", "out.avi"};
     arguments.insert(arguments.end(), bad.begin(), bad.end());
     const auto parsed = Parse(arguments);
@@ -85,4 +85,41 @@ TEST(ExportOptionsTest, NoneMeansFullFramesAndTheStopOptionsNeedNoFiles) {
   EXPECT_EQ(Parse({"--", "-photos", "o.avi"}).options.folder, u"-photos");
   EXPECT_NE(ExportOptionsHelp().find("--time-zoom SECONDS"), std::string::npos);
   EXPECT_NE(ExportOptionsHelp().find("HD 1920 x 1080"), std::string::npos);
+}
+
+TEST(ExportOptionsTest, TheOutputsContainerTakesPlainOrShortEncoderNamesWithQualityAndSpeed) {
+  Settings settings = Applied(Parse({"p", "o.mp4", "--encoder", "hevc", "--quality", "28", "--speed=fast"}).options);
+  EXPECT_EQ(settings.MovieEncoder, u"H.265 (HEVC)");
+  EXPECT_EQ(settings.MovieQuality.at(u"H.265 (HEVC)"), 28);
+  EXPECT_EQ(settings.MovieSpeed.at(u"H.265 (HEVC)"), u"fast");
+  EXPECT_EQ(settings.ExportType, 0);
+  EXPECT_TRUE(settings.EncoderName.empty());
+  settings = Applied(Parse({"p", "o.webm", "--quality", "40"}).options);
+  EXPECT_EQ(settings.MovieEncoder, u"VP9");
+  EXPECT_EQ(settings.MovieQuality.at(u"VP9"), 40);
+  EXPECT_EQ(Applied(Parse({"p", "o.mkv", "--encoder", "AV1"}).options).MovieEncoder, u"AV1");
+}
+
+TEST(ExportOptionsTest, AnEncoderQualityOrSpeedThatDoesNotFitIsRefusedWithWhatWouldFit) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string error;
+  };
+  const Case cases[] = {
+      {{"p", "o.webm", "--encoder", "h264"}, "--encoder for WebM movies takes one of VP9, AV1, not \"h264\""},
+      {{"p", "o.mp4", "--encoder", "none"}, "--encoder for MP4 movies takes one of H.264, H.265 (HEVC), AV1, VP9, not \"\""},
+      {{"p", "o.mp4", "--quality", "52"}, "--quality for H.264 takes a whole number from 0 to 51, not 52"},
+      {{"p", "o.mkv", "--encoder", "vp9", "--speed", "fast"},
+       "--speed for VP9 takes one of 8, 7, 6, 5, 4, 3, 2, 1, 0, not \"fast\""},
+      {{"p", "o.avi", "--quality", "20"}, "--quality and --speed are for MP4, Matroska and WebM movies, not AVI"},
+  };
+  for (const Case& c : cases) {
+    const ParsedExportOptions parsed = Parse(c.arguments);
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    Settings settings{SettingsEnvironment{}};
+    std::string error;
+    EXPECT_FALSE(parsed.options.ApplyTo(settings, error)) << c.arguments[1];
+    EXPECT_EQ(error, c.error);
+  }
+  EXPECT_FALSE(Parse({"p", "o.mp4", "--quality", "high"}).ok);
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end test of the command-line export, with no display: a generated folder of five photos
 # exported at 320 x 240, 10 fps and one-second phases (191 frames by the tour's rules), full
-# frames and Motion JPEG, read back by ffprobe; a bad option writes nothing and exits 2; Ctrl+C
-# and SIGTERM during an export leave a complete movie and the report, with exit codes 130 and 143.
+# frames, Motion JPEG and an H.264 MP4, read back by ffprobe; a bad option writes nothing and
+# exits 2; Ctrl+C and SIGTERM during an export leave a complete movie and the report, with exit codes 130 and 143.
 # Usage: cli_e2e.sh PAGEWING_EXPORT
 set -uo pipefail
 
@@ -45,6 +45,17 @@ status=$?
 [ "$status" = 2 ] || fail "a bad --fps gave exit $status"
 [ ! -e "$work/bad.avi" ] || fail "a bad option still wrote a file"
 grep -q '^pagewing-export: --fps' "$work/err" || fail "no clear message for a bad --fps"
+
+# The container follows the output's name: an H.264 MP4 that browsers play.
+"$exporter" "$work/photos" "$work/tour.mp4" "${quick[@]}" --encoder h264 --speed ultrafast >"$work/out" 2>"$work/err" \
+  || fail "MP4: exit $?"
+[ "$(probe "$work/tour.mp4")" = "h264,320,240,10/1,191" ] || fail "MP4: $(probe "$work/tour.mp4")"
+[ -z "$(ffmpeg -v error -i "$work/tour.mp4" -f null - 2>&1)" ] || fail "MP4 does not decode cleanly"
+"$exporter" "$work/photos" "$work/bad.mp4" "${quick[@]}" --speed warp >"$work/out" 2>"$work/err"
+status=$?
+[ "$status" = 2 ] || fail "a bad --speed gave exit $status"
+[ ! -e "$work/bad.mp4" ] || fail "a bad --speed still wrote a file"
+grep -q '^pagewing-export: --speed for H.264 takes one of' "$work/err" || fail "no clear message for a bad --speed"
 
 # A long export stopped by a signal once it is under way.
 for entry in INT:130 TERM:143; do

@@ -5,6 +5,7 @@
 #   full frames, antialiasing 1, played to the end: every frame of the tour, the first one
 #     showing the first spread;
 #   MPEG-4 at antialiasing 2 and H.264 (when installed) at 3, ended by Escape;
+#   holiday.mp4 with every dialog confirmed: H.264 in MP4, progress in the title, ended by Escape;
 #   Motion JPEG at antialiasing 4, ended by closing the window;
 #   full frames grabbed from the window, ended by Escape;
 # and the command-line export of the same tour gives the very same frames.
@@ -73,6 +74,27 @@ for entry in "${encoders[@]}"; do
   check_movie "$work/$codec.avi" "$codec" 320 240 "$stored"
   quit_program
 done
+
+# A new user's holiday.mp4: OK on every dialog gives H.264 in MP4, with the progress in the
+# title while it runs; Escape ends it with a playable movie.
+write_settings "${long_tour[@]}"
+start_program
+export_movie "$work/holiday.mp4" 1
+wait_for_title 'Exporting, Frame [0-9]+ of [0-9]+, [0-9]+ %, [0-9]+:[0-9][0-9] elapsed' 10 >/dev/null \
+  || fail "no progress in the title"
+sleep 2
+xdotool key Escape
+stored=$(take_report 15)
+[ "${stored:-0}" -gt 5 ] || fail "MP4: only ${stored:-no} frames stored"
+grep -q $'^Container:\tMP4$' "$work/err" && grep -q $'^Encoder:\tH.264$' "$work/err" || fail "the report names no MP4 or H.264"
+check_movie "$work/holiday.mp4" h264 320 240 "$stored"
+[ "$(ffprobe -v error -show_entries stream=pix_fmt -of csv=p=0 "$work/holiday.mp4")" = yuv420p ] || fail "MP4 not 4:2:0"
+quit_program
+python3 - "$settings_folder/Pagewing.txt" <<'PY' || fail "the MP4 choice was not remembered"
+import sys
+text = open(sys.argv[1], encoding="utf-16").read()
+assert "holiday.mp4" in text and "MovieEncoder\tH.264" in text, text[-300:]
+PY
 
 # Motion JPEG at the highest antialiasing, ended by closing the window: the report comes first,
 # then the program ends with the movie complete.

@@ -47,7 +47,7 @@ export_movie() {
     wait_for_title '^Select DirectShow Encoder Filter$' 10 >/dev/null || fail "no encoder dialog"
     xdotool key Return
   fi
-  wait_for_title 'Exporting$' 15 >/dev/null || fail "the export did not start"
+  wait_for_title 'Exporting(, |$)' 15 >/dev/null || fail "the export did not start"
 }
 
 # Waits for the report box, checks it went to the log, closes it; prints the frames stored.

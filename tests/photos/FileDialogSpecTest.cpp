@@ -108,7 +108,27 @@ TEST(FileDialogSpecTest, MovieDialogAppendsAvi) {
   EXPECT_EQ(movie.defaultExtension, u"avi");
   EXPECT_EQ(movie.Finish(u"/v/tour"), u"/v/tour.avi");
   EXPECT_EQ(movie.Finish(u"/v/tour.AVI"), u"/v/tour.avi");
-  EXPECT_EQ(movie.Finish(u"/v/tour.mp4"), u"/v/tour.avi");
+  EXPECT_EQ(movie.Finish(u"/v/tour.png"), u"/v/tour.avi");
+}
+
+TEST(FileDialogSpecTest, MovieDialogOffersTheSharedContainersAndStartsOnTheRememberedOne) {
+  const FileDialogSpec movie = FileDialogSpec::For(4, u"/v/tour.mkv");
+  ASSERT_EQ(movie.moreFilters.size(), 3u);
+  EXPECT_EQ(movie.moreFilters[0].description + u" (" + movie.moreFilters[0].pattern + u")", u"MP4 movie (*.mp4)");
+  EXPECT_EQ(movie.moreFilters[1].description + u" (" + movie.moreFilters[1].pattern + u")",
+            u"Matroska movie (*.mkv)");
+  EXPECT_EQ(movie.moreFilters[2].description + u" (" + movie.moreFilters[2].pattern + u")", u"WebM movie (*.webm)");
+  EXPECT_EQ(movie.filterIndex, 3);
+  EXPECT_EQ(FileDialogSpec::For(4, u"/v/tour.avi").filterIndex, 1);
+  EXPECT_EQ(FileDialogSpec::For(4, u"/v/Pagewing").filterIndex, 1);
+  EXPECT_EQ(FileDialogSpec::For(4, u"/v/tour.MP4").filterIndex, 2);
+  // A typed movie extension wins over the filter; without one the filter's is added.
+  EXPECT_EQ(movie.Finish(u"/v/holiday.mp4", 1), u"/v/holiday.mp4");
+  EXPECT_EQ(movie.Finish(u"/v/holiday.WEBM", 2), u"/v/holiday.webm");
+  EXPECT_EQ(movie.Finish(u"/v/holiday", 2), u"/v/holiday.mp4");
+  EXPECT_EQ(movie.Finish(u"/v/holiday.mov", 4), u"/v/holiday.webm");
+  EXPECT_EQ(movie.Finish(u"/v/holiday", 9), u"/v/holiday.webm");
+  EXPECT_TRUE(FileDialogSpec::For(3, u"/fx/a.fx").moreFilters.empty());
 }
 
 TEST(FileDialogSpecTest, InitialFolderIsTheFolderOfAPathWithADot) {

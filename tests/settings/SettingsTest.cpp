@@ -153,6 +153,29 @@ TEST_F(SettingsTest, EveryKeyRoundTrips) {
   EXPECT_EQ(read.GetPhotoRotation(u"/photos/a.jpg"), 10);
 }
 
+TEST_F(SettingsTest, MovieEncoderQualityAndSpeedComeAfterEveryOtherLineAndReadBack) {
+  Settings saved(Environment());
+  saved.MovieEncoder = u"H.265 (HEVC)";
+  saved.MovieQuality = {{u"H.264", 18}, {u"H.265 (HEVC)", 30}};
+  saved.MovieSpeed = {{u"VP9", u"6"}};
+  std::u16string failure;
+  ASSERT_EQ(saved.Save(failure), Settings::SaveOutcome::Written);
+  const std::string bytes = ReadBytes(SettingsFile());
+  const std::string tail = Utf16LeBytes(
+      u"\r\nMovieEncoder\t\"H.265 (HEVC)\"\r\nMovieQuality\tH.264\t18\r\nMovieQuality\t\"H.265 (HEVC)\"\t30\r\n"
+      u"MovieSpeed\tVP9\t6\r\n");
+  ASSERT_GE(bytes.size(), tail.size());
+  EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail);
+  const Settings read = Loaded();
+  EXPECT_EQ(read.MovieEncoder, saved.MovieEncoder);
+  EXPECT_EQ(read.MovieQuality, saved.MovieQuality);
+  EXPECT_EQ(read.MovieSpeed, saved.MovieSpeed);
+  Settings reset = Loaded();
+  reset.ResetToDefaults();
+  EXPECT_TRUE(reset.MovieEncoder.empty());
+  EXPECT_TRUE(reset.MovieQuality.empty());
+}
+
 TEST_F(SettingsTest, HandEditedEightBitFileIsReadAndRewrittenAsUtf16) {
   WriteSettingsFile(
       "Quality\t2\r\n"

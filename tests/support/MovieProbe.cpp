@@ -26,6 +26,7 @@ void TakeField(ProbedStream& stream, const std::string& key, const std::string& 
   if (key == "height") stream.height = std::stoi(value);
   if (key == "r_frame_rate") stream.frameRate = value;
   if (key == "nb_read_frames") stream.frames = std::stoi(value);
+  if (key == "pix_fmt") stream.pixelFormat = value;
 }
 
 void PutPixel(std::vector<uint8_t>& frame, size_t at, int b, int g, int r) {
@@ -39,7 +40,7 @@ void PutPixel(std::vector<uint8_t>& frame, size_t at, int b, int g, int r) {
 ProbedStream ProbeMovie(const std::u16string& path) {
   std::istringstream lines(RunAndRead(
       "ffprobe -v error -count_frames -select_streams v:0 -show_entries "
-      "stream=codec_name,width,height,r_frame_rate,nb_read_frames -of default=noprint_wrappers=1 " +
+      "stream=codec_name,width,height,r_frame_rate,nb_read_frames,pix_fmt -of default=noprint_wrappers=1 " +
       Quoted(path)));
   ProbedStream stream;
   std::string line;
@@ -50,6 +51,27 @@ ProbedStream ProbeMovie(const std::u16string& path) {
     TakeField(stream, line.substr(0, equals), line.substr(equals + 1));
   }
   return stream;
+}
+
+std::string DecodingErrors(const std::u16string& path) {
+  return RunAndRead("ffmpeg -v error -i " + Quoted(path) + " -f null - 2>&1 || echo 'ffmpeg failed'");
+}
+
+std::vector<std::string> Mp4TopLevelBoxes(const std::string& bytes) {
+  std::vector<std::string> boxes;
+  uint64_t at = 0;
+  while (at + 8 <= bytes.size()) {
+    uint64_t size = 0;
+    for (int i = 0; i < 4; ++i) size = size << 8 | static_cast<uint8_t>(bytes[at + i]);
+    boxes.push_back(bytes.substr(at + 4, 4));
+    if (size == 1 && at + 16 <= bytes.size()) {
+      size = 0;
+      for (int i = 8; i < 16; ++i) size = size << 8 | static_cast<uint8_t>(bytes[at + i]);
+    }
+    if (size < 8) break;
+    at += size;
+  }
+  return boxes;
 }
 
 std::string DecodeToRgb(const std::u16string& path) {

@@ -12,9 +12,14 @@ struct ProbedStream {
   int height = 0;
   std::string frameRate;  // as ffprobe gives it, e.g. "2997/100"
   int frames = -1;        // frames actually decoded
+  std::string pixelFormat;
 };
 
 ProbedStream ProbeMovie(const std::u16string& path);
+// What ffmpeg reports as errors while decoding every frame; empty for a clean movie.
+std::string DecodingErrors(const std::u16string& path);
+// The four-letter names of an MP4 file's top-level boxes, in file order.
+std::vector<std::string> Mp4TopLevelBoxes(const std::string& bytes);
 // Every frame as top-down RGB24 bytes, one after another; empty when decoding fails.
 std::string DecodeToRgb(const std::u16string& path);
 

@@ -79,3 +79,22 @@ TEST(EncoderDialogTest, SettingsAndAboutFallBackToTheirMessages) {
 }
 
 }  // namespace
+
+namespace {
+
+// The movie containers' list: their encoders only, the first when the stored one is not there.
+TEST(EncoderDialogTest, AMovieEncoderListOffersNoFullFramesAndStartsOnTheFirstUnlessTheStoredOne) {
+  const std::vector<std::u16string> names{u"VP9", u"AV1"};
+  for (const auto& [initial, selected] : std::vector<std::pair<std::u16string, int>>{{u"", 0}, {u"H.264", 0}, {u"AV1", 1}}) {
+    EncoderDialog dialog(names, initial, {}, false);
+    ScriptedDialogControls controls{EncoderDialogResource()};
+    controls.Attach(&dialog);
+    dialog.OnInit(controls);
+    EXPECT_EQ(controls.Entries(Id::EncoderList), names);
+    EXPECT_EQ(controls.ListSelection(Id::EncoderList), selected);
+    EXPECT_TRUE(dialog.OnOk(controls));
+    EXPECT_EQ(dialog.chosenName(), names[static_cast<size_t>(selected)]);
+  }
+}
+
+}  // namespace

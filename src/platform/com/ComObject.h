@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <utility>
 
 #include "platform/com/IUnknown.h"
 
@@ -32,7 +33,9 @@ class ComObject : public First, public Rest... {
   }
 
  protected:
-  ComObject() = default;
+  // Arguments, if any, go to First's constructor.
+  template <class... Args>
+  explicit ComObject(Args&&... args) : First(std::forward<Args>(args)...) {}
   ~ComObject() override = default;
 
   // The object seen as interface iid, without a reference added, or null. A derived class

@@ -44,6 +44,7 @@ inline constexpr HRESULT VFW_E_WRONG_STATE = hresult_detail::Code(0x80040227u);
 inline constexpr HRESULT VFW_E_TIMEOUT = hresult_detail::Code(0x8004022Eu);
 inline constexpr HRESULT VFW_E_DUPLICATE_NAME = hresult_detail::Code(0x8004022Fu);
 inline constexpr HRESULT VFW_E_SAMPLE_TIME_NOT_SET = hresult_detail::Code(0x80040249u);
+inline constexpr HRESULT VFW_E_MEDIA_TIME_NOT_SET = hresult_detail::Code(0x80040251u);
 inline constexpr HRESULT VFW_E_NOT_IN_GRAPH = hresult_detail::Code(0x8004025Fu);
 inline constexpr HRESULT VFW_S_NO_STOP_TIME = hresult_detail::Code(0x00040270u);
 

@@ -10,4 +10,10 @@ class FileChooser {
   virtual ~FileChooser() = default;
   // The chosen path, or empty when the user cancels.
   virtual std::u16string Choose(const FileChooserRequest& request) = 0;
+  // The filter (counted from 1) the last dialog showed when the user chose; 1 when the chooser
+  // cannot tell.
+  virtual int ChosenFilter() const { return chosenFilter_; }
+
+ protected:
+  int chosenFilter_ = 1;
 };

@@ -32,4 +32,9 @@ class IMediaSample : public IUnknown {
   virtual HRESULT SetMediaType(const AM_MEDIA_TYPE* type) = 0;
   virtual HRESULT IsDiscontinuity() = 0;
   virtual HRESULT SetDiscontinuity(bool isDiscontinuity) = 0;
+  // Media times: a compressor puts the frame numbers a packet is shown at (its presentation
+  // order) here, beside the decode times in the stream times. VFW_E_MEDIA_TIME_NOT_SET when none
+  // was set; null start clears them.
+  virtual HRESULT GetMediaTime(int64_t* start, int64_t* end) = 0;
+  virtual HRESULT SetMediaTime(const int64_t* start, const int64_t* end) = 0;
 };

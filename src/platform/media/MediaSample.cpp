@@ -96,10 +96,25 @@ HRESULT MediaSample::SetDiscontinuity(bool isDiscontinuity) {
   return S_OK;
 }
 
+HRESULT MediaSample::GetMediaTime(int64_t* start, int64_t* end) {
+  if (start == nullptr || end == nullptr) return E_POINTER;
+  if (!hasMediaTime_) return VFW_E_MEDIA_TIME_NOT_SET;
+  *start = mediaStart_;
+  *end = mediaEnd_;
+  return S_OK;
+}
+
+HRESULT MediaSample::SetMediaTime(const int64_t* start, const int64_t* end) {
+  hasMediaTime_ = start != nullptr;
+  mediaStart_ = hasMediaTime_ ? *start : 0;
+  mediaEnd_ = hasMediaTime_ && end != nullptr ? *end : mediaStart_;
+  return S_OK;
+}
+
 void MediaSample::PrepareForLoan() {
   ClearMediaType();
   length_ = 0;
-  hasStart_ = hasEnd_ = false;
+  hasStart_ = hasEnd_ = hasMediaTime_ = false;
   syncPoint_ = preroll_ = discontinuity_ = false;
   count_.store(1, std::memory_order_relaxed);
 }

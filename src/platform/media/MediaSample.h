@@ -34,6 +34,8 @@ class MediaSample final : public IMediaSample {
   HRESULT SetMediaType(const AM_MEDIA_TYPE* type) override;
   HRESULT IsDiscontinuity() override;
   HRESULT SetDiscontinuity(bool isDiscontinuity) override;
+  HRESULT GetMediaTime(int64_t* start, int64_t* end) override;
+  HRESULT SetMediaTime(const int64_t* start, const int64_t* end) override;
 
   // Called by the allocator as it lends the sample out: one reference, nothing left over from
   // the previous user.
@@ -51,6 +53,9 @@ class MediaSample final : public IMediaSample {
   REFERENCE_TIME end_ = 0;
   bool hasStart_ = false;
   bool hasEnd_ = false;
+  int64_t mediaStart_ = 0;
+  int64_t mediaEnd_ = 0;
+  bool hasMediaTime_ = false;
   bool syncPoint_ = false;
   bool preroll_ = false;
   bool discontinuity_ = false;

@@ -70,5 +70,20 @@ int64_t MuxByteStream::Seek(void* opaque, int64_t offset, int whence) {
   }
   if (target < 0) return AVERROR(EINVAL);
   stream->offset_ = target;
+  stream->FillTo(target);
   return target;
+}
+
+// Room a muxer skips to fill in later (the MP4 index) is written at once, so that the disk
+// space is taken before the frames need theirs.
+void MuxByteStream::FillTo(int64_t end) {
+  static const uint8_t zeros[4096] = {};
+  int64_t at = size_;
+  while (at < end) {
+    const int count = static_cast<int>(std::min<int64_t>(end - at, sizeof zeros));
+    const HRESULT hr = sink_(at, zeros, count);
+    if (FAILED(hr) && SUCCEEDED(failure_)) failure_ = hr;
+    at += count;
+  }
+  size_ = std::max(size_, end);
 }

@@ -7,9 +7,9 @@
 
 struct AVIOContext;
 
-// The AVI muxer's output: a seekable FFmpeg I/O context whose bytes go, with the file offset
-// they belong at, to a sink (the mux's output pin). Seeking only moves the offset; the size is
-// the furthest byte written. Being seekable lets the muxer go back to complete its header and
+// A muxer's output: a seekable FFmpeg I/O context whose bytes go, with the file offset they
+// belong at, to a sink (the mux's output pin). Seeking moves the offset; seeking past the end
+// writes zeros up to there; the size is the furthest byte written. Being seekable lets the muxer go back to complete its header and
 // add the large-file index by itself. Large writes (a frame's data) reach the sink straight from
 // the muxer's packet, not copied into the context's buffer first. A failing delivery is kept
 // (the first one) for the owner to act on, but not shown to the muxer, which would refuse all
@@ -38,6 +38,7 @@ class MuxByteStream {
  private:
   static int Write(void* opaque, uint8_t* bytes, int count);
   static int64_t Seek(void* opaque, int64_t offset, int whence);
+  void FillTo(int64_t end);
 
   Sink sink_;
   AVIOContext* context_ = nullptr;

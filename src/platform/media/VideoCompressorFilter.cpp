@@ -6,10 +6,10 @@
 #include <iterator>
 #include <limits>
 
-#include "platform/media/AviContainer.h"
 #include "platform/media/EncoderSettingsStore.h"
 #include "platform/media/FfmpegError.h"
 #include "platform/media/MediaGuids.h"
+#include "platform/media/MuxContainer.h"
 #include "platform/media/YuvRange.h"
 #include "platform/sys/StringConvert.h"
 
@@ -55,6 +55,20 @@ VideoCompressorFilter::VideoCompressorFilter(VideoCompressor compressor)
       input_(*this, u"Input"),
       output_(*this, u"Output"),
       packet_(av_packet_alloc()) {
+  AddPin(&input_);
+  AddPin(&output_);
+}
+
+VideoCompressorFilter::VideoCompressorFilter(const std::u16string& name, std::vector<EncoderAttempt> attempts)
+    : compressor_{name, attempts.empty() ? std::string() : attempts.front().ffmpegName},
+      codec_(avcodec_find_encoder_by_name(compressor_.ffmpegName.c_str())),
+      input_(*this, u"Input"),
+      output_(*this, u"Output"),
+      packet_(av_packet_alloc()),
+      attempts_(std::move(attempts)) {
+  for (size_t i = 0; codec_ == nullptr && i < attempts_.size(); ++i) {
+    codec_ = avcodec_find_encoder_by_name(attempts_[i].ffmpegName.c_str());
+  }
   AddPin(&input_);
   AddPin(&output_);
 }
@@ -120,6 +134,8 @@ HRESULT VideoCompressorFilter::CheckInputType(const AM_MEDIA_TYPE& type) {
 }
 
 bool VideoCompressorFilter::TakesNatively(AVPixelFormat format) const {
+  // Every player shows 4:2:0; the encoders' other formats (4:4:4, 10 bits) many do not.
+  if (!attempts_.empty()) return format == AV_PIX_FMT_YUV420P;
   const int position = PositionIn(codec_->pix_fmts, format);
   if (position < 0) return false;
   // Of a limited-range and full-range pair the encoder takes the one it lists first (Motion JPEG
@@ -129,6 +145,7 @@ bool VideoCompressorFilter::TakesNatively(AVPixelFormat format) const {
 }
 
 HRESULT VideoCompressorFilter::OpenEncoder(const RawVideoFormat& input) {
+  if (!attempts_.empty()) return OpenFirstAttempt(input);
   AVDictionary* options =
       EncoderOptionTable::OpenOptions(EncoderSettingsStore::Instance().Get(compressor_.friendlyName));
   const HRESULT hr = encoder_.Open(codec_, input, options);
@@ -138,13 +155,31 @@ HRESULT VideoCompressorFilter::OpenEncoder(const RawVideoFormat& input) {
   return hr;
 }
 
+HRESULT VideoCompressorFilter::OpenFirstAttempt(const RawVideoFormat& input) {
+  used_ = drained_ = false;
+  nextFrame_ = 0;
+  HRESULT hr = VFW_E_TYPE_NOT_ACCEPTED;
+  for (const EncoderAttempt& attempt : attempts_) {
+    const AVCodec* codec = avcodec_find_encoder_by_name(attempt.ffmpegName.c_str());
+    if (codec == nullptr) continue;
+    AVDictionary* options = EncoderOptionTable::OpenOptions(attempt.options);
+    hr = encoder_.Open(codec, input, options);
+    av_dict_free(&options);
+    if (SUCCEEDED(hr)) {
+      codec_ = codec;
+      return hr;
+    }
+  }
+  return hr;
+}
+
 void VideoCompressorFilter::GetMediaTypes(const FilterPin& pin, std::vector<MediaType>* types) {
   if (&pin == &output_ && encoder_.IsOpen()) types->push_back(OutputType());
 }
 
 MediaType VideoCompressorFilter::OutputType() const {
   const RawVideoFormat& input = encoder_.input();
-  const uint32_t fourcc = AviFourccOf(codec_->id);
+  const uint32_t fourcc = MuxContainer::FourccOf(codec_->id);
   VIDEOINFOHEADER header;
   header.AvgTimePerFrame = input.frameTime;
   header.bmiHeader.biWidth = input.width;
@@ -233,6 +268,9 @@ HRESULT VideoCompressorFilter::DeliverPacket(const AVPacket& packet) {
   REFERENCE_TIME start = decodeFrame * encoder_.input().frameTime;
   REFERENCE_TIME end = start + encoder_.input().frameTime;
   sample->SetTime(&start, &end);
+  const int64_t shown = packet.pts != AV_NOPTS_VALUE ? packet.pts : decodeFrame;
+  const int64_t shownEnd = shown + 1;
+  sample->SetMediaTime(&shown, &shownEnd);
   sample->SetSyncPoint((packet.flags & AV_PKT_FLAG_KEY) != 0);
   return output_.Deliver(sample.Get());
 }

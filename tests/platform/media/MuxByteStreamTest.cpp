@@ -69,3 +69,24 @@ TEST(MuxByteStreamTest, KeepsTheFirstFailureButGoesOnDelivering) {
   EXPECT_EQ(delivered, 2);
   EXPECT_EQ(stream.failure(), HResultFromWin32(ENOSPC));
 }
+
+// Room an MP4 muxer skips for its index is written out at once, so that its disk space is taken
+// before the frames need theirs.
+TEST(MuxByteStreamTest, SeekingPastTheEndFillsTheGapWithZeros) {
+  std::string file;
+  MuxByteStream stream([&](int64_t offset, const uint8_t* bytes, int count) {
+    if (file.size() < static_cast<size_t>(offset + count)) file.resize(static_cast<size_t>(offset + count), '?');
+    file.replace(static_cast<size_t>(offset), static_cast<size_t>(count), reinterpret_cast<const char*>(bytes), count);
+    return S_OK;
+  });
+  ASSERT_EQ(stream.Open(), S_OK);
+  AVIOContext* io = stream.context();
+  Write(io, "ftyp");
+  EXPECT_EQ(avio_skip(io, 10000), 10004);
+  Write(io, "mdat");
+  stream.Close();
+  ASSERT_EQ(file.size(), 10008u);
+  EXPECT_EQ(file.substr(0, 4), "ftyp");
+  EXPECT_EQ(file.substr(4, 10000), std::string(10000, '\0'));
+  EXPECT_EQ(file.substr(10004), "mdat");
+}

@@ -1,6 +1,5 @@
-#include "platform/media/AviStreamFormat.h"
+#include "platform/media/PacketStreamFormat.h"
 
-#include "platform/media/AviContainer.h"
 #include "platform/media/MediaGuids.h"
 #include "platform/media/MediaType.h"
 #include "platform/media/RawVideoFormat.h"
@@ -10,10 +9,10 @@ namespace {
 // More codec data than this in a format block is a broken type, not a header.
 constexpr uint32_t kLargestExtradata = 1 << 20;
 
-bool ReadUncompressed(const AM_MEDIA_TYPE& type, AviStreamFormat* format) {
+bool ReadUncompressed(const AM_MEDIA_TYPE& type, PacketStreamFormat* format) {
   RawVideoFormat raw;
   if (!RawVideoFormat::FromMediaType(type, &raw) || raw.pixelFormat != AV_PIX_FMT_BGR24) return false;
-  *format = AviStreamFormat();
+  *format = PacketStreamFormat();
   format->codec = AV_CODEC_ID_RAWVIDEO;
   format->width = raw.width;
   format->height = raw.height;
@@ -22,19 +21,19 @@ bool ReadUncompressed(const AM_MEDIA_TYPE& type, AviStreamFormat* format) {
   return true;
 }
 
-bool ReadCompressed(const AM_MEDIA_TYPE& type, AviStreamFormat* format) {
+bool ReadCompressed(const AM_MEDIA_TYPE& type, const MuxContainer& container, PacketStreamFormat* format) {
   const VIDEOINFOHEADER* header = VideoInfoOf(type);
   if (type.majortype != MEDIATYPE_Video || header == nullptr || !IsFourccSubtype(type.subtype)) return false;
   const BITMAPINFOHEADER& bitmap = header->bmiHeader;
-  const AVCodecID codec = CodecOfAviFourcc(bitmap.biCompression);
+  const AVCodecID codec = container.CodecOfFourcc(bitmap.biCompression);
   // Raw layouts named by a code (I420, YUY2) are the converter's, not a compressor's.
   if (bitmap.biCompression != type.subtype.data1 || codec == AV_CODEC_ID_NONE || codec == AV_CODEC_ID_RAWVIDEO ||
-      !AviAcceptsCodec(codec)) {
+      !container.Accepts(codec)) {
     return false;
   }
   const RawVideoFormat shape{AV_PIX_FMT_NONE, bitmap.biWidth, bitmap.biHeight, header->AvgTimePerFrame};
   if (!shape.WithinLimits() || type.cbFormat - sizeof(VIDEOINFOHEADER) > kLargestExtradata) return false;
-  *format = AviStreamFormat();
+  *format = PacketStreamFormat();
   format->codec = codec;
   format->fourcc = bitmap.biCompression;
   format->width = bitmap.biWidth;
@@ -47,8 +46,9 @@ bool ReadCompressed(const AM_MEDIA_TYPE& type, AviStreamFormat* format) {
 
 }  // namespace
 
-bool AviStreamFormat::FromMediaType(const AM_MEDIA_TYPE& type, AviStreamFormat* format) {
+bool PacketStreamFormat::FromMediaType(const AM_MEDIA_TYPE& type, const MuxContainer& container,
+                                       PacketStreamFormat* format) {
   if (format == nullptr) return false;
-  if (type.subtype == MEDIASUBTYPE_RGB24) return ReadUncompressed(type, format);
-  return ReadCompressed(type, format);
+  if (type.subtype == MEDIASUBTYPE_RGB24) return container.IsAvi() && ReadUncompressed(type, format);
+  return ReadCompressed(type, container, format);
 }

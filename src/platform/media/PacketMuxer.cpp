@@ -1,8 +1,7 @@
-#include "platform/media/AviPacketMuxer.h"
+#include "platform/media/PacketMuxer.h"
 
 #include <cstring>
 
-#include "platform/media/AviContainer.h"
 #include "platform/media/FfmpegError.h"
 #include "platform/sys/DebugOutput.h"
 #include "platform/sys/StringConvert.h"
@@ -11,6 +10,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/dict.h>
+#include <libavutil/macros.h>
 #include <libavutil/mem.h>
 }
 
@@ -26,26 +26,28 @@ AVRational FrameTimeOf(REFERENCE_TIME frameTime) {
 
 }  // namespace
 
-AviPacketMuxer::AviPacketMuxer(MuxByteStream::Sink sink) : bytes_(std::move(sink)) {}
+PacketMuxer::PacketMuxer(MuxByteStream::Sink sink) : bytes_(std::move(sink)) {}
 
-AviPacketMuxer::~AviPacketMuxer() { Release(); }
+PacketMuxer::~PacketMuxer() { Release(); }
 
-HRESULT AviPacketMuxer::Open(const AviStreamFormat& format) {
+HRESULT PacketMuxer::Open(const PacketStreamFormat& format, const MuxContainer& container, const Options& options) {
   Release();
   status_ = S_OK;
+  container_ = container;
+  if (container.format == nullptr) return Keep(E_NOTIMPL);
   frameTime_ = FrameTimeOf(format.frameTime);
   packet_ = av_packet_alloc();
   if (packet_ == nullptr) return Keep(E_OUTOFMEMORY);
-  const int result = avformat_alloc_output_context2(&output_, AviOutputFormat(), nullptr, nullptr);
+  const int result = avformat_alloc_output_context2(&output_, container.format, nullptr, nullptr);
   if (result < 0) return Fail("start", result);
   HRESULT hr = bytes_.Open();
   if (FAILED(hr)) return Keep(hr);
   output_->pb = bytes_.context();
   hr = AddStream(format);
-  return SUCCEEDED(hr) ? WriteHeader(format) : hr;
+  return SUCCEEDED(hr) ? WriteHeader(format, options) : hr;
 }
 
-HRESULT AviPacketMuxer::AddStream(const AviStreamFormat& format) {
+HRESULT PacketMuxer::AddStream(const PacketStreamFormat& format) {
   stream_ = avformat_new_stream(output_, nullptr);
   if (stream_ == nullptr) return Keep(E_OUTOFMEMORY);
   stream_->time_base = frameTime_;
@@ -54,11 +56,23 @@ HRESULT AviPacketMuxer::AddStream(const AviStreamFormat& format) {
   AVCodecParameters* parameters = stream_->codecpar;
   parameters->codec_type = AVMEDIA_TYPE_VIDEO;
   parameters->codec_id = format.codec;
-  parameters->codec_tag = format.fourcc;
+  // Other containers name the codec their own way; the muxer picks the code.
+  parameters->codec_tag = container_.IsAvi() ? format.fourcc : 0;
+  // Browsers and Apple's players want H.265 in MP4 under this code, not the muxer's default.
+  if (container_.kind == MovieContainer::Mp4 && format.codec == AV_CODEC_ID_HEVC) {
+    parameters->codec_tag = MKTAG('h', 'v', 'c', '1');
+  }
   parameters->width = format.width;
   parameters->height = format.height;
   parameters->bits_per_coded_sample = format.bitCount;
   if (format.IsUncompressed()) parameters->format = AV_PIX_FMT_BGR24;
+  // The movie encoders of the other containers code 4:2:0 with the colours the converter made;
+  // MP4 describes VP9 and AV1 streams from these.
+  if (!container_.IsAvi()) {
+    parameters->format = AV_PIX_FMT_YUV420P;
+    parameters->color_range = AVCOL_RANGE_MPEG;
+    parameters->color_space = AVCOL_SPC_SMPTE170M;
+  }
   if (format.extradata.empty()) return S_OK;
   const size_t size = format.extradata.size();
   parameters->extradata = static_cast<uint8_t*>(av_mallocz(size + AV_INPUT_BUFFER_PADDING_SIZE));
@@ -68,10 +82,11 @@ HRESULT AviPacketMuxer::AddStream(const AviStreamFormat& format) {
   return S_OK;
 }
 
-HRESULT AviPacketMuxer::WriteHeader(const AviStreamFormat& format) {
+HRESULT PacketMuxer::WriteHeader(const PacketStreamFormat& format, const Options& muxerOptions) {
   AVDictionary* options = nullptr;
   // Without this the muxer declares a negative height and wants top-down rows.
   if (format.IsUncompressed()) av_dict_set(&options, "flipped_raw_rgb", "1", 0);
+  for (const auto& [name, value] : muxerOptions) av_dict_set(&options, name.c_str(), value.c_str(), 0);
   const int result = avformat_write_header(output_, &options);
   av_dict_free(&options);
   // The header must be on its way to the file before the first frame.
@@ -79,13 +94,14 @@ HRESULT AviPacketMuxer::WriteHeader(const AviStreamFormat& format) {
   return result < 0 ? Fail("write the header", result) : Keep(bytes_.failure());
 }
 
-HRESULT AviPacketMuxer::WritePacket(const uint8_t* data, int size, int64_t frame, bool keyFrame) {
+HRESULT PacketMuxer::WritePacket(const uint8_t* data, int size, int64_t frame, int64_t shown, bool keyFrame) {
   if (output_ == nullptr) return VFW_E_WRONG_STATE;
   if (FAILED(status_)) return status_;
   // The packet lends the sample's bytes: the muxer writes them straight through, no copy.
   packet_->data = const_cast<uint8_t*>(data);
   packet_->size = size;
-  packet_->pts = packet_->dts = av_rescale_q(frame, frameTime_, stream_->time_base);
+  packet_->dts = av_rescale_q(frame, frameTime_, stream_->time_base);
+  packet_->pts = container_.IsAvi() ? packet_->dts : av_rescale_q(shown, frameTime_, stream_->time_base);
   packet_->duration = av_rescale_q(1, frameTime_, stream_->time_base);
   packet_->flags = keyFrame ? AV_PKT_FLAG_KEY : 0;
   packet_->stream_index = stream_->index;
@@ -94,7 +110,7 @@ HRESULT AviPacketMuxer::WritePacket(const uint8_t* data, int size, int64_t frame
   return result < 0 ? Fail("store a frame", result) : S_OK;
 }
 
-HRESULT AviPacketMuxer::Finish() {
+HRESULT PacketMuxer::Finish() {
   if (output_ == nullptr) return status_;
   const int result = av_write_trailer(output_);
   if (result < 0) Fail("write the index", result);
@@ -104,19 +120,19 @@ HRESULT AviPacketMuxer::Finish() {
   return status_;
 }
 
-HRESULT AviPacketMuxer::Fail(const char* what, int code) {
+HRESULT PacketMuxer::Fail(const char* what, int code) {
   if (SUCCEEDED(bytes_.failure())) {
-    DebugOutput(FromUtf8(std::string("AVI Mux: could not ") + what + ": " + FfmpegErrorText(code) + "\n"));
+    DebugOutput(FromUtf8(container_.MuxName() + ": could not " + what + ": " + FfmpegErrorText(code) + "\n"));
   }
   return Keep(FAILED(bytes_.failure()) ? bytes_.failure() : HResultFromAverror(code));
 }
 
-HRESULT AviPacketMuxer::Keep(HRESULT hr) {
+HRESULT PacketMuxer::Keep(HRESULT hr) {
   if (SUCCEEDED(status_) && FAILED(hr)) status_ = hr;
   return hr;
 }
 
-void AviPacketMuxer::Release() {
+void PacketMuxer::Release() {
   if (output_ != nullptr) output_->pb = nullptr;
   avformat_free_context(output_);
   output_ = nullptr;

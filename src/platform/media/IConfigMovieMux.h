@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/com/IUnknown.h"
+
+// What the movie mux is told before a movie starts. Graph's thread, while stopped.
+class IConfigMovieMux : public IUnknown {
+ public:
+  static constexpr InterfaceId kIid{0x5E1C0A23, 0x7B2D, 0x4E6A, {0x9C, 0x31, 0x50, 0x61, 0x67, 0x65, 0x01, 0x04}};
+
+  // The most frames the movie will hold. An MP4 movie keeps room for its index at the front for
+  // that many, so it plays while it downloads and keeps its index even when the disk fills up;
+  // 0 (unknown) puts the index at the end.
+  virtual HRESULT SetFrameCount(int64_t frames) = 0;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/com/ComObject.h"
+#include "platform/media/IConfigMovieMux.h"
+#include "platform/media/PacketMux.h"
+
+// The movie mux (CLSID_Mp4Mux, CLSID_MatroskaMux, CLSID_WebMMux): writes the movie as an MP4,
+// Matroska or WebM file (MEDIASUBTYPE_Movie byte stream) with FFmpeg's muxer for it; see
+// PacketMux. Takes compressed packets only.
+class MovieMux final : public ComObject<PacketMux, IConfigMovieMux> {
+ public:
+  // container: not AVI.
+  explicit MovieMux(MovieContainer container);
+
+  HRESULT GetClassID(Guid* classId) override;
+  HRESULT SetFrameCount(int64_t frames) override;
+
+ protected:
+  PacketMuxer::Options MuxerOptions() const override;
+
+ private:
+  MovieContainer container_;
+  int64_t frameCount_ = 0;
+};
