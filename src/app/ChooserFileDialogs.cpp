@@ -1,11 +1,19 @@
 #include "app/ChooserFileDialogs.h"
 
 #include "photos/FileDialogSpec.h"
+#include "photos/FilePaths.h"
 #include "settings/FLocale.h"
 
 std::u16string ChooserFileDialogs::ShowFileDialog(int kind, const std::u16string& initialPath) {
   const FileDialogSpec spec = FileDialogSpec::For(kind, initialPath);
-  const FileChooserRequest request{locale_().GetText(spec.titleText), spec.save, spec.filterDescription,
-                                   spec.filterPattern, spec.initialFolder};
-  return spec.Finish(chooser_.Choose(request));
+  FileChooserRequest request{locale_().GetText(spec.titleText), spec.save, spec.filterDescription,
+                             spec.filterPattern, spec.initialFolder, spec.defaultExtension};
+  for (;;) {
+    const std::u16string chosen = chooser_.Choose(request);
+    const std::u16string finished = spec.Finish(chosen);
+    if (finished == chosen || !FileExists(finished) || chooser_.ConfirmReplace(finished)) return finished;
+    // The chooser asked about the name as typed, not about the one the extension rule made of
+    // it: declining that file shows the dialog again where the user left it.
+    request.initialFolder = FolderOf(chosen);
+  }
 }

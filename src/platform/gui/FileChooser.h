@@ -10,4 +10,6 @@ class FileChooser {
   virtual ~FileChooser() = default;
   // The chosen path, or empty when the user cancels.
   virtual std::u16string Choose(const FileChooserRequest& request) = 0;
+  // Asks whether the existing file at path may be replaced; true when the user agrees.
+  virtual bool ConfirmReplace(const std::u16string& path) = 0;
 };

@@ -12,4 +12,7 @@ struct FileChooserRequest {
   // Patterns separated by ";" ("*.BMP;*.JPG"); matched without regard to case.
   std::u16string filterPattern;
   std::u16string initialFolder;
+  // Save dialogs put this on a name typed without extension (no dot), before asking about
+  // overwriting, so the question is about the file that will be written. Empty: none.
+  std::u16string defaultExtension;
 };

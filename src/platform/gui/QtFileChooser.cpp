@@ -1,6 +1,8 @@
 #include "platform/gui/QtFileChooser.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QStringList>
 
 std::u16string QtFileChooser::NameFilter(const FileChooserRequest& request) {
@@ -19,6 +21,15 @@ std::u16string QtFileChooser::Choose(const FileChooserRequest& request) {
                      QString::fromStdU16String(NameFilter(request)));
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (request.save) dialog.setDefaultSuffix(QString::fromStdU16String(request.defaultExtension));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first().toStdU16String();
+}
+
+bool QtFileChooser::ConfirmReplace(const std::u16string& path) {
+  // The file dialog's own question, in Qt's own words and translations.
+  const QString question = QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?");
+  const QString title = QCoreApplication::translate("QFileDialog", "Save As");
+  return QMessageBox::warning(owner_(), title, question.arg(QString::fromStdU16String(path)),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
