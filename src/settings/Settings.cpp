@@ -153,9 +153,12 @@ Settings::SaveOutcome Settings::Save(std::u16string& failureText) const {
   const std::u16string path = SettingsFilePath();
   if (FileExists(path) && !loaded_) return SaveOutcome::KeptUnreadFile;
   // The new file is written completely beside the old one before it takes the old one's place.
-  const std::u16string partial = path + u".new";
+  // A linked settings file is replaced where the link points, so the link stays a link; a
+  // read-only one is left alone, as opening it for writing would have been refused.
+  const std::u16string target = ResolveLinks(path);
+  const std::u16string partial = target + u".new";
   TextFile out;
-  if (!out.Open(partial, true, false)) {
+  if (IsReadOnly(target) || !out.Open(partial, true, false)) {
     failureText = u"Could not open:\n\n\"" + path + u"\"";
     return SaveOutcome::Failed;
   }
@@ -174,7 +177,7 @@ Settings::SaveOutcome Settings::Save(std::u16string& failureText) const {
     for (float value : CameraPresets[n].Values()) out.WriteFloat(value);
     out.EndLine();
   }
-  if (!out.Close() || !ReplaceFile(partial, path)) {
+  if (!out.Close() || !ReplaceFile(partial, target)) {
     DeleteFile(partial, true);
     failureText = u"Could not write:\n\n\"" + path + u"\"";
     return SaveOutcome::Failed;

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 
 #include "platform/sys/FileHandle.h"
 #include "platform/sys/StringConvert.h"
@@ -26,6 +27,18 @@ bool CopyAll(FileHandle& source, FileHandle& target) {
     if (got < 0 || !target.WriteAll(buffer, static_cast<size_t>(got))) return false;
   }
 }
+
+// The text a symbolic link holds; empty when path is no link.
+std::string LinkText(const std::string& path) {
+  struct stat info {};
+  if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return {};
+  std::string text(PATH_MAX, '\0');
+  const ssize_t length = readlink(path.c_str(), text.data(), text.size());
+  text.resize(length > 0 ? static_cast<size_t>(length) : 0);
+  return text;
+}
+
+constexpr int kMostLinksFollowed = 40;  // the kernel's own limit for one path
 
 }  // namespace
 
@@ -64,6 +77,16 @@ bool MoveWithoutReplacing(const std::u16string& from, const std::u16string& to) 
   // File systems without RENAME_NOREPLACE: a hard link fails on an existing target just the same.
   if (errno == EINVAL && link(source.c_str(), target.c_str()) == 0) return unlink(source.c_str()) == 0;
   return false;
+}
+
+std::u16string ResolveLinks(const std::u16string& path) {
+  std::string current = ToUtf8(path);
+  for (int hop = 0; hop < kMostLinksFollowed; ++hop) {
+    const std::string target = LinkText(current);
+    if (target.empty()) break;
+    current = target.front() == '/' ? target : current.substr(0, current.rfind('/') + 1) + target;
+  }
+  return FromUtf8(current);
 }
 
 bool ReplaceFile(const std::u16string& from, const std::u16string& to) {

@@ -24,6 +24,11 @@ bool RemoveFile(const std::u16string& path);
 // Moves a file without ever replacing an existing target, also across file systems.
 bool MoveWithoutReplacing(const std::u16string& from, const std::u16string& to);
 
+// The file a path finally names: symbolic links followed (at most 40 of them), relative ones
+// from the link's folder. A path that is no link comes back unchanged; a dangling link gives the
+// missing path it points to.
+std::u16string ResolveLinks(const std::u16string& path);
+
 // Atomically puts from in the place of to, replacing to when it exists (same file system).
 bool ReplaceFile(const std::u16string& from, const std::u16string& to);
 
