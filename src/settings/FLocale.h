@@ -7,7 +7,7 @@
 // prefix of the table. Lives from start-up to shut-down; user-interface thread only.
 class FLocale {
  public:
-  static constexpr int kTextCount = 108;
+  static constexpr int kTextCount = 110;
 
   FLocale() { Reset(); }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,10 +14,7 @@ namespace {
 const std::set<int> kReserved = {43, 46, 49, 50, 51, 57, 58, 59, 60, 61, 62, 64, 66, 87, 88, 89, 95};
 
 // The English locale file shipped with the program, found from this file's place in the source tree.
-std::u16string ShippedEnglishPath() {
-  const std::filesystem::path root = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
-  return FromUtf8((root / "data" / "Locales" / "English.txt").string());
-}
+std::u16string ShippedEnglishPath() { return FromUtf8(PAGEWING_DATA_DIR "/Locales/English.txt"); }
 
 // UTF-16LE bytes with a byte-order mark, every line ended by CR LF.
 std::string Utf16Lines(const std::vector<std::u16string>& lines) {
@@ -55,7 +51,7 @@ class FLocaleTest : public testing::Test {
 };
 
 TEST(FLocaleBuiltInTest, HoldsNonEmptyTextsWithReservedEntriesReadingXXX) {
-  ASSERT_EQ(FLocale::BuiltInTexts().size(), 108u);
+  ASSERT_EQ(FLocale::BuiltInTexts().size(), 110u);
   const std::vector<std::u16string> texts = BuiltIn();
   for (int i = 0; i < FLocale::kTextCount; ++i) {
     EXPECT_FALSE(texts[i].empty()) << "entry " << i;
@@ -77,6 +73,7 @@ TEST(FLocaleBuiltInTest, SpotValues) {
   EXPECT_EQ(texts[99], u"Sort by Date");
   EXPECT_EQ(texts[105], u"Hardware Antialiasing: Make Screengrabs");
   EXPECT_EQ(texts[107], u"Exporting");
+  EXPECT_EQ(texts[109], u"Could not open this folder or photo:");
   EXPECT_EQ(texts[48],
             u"Your can select a photo by left clicking on it with your mouse.\r\n\r\n"
             u"When you right click on a photo a pop-up menu is displayed!");
@@ -84,8 +81,8 @@ TEST(FLocaleBuiltInTest, SpotValues) {
 
 TEST(FLocaleBuiltInTest, IndexOutsideTableGivesEmptyText) {
   const FLocale locale;
-  EXPECT_EQ(locale.GetText(107), u"Exporting");
-  EXPECT_EQ(locale.GetText(108), u"");
+  EXPECT_EQ(locale.GetText(109), u"Could not open this folder or photo:");
+  EXPECT_EQ(locale.GetText(110), u"");
   EXPECT_EQ(locale.GetText(-1), u"");
   EXPECT_EQ(locale.GetText(100000), u"");
 }
@@ -137,13 +134,13 @@ TEST_F(FLocaleTest, EmptyFirstLineKeepsEverythingEnglishButStillLoads) {
   EXPECT_EQ(TextsOf(locale_), BuiltIn());
 }
 
-TEST_F(FLocaleTest, OnlyTheFirst108LinesAreUsed) {
+TEST_F(FLocaleTest, OnlyTheFirst110LinesAreUsed) {
   std::vector<std::u16string> lines;
   for (int i = 0; i < 200; ++i) lines.push_back(u"Line " + WidenLatin1(std::to_string(i)));
   ASSERT_TRUE(LoadLines(lines));
   EXPECT_EQ(locale_.GetText(0), u"Line 0");
-  EXPECT_EQ(locale_.GetText(107), u"Line 107");
-  EXPECT_EQ(locale_.GetText(108), u"");
+  EXPECT_EQ(locale_.GetText(109), u"Line 109");
+  EXPECT_EQ(locale_.GetText(110), u"");
 }
 
 TEST_F(FLocaleTest, LastLineWithoutLineBreakIsNotRead) {

@@ -48,6 +48,18 @@ PathKind KindOfPath(const std::u16string& path) {
   return S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::File;
 }
 
+bool IsReadable(const std::u16string& path) {
+  const int wanted = KindOfPath(path) == PathKind::Folder ? R_OK | X_OK : R_OK;
+  return !path.empty() && access(ToUtf8(path).c_str(), wanted) == 0;
+}
+
+std::u16string CurrentFolder() {
+  std::string folder(PATH_MAX, '\0');
+  if (getcwd(folder.data(), folder.size()) == nullptr) return {};
+  folder.resize(folder.find('\0'));
+  return FromUtf8(folder);
+}
+
 bool MakeFolder(const std::u16string& path) { return !path.empty() && mkdir(ToUtf8(path).c_str(), 0777) == 0; }
 
 bool IsReadOnly(const std::u16string& path) {

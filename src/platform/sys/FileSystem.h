@@ -10,6 +10,12 @@ enum class PathKind { Missing, File, Folder };
 
 PathKind KindOfPath(const std::u16string& path);
 
+// Whether this process may read the file, or list the folder, at path.
+bool IsReadable(const std::u16string& path);
+
+// The process's working folder, against which relative paths given by the user are read.
+std::u16string CurrentFolder();
+
 // Creates one folder whose parent exists.
 bool MakeFolder(const std::u16string& path);
 
