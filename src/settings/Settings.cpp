@@ -154,11 +154,13 @@ Settings::SaveOutcome Settings::Save(std::u16string& failureText) const {
   if (FileExists(path) && !loaded_) return SaveOutcome::KeptUnreadFile;
   // The new file is written completely beside the old one before it takes the old one's place.
   // A linked settings file is replaced where the link points, so the link stays a link; a
-  // read-only one is left alone, as opening it for writing would have been refused.
+  // read-only one, or one this user may not write, is left alone, as opening it for writing
+  // would have been refused.
   const std::u16string target = ResolveLinks(path);
   const std::u16string partial = target + u".new";
+  const bool protectedFile = FileExists(target) && (IsReadOnly(target) || !IsWritable(target));
   TextFile out;
-  if (IsReadOnly(target) || !out.Open(partial, true, false)) {
+  if (protectedFile || !out.Open(partial, true, false)) {
     failureText = u"Could not open:\n\n\"" + path + u"\"";
     return SaveOutcome::Failed;
   }

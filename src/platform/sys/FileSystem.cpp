@@ -53,6 +53,8 @@ bool IsReadable(const std::u16string& path) {
   return !path.empty() && access(ToUtf8(path).c_str(), wanted) == 0;
 }
 
+bool IsWritable(const std::u16string& path) { return !path.empty() && access(ToUtf8(path).c_str(), W_OK) == 0; }
+
 std::u16string CurrentFolder() {
   std::string folder(PATH_MAX, '\0');
   if (getcwd(folder.data(), folder.size()) == nullptr) return {};

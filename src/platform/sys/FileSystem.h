@@ -12,6 +12,9 @@ PathKind KindOfPath(const std::u16string& path);
 
 // Whether this process may read the file, or list the folder, at path.
 bool IsReadable(const std::u16string& path);
+// Whether this process may write the existing file at path (the owner and permission rules;
+// IsReadOnly is the program's own rule, which also holds for the administrator).
+bool IsWritable(const std::u16string& path);
 
 // The process's working folder, against which relative paths given by the user are read.
 std::u16string CurrentFolder();
