@@ -58,7 +58,7 @@ AppServices DesktopProgram::Services() {
           u""};
 }
 
-int DesktopProgram::Run() {
+int DesktopProgram::Run(const std::u16string& startPath) {
   PhotoBookApp& app = *app_;
   framework_.SetCallbacks(&app, app.DeviceRules());
   framework_.Initialise(true);
@@ -69,7 +69,7 @@ int DesktopProgram::Run() {
   app.UpdateMenus();
   if (framework_.CreateDevice(true, kSuggestedWidth, kSuggestedHeight) != FrameworkStatus::Ok)
     return framework_.exitCode();
-  app.OpenInitialFolder();
+  app.OpenInitialFolder(startPath);
   framework_.MainLoop(AcceleratorTableResource());
   return framework_.exitCode();
 }

@@ -35,9 +35,9 @@ class DesktopProgram {
   DesktopProgram(const DesktopProgram&) = delete;
   DesktopProgram& operator=(const DesktopProgram&) = delete;
 
-  // Starts the application, the window, the device and the first folder, runs until the window
-  // closes and gives the exit code.
-  int Run();
+  // Starts the application, the window, the device and the first folder (startPath, a folder
+  // or photo, when not empty), runs until the window closes and gives the exit code.
+  int Run(const std::u16string& startPath = {});
 
   QtFrameworkWindow& window() { return window_; }
 

@@ -17,6 +17,7 @@
 #include "book/SceneRenderer.h"
 #include "framework/FrameworkControl.h"
 #include "photos/FolderOpener.h"
+#include "photos/PathToOpen.h"
 #include "platform/gui/PopupMenu.h"
 #include "settings/FLocale.h"
 #include "settings/Settings.h"
@@ -25,6 +26,7 @@ namespace {
 
 constexpr char16_t kProductTitle[] = u"Pagewing";
 constexpr int kSelectHintText = 48;
+constexpr int kCannotOpenPathText = 109;
 
 std::span<const PhotoEntry> Entries(const PhotoList& photos) {
   if (photos.count() == 0) return {};
@@ -72,7 +74,9 @@ ScreenRect PhotoBookApp::InitialWindowRect(const ScreenRect& virtualScreen) cons
   return settings_->ValidateWindowRect(virtualScreen);
 }
 
-void PhotoBookApp::OpenInitialFolder() { OpenFolder(settings_->GetRecentPath(0)); }
+void PhotoBookApp::OpenInitialFolder(const std::u16string& startPath) {
+  if (startPath.empty() || !OpenPath(startPath)) OpenFolder(settings_->GetRecentPath(0));
+}
 
 FrameworkStatus PhotoBookApp::OnDeviceCreated(GraphicsDevice& device, const PixelSize&) {
   return CreateDeviceResources(device);
@@ -181,6 +185,9 @@ bool PhotoBookApp::OnMessage(const WindowMessage& message) {
     case Kind::RightButtonDown:
       input_->RightClick(message.x, message.y);
       return true;
+    case Kind::DropPath:
+      OpenPath(message.path);
+      return true;
     default:
       return RunCommand(message.command);
   }
@@ -226,6 +233,16 @@ void PhotoBookApp::UpdateMenus() {
 bool PhotoBookApp::OpenFolder(const std::u16string& path) {
   FolderOpener opener(*photoSettings_, services_.fileDialogs, *this);
   return opener.OpenFolder(path, *photos_, spread_.selectedPhoto);
+}
+
+bool PhotoBookApp::OpenPath(const std::u16string& path) {
+  const std::u16string openable = PathToOpen(path);
+  if (openable.empty()) {
+    ShowMessage(locale_->GetText(kCannotOpenPathText) + u"\n" + path, MessageSink::Icon::Error);
+    return false;
+  }
+  OpenFolder(openable);
+  return true;
 }
 
 int PhotoBookApp::ShowMessage(const std::u16string& text, MessageSink::Icon icon) {

@@ -57,8 +57,9 @@ class PhotoBookApp : public FrameworkCallbacks, private SpreadHooks, private Fol
   bool Init();
   // The stored window rectangle checked against the virtual screen, for creating the window.
   ScreenRect InitialWindowRect(const ScreenRect& virtualScreen) const;
-  // Opens the folder of recent path 0.
-  void OpenInitialFolder();
+  // Opens the folder or photo the user started the program with, else (none given, or it
+  // cannot be opened, which is reported) the folder of recent path 0.
+  void OpenInitialFolder(const std::u16string& startPath = {});
   // The device rules of the photo book, for the framework; they refer to this object.
   DeviceCallbacks DeviceRules() const { return deviceRules_.Callbacks(); }
 
@@ -85,6 +86,10 @@ class PhotoBookApp : public FrameworkCallbacks, private SpreadHooks, private Fol
   void UpdateMenus() override;
   void UpdateTitle();
   bool OpenFolder(const std::u16string& path);
+  // Opens a folder, or the folder of a photo, named outside the photo dialog (command line,
+  // drop), as Select Folder would. A missing or unreadable path is reported with the path and
+  // changes nothing; false then.
+  bool OpenPath(const std::u16string& path);
   // A message box over the main window with an OK button (the window layer captions it "Pagewing");
   // shows nothing and gives 0 unless windowed, else 1 once the user closed it.
   int ShowMessage(const std::u16string& text, MessageSink::Icon icon);

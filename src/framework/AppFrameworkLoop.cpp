@@ -11,6 +11,7 @@ WindowMessage MessageOf(const WindowEvent& event) {
   message.virtualKey = event.virtualKey;
   message.x = event.x;
   message.y = event.y;
+  message.path = event.path;
   switch (event.kind) {
     case WindowEvent::Kind::KeyDown:
       message.kind = WindowMessage::Kind::KeyDown;
@@ -24,6 +25,9 @@ WindowMessage MessageOf(const WindowEvent& event) {
     case WindowEvent::Kind::CloseRequest:
       message.kind = WindowMessage::Kind::CloseRequest;
       break;
+    case WindowEvent::Kind::DropPath:
+      message.kind = WindowMessage::Kind::DropPath;
+      break;
     default:
       message.kind = WindowMessage::Kind::Command;
       break;
@@ -34,7 +38,7 @@ WindowMessage MessageOf(const WindowEvent& event) {
 bool IsInput(WindowEvent::Kind kind) {
   using K = WindowEvent::Kind;
   return kind == K::Command || kind == K::KeyDown || kind == K::LeftButtonDown || kind == K::RightButtonDown ||
-         kind == K::CloseRequest;
+         kind == K::CloseRequest || kind == K::DropPath;
 }
 
 }  // namespace

@@ -179,9 +179,14 @@ Settings::SaveOutcome Settings::Save(std::u16string& failureText) const {
   const std::u16string path = SettingsFilePath();
   if (FileExists(path) && !loaded_) return SaveOutcome::KeptUnreadFile;
   // The new file is written completely beside the old one before it takes the old one's place.
-  const std::u16string partial = path + u".new";
+  // A linked settings file is replaced where the link points, so the link stays a link; a
+  // read-only one, or one this user may not write, is left alone, as opening it for writing
+  // would have been refused.
+  const std::u16string target = ResolveLinks(path);
+  const std::u16string partial = target + u".new";
+  const bool protectedFile = FileExists(target) && (IsReadOnly(target) || !IsWritable(target));
   TextFile out;
-  if (!out.Open(partial, true, false)) {
+  if (protectedFile || !out.Open(partial, true, false)) {
     failureText = u"Could not open:\n\n\"" + path + u"\"";
     return SaveOutcome::Failed;
   }
@@ -201,7 +206,7 @@ Settings::SaveOutcome Settings::Save(std::u16string& failureText) const {
     out.EndLine();
   }
   WriteMovieEncoderLines(out);
-  if (!out.Close() || !ReplaceFile(partial, path)) {
+  if (!out.Close() || !ReplaceFile(partial, target)) {
     DeleteFile(partial, true);
     failureText = u"Could not write:\n\n\"" + path + u"\"";
     return SaveOutcome::Failed;

@@ -29,7 +29,7 @@ AppServices AppFixture::Services() {
           u""};
 }
 
-void AppFixture::Start() {
+void AppFixture::Start(const std::u16string& startPath) {
   ASSERT_TRUE(app->Init());
   app->UpdateMenus();
   const PixelSize size{640, 480};
@@ -37,7 +37,7 @@ void AppFixture::Start() {
   device.SetViewport({size.width, size.height});
   app->OnDeviceCreated(device, size);
   app->OnDeviceReset(device, size);
-  app->OpenInitialFolder();
+  app->OpenInitialFolder(startPath);
 }
 
 void AppFixture::Frame(uint32_t step) {

@@ -19,8 +19,8 @@ class AppFixture : public testing::Test {
   AppFixture();
 
   // Start-up as the framework runs it: init, menus, the device (created, then reset), the
-  // initial folder.
-  void Start();
+  // initial folder (startPath when given, as from the command line).
+  void Start(const std::u16string& startPath = {});
   // One frame of the main loop, step milliseconds after the previous one.
   void Frame(uint32_t step = 50);
   // Frames until nothing moves and every photo of the texture window is loaded.

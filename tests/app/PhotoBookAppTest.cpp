@@ -202,4 +202,52 @@ TEST_F(PhotoBookAppTest, LosingTheDeviceEndsARunningExport) {
   EXPECT_EQ(exporter.log.back(), "end");
 }
 
+WindowMessage Dropped(const std::u16string& path) {
+  WindowMessage message;
+  message.kind = WindowMessage::Kind::DropPath;
+  message.path = path;
+  return message;
+}
+
+TEST_F(PhotoBookAppTest, AStartFolderIsOpenedAndBecomesTheMostRecentFolder) {
+  const std::u16string folder = FolderOf(WritePhotos(5));
+  Start(folder);
+  EXPECT_EQ(app->photoCount(), 5);
+  EXPECT_EQ(settings().GetRecentPath(0), folder + u"/");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(PhotoBookAppTest, AStartPhotoOpensItsFolder) {
+  const std::u16string photo = WritePhotos(3);
+  Start(photo);
+  EXPECT_EQ(app->photoCount(), 3);
+  EXPECT_EQ(settings().GetRecentPath(0), photo);
+}
+
+TEST_F(PhotoBookAppTest, AMissingStartPathIsReportedAndTheLastFolderOpensInstead) {
+  Start();
+  OpenPhotos(4);
+  const std::u16string last = settings().GetRecentPath(0);
+  const std::u16string missing = photoFolder / u"Fotos K\u00F6ln/gone.jpg";
+  app->OpenInitialFolder(missing);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, u"Could not open this folder or photo:\n" + missing);
+  EXPECT_EQ(messages.shown[0].icon, MessageSink::Icon::Error);
+  EXPECT_EQ(app->photoCount(), 4);
+  EXPECT_EQ(settings().GetRecentPath(0), last);
+}
+
+TEST_F(PhotoBookAppTest, ADroppedFolderOpensAndAMissingOneChangesNothing) {
+  Start();
+  OpenPhotos(2);
+  const std::u16string folder = FolderOf(WritePhotos(7));
+  EXPECT_TRUE(Message(Dropped(folder)));
+  EXPECT_EQ(app->photoCount(), 7);
+  EXPECT_EQ(settings().GetRecentPath(0), folder + u"/");
+  EXPECT_TRUE(Message(Dropped(folder + u"/nothing here")));
+  EXPECT_EQ(app->photoCount(), 7);
+  EXPECT_EQ(settings().GetRecentPath(0), folder + u"/");
+  EXPECT_EQ(messages.shown.size(), 1u);
+}
+
 }  // namespace

@@ -77,6 +77,9 @@ class Probe : public FrameworkCallbacks {
       case WindowMessage::Kind::CloseRequest:
         Say("close");
         return false;
+      case WindowMessage::Kind::DropPath:
+        Say("drop");
+        return true;
     }
     return false;
   }

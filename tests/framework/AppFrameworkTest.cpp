@@ -211,7 +211,11 @@ TEST_F(AppFrameworkTest, InputsReachTheApplicationAsMessages) {
   EXPECT_FALSE(window_.Send(click));
   app_.handleMessages = true;
   EXPECT_TRUE(window_.Send(K::LeftButtonDown));
-  EXPECT_THAT(app_.Take(), ElementsAre("key 65", "command 40088", "right 12,34", "left 0,0"));
+  WindowEvent drop;
+  drop.kind = K::DropPath;
+  drop.path = u"/home/u/Fotos Köln";
+  EXPECT_TRUE(window_.Send(drop));
+  EXPECT_THAT(app_.Take(), ElementsAre("key 65", "command 40088", "right 12,34", "left 0,0", "drop /home/u/Fotos Köln"));
 }
 
 TEST_F(AppFrameworkTest, LosingTheContextGivesLostDestroyedAndTheNextFrameCreatesAgain) {

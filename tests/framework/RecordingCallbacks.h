@@ -7,6 +7,7 @@
 
 #include "framework/FrameworkCallbacks.h"
 #include "platform/gfx/GraphicsDevice.h"
+#include "platform/sys/StringConvert.h"
 
 // An application that writes down each callback in order ("created 800x600", "move", "render",
 // "key 65" ...), can be told to fail, and can keep a mesh past the device loss as a leaky one would.
@@ -93,6 +94,8 @@ class RecordingCallbacks : public FrameworkCallbacks {
         return "right " + std::to_string(message.x) + "," + std::to_string(message.y);
       case WindowMessage::Kind::CloseRequest:
         return "close";
+      case WindowMessage::Kind::DropPath:
+        return "drop " + ToUtf8(message.path);
     }
     return "?";
   }

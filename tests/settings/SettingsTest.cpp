@@ -3,10 +3,13 @@
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "photos/FilePaths.h"
+#include "platform/sys/FileSystem.h"
 #include "platform/sys/StringConvert.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
@@ -232,6 +235,34 @@ TEST_F(SettingsTest, FailedOpenReportsThePathAndKeepsTheOldFile) {
   EXPECT_EQ(ReadBytes(SettingsFile()), "Quality\t0\r\n");
 }
 
+TEST_F(SettingsTest, AReadOnlyFileIsLeftUntouchedEvenForAnAdministrator) {
+  WriteSettingsFile("Quality\t0\r\n");
+  Settings settings = Loaded();
+  // The rule is the permission bits, not whether this process could write anyway (root can).
+  ASSERT_TRUE(MakeReadOnly(SettingsFile()));
+  std::u16string failure;
+  EXPECT_EQ(settings.Save(failure), Settings::SaveOutcome::Failed);
+  EXPECT_EQ(failure, u"Could not open:\n\n\"" + SettingsFile() + u"\"");
+  EXPECT_EQ(ReadBytes(SettingsFile()), "Quality\t0\r\n");
+  EXPECT_TRUE(IsReadOnly(SettingsFile()));
+  EXPECT_FALSE(FileExists(SettingsFile() + u".new"));
+}
+
+TEST_F(SettingsTest, ALinkedFileIsReplacedWhereTheLinkPoints) {
+  const std::u16string shared = config_ / u"Starwick Software/shared.txt";
+  CreateFolderChain(FolderOf(SettingsFile()));
+  WriteBytes(shared, "Quality\t0\r\n");
+  ASSERT_EQ(symlink("../shared.txt", ToUtf8(SettingsFile()).c_str()), 0);
+  Settings settings = Loaded();
+  settings.Quality = 2;
+  std::u16string failure;
+  ASSERT_EQ(settings.Save(failure), Settings::SaveOutcome::Written);
+  struct stat link {};
+  ASSERT_EQ(lstat(ToUtf8(SettingsFile()).c_str(), &link), 0);
+  EXPECT_TRUE(S_ISLNK(link.st_mode));
+  EXPECT_NE(ReadBytes(shared).find(Utf16LeBytes(u"Quality\t2\r\n")), std::string::npos);
+}
+
 // Runs in a child process: saves with a file size limit and exits 0 when the failure was reported.
 void SaveWithFileSizeLimit(const Settings& settings, rlim_t bytes, const std::u16string& path) {
   signal(SIGXFSZ, SIG_IGN);
@@ -334,6 +365,12 @@ TEST_F(SettingsTest, WindowRectIsKeptOnTheVirtualScreen) {
   settings.Window = {1919, 1079, 2000, 1100};  // last pixel still counts as on-screen
   EXPECT_EQ(settings.ValidateWindowRect(screen), (ScreenRect{1919, 1079, 2239, 1319}));
   EXPECT_EQ(settings.Window, (ScreenRect{1919, 1079, 2000, 1100}));
+}
+
+TEST_F(SettingsTest, AHandEditedWindowLineOfExtremeCornersGivesTheWholeScreen) {
+  WriteSettingsFile("Window\t-2147483648\t-2147483648\t2147483647\t2147483647\r\n");
+  const ScreenRect screen{-1920, 0, 1920, 1080};
+  EXPECT_EQ(Loaded().ValidateWindowRect(screen), screen);
 }
 
 }  // namespace

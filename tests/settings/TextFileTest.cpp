@@ -124,7 +124,7 @@ TEST_F(TextFileTest, EscapesAreReplacedInTheirOrder) {
 }
 
 TEST_F(TextFileTest, NumbersFollowTheCLibraryRules) {
-  OpenLine(u"42abc -17 +8 x9 2147483648 -99999999999 2.5e1 -.5 1,5 Y y");
+  OpenLine(u"42abc -17 +8 x9 2147483648 -99999999999 2.5e1 -.5 1,5");
   EXPECT_EQ(file_.TokenInteger(0), 42);
   EXPECT_EQ(file_.TokenInteger(1), -17);
   EXPECT_EQ(file_.TokenInteger(2), 8);
@@ -134,8 +134,16 @@ TEST_F(TextFileTest, NumbersFollowTheCLibraryRules) {
   EXPECT_FLOAT_EQ(file_.TokenFloat(6), 25.0f);
   EXPECT_FLOAT_EQ(file_.TokenFloat(7), -0.5f);
   EXPECT_FLOAT_EQ(file_.TokenFloat(8), 1.0f);
-  EXPECT_TRUE(file_.TokenBoolean(9));
-  EXPECT_FALSE(file_.TokenBoolean(10));
+}
+
+TEST_F(TextFileTest, OnlyACapitalYIsTrue) {
+  OpenLine(u"Y y N Yes \"Y\" 1");
+  EXPECT_TRUE(file_.TokenBoolean(0));
+  EXPECT_FALSE(file_.TokenBoolean(1));
+  EXPECT_FALSE(file_.TokenBoolean(2));
+  EXPECT_FALSE(file_.TokenBoolean(3));
+  EXPECT_TRUE(file_.TokenBoolean(4));
+  EXPECT_FALSE(file_.TokenBoolean(5));
 }
 
 TEST_F(TextFileTest, WrittenTokensAreSeparatedQuotedAndEscaped) {

@@ -16,4 +16,6 @@ class FileChooser {
 
  protected:
   int chosenFilter_ = 1;
+  // Asks whether the existing file at path may be replaced; true when the user agrees.
+  virtual bool ConfirmReplace(const std::u16string& path) = 0;
 };

@@ -1,8 +1,15 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
+
+// A further filter of a dialog: its description, its patterns, and the extension a save
+// dialog puts on a name typed without one while this filter is chosen.
+struct FileChooserFilter {
+  std::u16string description;
+  std::u16string pattern;
+  std::u16string defaultExtension;
+};
 
 // One file dialog as the program wants it shown: everything decided, nothing left to the
 // dialog but showing it.
@@ -14,8 +21,12 @@ struct FileChooserRequest {
   // Patterns separated by ";" ("*.BMP;*.JPG"); matched without regard to case.
   std::u16string filterPattern;
   std::u16string initialFolder;
-  // Further filters offered after the first, each a description and its patterns.
-  std::vector<std::pair<std::u16string, std::u16string>> moreFilters;
+  // Save dialogs put this on a name typed without extension (no dot) while the first filter
+  // is chosen, before asking about overwriting, so the question is about the file that will be
+  // written. Empty: none.
+  std::u16string defaultExtension;
+  // Further filters offered after the first.
+  std::vector<FileChooserFilter> moreFilters;
   // The filter shown first, counted from 1 (the one above).
   int filterIndex = 1;
 };

@@ -9,8 +9,8 @@ class QApplication;
 
 // The toolkit's application object, made the way the drawing area needs it: a default surface of
 // OpenGL 3.3 core with a 24-bit depth and an 8-bit stencil buffer, set before the application
-// object exists. The program reads no command line,
-// so Qt is given none either. One per process, on the user-interface thread, before any window.
+// object exists. The program reads its own command line; Qt is given none, so that no
+// argument is taken for one of Qt's options. One per process, on the user-interface thread, before any window.
 class GuiApplication {
  public:
   GuiApplication();

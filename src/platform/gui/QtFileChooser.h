@@ -14,6 +14,7 @@ class QtFileChooser : public FileChooser {
   explicit QtFileChooser(std::function<QWidget*()> owner) : owner_(std::move(owner)) {}
 
   std::u16string Choose(const FileChooserRequest& request) override;
+  bool ConfirmReplace(const std::u16string& path) override;
   // The Qt name filter of a request: "Photos (.BMP, .JPG) (*.BMP *.bmp *.JPG *.jpg)", both
   // cases of each pattern, since names on this platform's file systems keep their case.
   static std::u16string NameFilter(const FileChooserRequest& request);

@@ -1,10 +1,15 @@
 #include "platform/gui/QtMainWindow.h"
 
+#include <QtCore/QMimeData>
+#include <QtCore/QUrl>
 #include <QtGui/QCloseEvent>
+#include <QtGui/QDragEnterEvent>
+#include <QtGui/QDropEvent>
 
 #include "platform/gui/WindowEventSink.h"
 
 QtMainWindow::QtMainWindow(WindowEventSink& sink) : sink_(sink) {
+  setAcceptDrops(true);
   settle_.setSingleShot(true);
   connect(&settle_, &QTimer::timeout, this, [this] {
     insideSizeMove_ = false;
@@ -54,4 +59,24 @@ void QtMainWindow::SizeOrMove() {
     Send(WindowEvent::Kind::EnterSizeMove);
   }
   settle_.start(kSizeMoveSettleMs);
+}
+
+std::u16string QtMainWindow::DroppedPath(const QMimeData* data) {
+  if (data == nullptr) return {};
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile() && !url.toLocalFile().isEmpty()) return url.toLocalFile().toStdU16String();
+  return {};
+}
+
+void QtMainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedPath(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void QtMainWindow::dropEvent(QDropEvent* event) {
+  WindowEvent dropped;
+  dropped.kind = WindowEvent::Kind::DropPath;
+  dropped.path = DroppedPath(event->mimeData());
+  if (dropped.path.empty()) return;
+  event->acceptProposedAction();
+  sink_.OnWindowEvent(dropped);
 }

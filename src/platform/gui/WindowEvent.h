@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // What happens to the main window, as its driver (the framework) is told: the inputs the
 // application sees and the window's own state changes.
 struct WindowEvent {
@@ -10,6 +12,8 @@ struct WindowEvent {
     LeftButtonDown,
     RightButtonDown,
     CloseRequest,
+    // A folder or file was dropped on the window.
+    DropPath,
     // The window's state.
     Minimised,
     Maximised,
@@ -31,4 +35,6 @@ struct WindowEvent {
   // Button events: the position in client pixels.
   int x = 0;
   int y = 0;
+  // DropPath: the dropped folder or file, a full path.
+  std::u16string path = {};
 };

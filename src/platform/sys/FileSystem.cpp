@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 
 #include "platform/sys/FileHandle.h"
 #include "platform/sys/StringConvert.h"
@@ -27,12 +28,38 @@ bool CopyAll(FileHandle& source, FileHandle& target) {
   }
 }
 
+// The text a symbolic link holds; empty when path is no link.
+std::string LinkText(const std::string& path) {
+  struct stat info {};
+  if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return {};
+  std::string text(PATH_MAX, '\0');
+  const ssize_t length = readlink(path.c_str(), text.data(), text.size());
+  text.resize(length > 0 ? static_cast<size_t>(length) : 0);
+  return text;
+}
+
+constexpr int kMostLinksFollowed = 40;  // the kernel's own limit for one path
+
 }  // namespace
 
 PathKind KindOfPath(const std::u16string& path) {
   struct stat info {};
   if (!StatPath(path, info)) return PathKind::Missing;
   return S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::File;
+}
+
+bool IsReadable(const std::u16string& path) {
+  const int wanted = KindOfPath(path) == PathKind::Folder ? R_OK | X_OK : R_OK;
+  return !path.empty() && access(ToUtf8(path).c_str(), wanted) == 0;
+}
+
+bool IsWritable(const std::u16string& path) { return !path.empty() && access(ToUtf8(path).c_str(), W_OK) == 0; }
+
+std::u16string CurrentFolder() {
+  std::string folder(PATH_MAX, '\0');
+  if (getcwd(folder.data(), folder.size()) == nullptr) return {};
+  folder.resize(folder.find('\0'));
+  return FromUtf8(folder);
 }
 
 bool MakeFolder(const std::u16string& path) { return !path.empty() && mkdir(ToUtf8(path).c_str(), 0777) == 0; }
@@ -64,6 +91,16 @@ bool MoveWithoutReplacing(const std::u16string& from, const std::u16string& to) 
   // File systems without RENAME_NOREPLACE: a hard link fails on an existing target just the same.
   if (errno == EINVAL && link(source.c_str(), target.c_str()) == 0) return unlink(source.c_str()) == 0;
   return false;
+}
+
+std::u16string ResolveLinks(const std::u16string& path) {
+  std::string current = ToUtf8(path);
+  for (int hop = 0; hop < kMostLinksFollowed; ++hop) {
+    const std::string target = LinkText(current);
+    if (target.empty()) break;
+    current = target.front() == '/' ? target : current.substr(0, current.rfind('/') + 1) + target;
+  }
+  return FromUtf8(current);
 }
 
 bool ReplaceFile(const std::u16string& from, const std::u16string& to) {
