@@ -25,12 +25,21 @@ bool SameExactFields(const Settings& a, const Settings& b) {
          a.AntialiasingQuality == b.AntialiasingQuality;
 }
 
+// The window is made from the loaded rectangle: whatever the file says, it must fit the screen.
+bool FitsScreen(const ScreenRect& window, const ScreenRect& screen) {
+  return window.left >= screen.left && window.left < screen.right && window.top >= screen.top &&
+         window.top < screen.bottom && window.Width() >= 320 && window.Width() <= screen.Width() &&
+         window.Height() >= 240 && window.Height() <= screen.Height();
+}
+
 }  // namespace
 
 void FuzzSettingsFile(std::string_view bytes) {
   const SettingsEnvironment environment = ScratchEnvironment();
   Settings settings(environment);
   FuzzCheck(settings.LoadFile(WriteFuzzFile(u"Hand-edited.txt", bytes)), "a readable settings file was refused");
+  const ScreenRect screen{-1920, 0, 1920, 1080};
+  FuzzCheck(FitsScreen(settings.ValidateWindowRect(screen), screen), "the window does not fit the screen");
   std::u16string failure;
   FuzzCheck(settings.Save(failure) == Settings::SaveOutcome::Written, "saving the settings failed");
   Settings reread(environment);
