@@ -47,11 +47,23 @@ class SettingsKillTest : public testing::Test {
   ScopedEnv configHome_{"XDG_CONFIG_HOME", config_.path()};
 };
 
-[[noreturn]] void SaveForever(const Settings& first, const Settings& second) {
+// Writes one byte to done after each completed save, so the parent can pick how many saves to
+// let through before its kill, however fast or slow saving is on this machine.
+[[noreturn]] void SaveForever(const Settings& first, const Settings& second, int done) {
   for (int i = 0;; ++i) {
     std::u16string failure;
     (i % 2 == 0 ? first : second).Save(failure);
+    const char mark = 1;
+    if (write(done, &mark, 1) != 1) _exit(1);
   }
+}
+
+// Waits for count completed saves; false when the child died first.
+bool AwaitSaves(int done, int count) {
+  char mark;
+  for (int i = 0; i < count; ++i)
+    if (read(done, &mark, 1) != 1) return false;
+  return true;
 }
 
 TEST_F(SettingsKillTest, FileIsAlwaysTheOldOrTheNewCompleteFile) {
@@ -62,16 +74,24 @@ TEST_F(SettingsKillTest, FileIsAlwaysTheOldOrTheNewCompleteFile) {
   ASSERT_NE(bytesA, bytesB);
 
   std::mt19937 random(19);
-  std::uniform_int_distribution<int> delayMicroseconds(0, 6000);
+  std::uniform_int_distribution<int> savesFirst(0, 2), delayMicroseconds(0, 2000);
   int sawA = 0, sawB = 0, killedWhileWriting = 0;
   for (int kill = 0; kill < kKills; ++kill) {
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
-    if (child == 0) SaveForever(b, a);
+    if (child == 0) {
+      close(pipeEnds[0]);
+      SaveForever(b, a, pipeEnds[1]);
+    }
+    close(pipeEnds[1]);
+    EXPECT_TRUE(AwaitSaves(pipeEnds[0], savesFirst(random)));
     usleep(static_cast<useconds_t>(delayMicroseconds(random)));
     ::kill(child, SIGKILL);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
+    close(pipeEnds[0]);
     ASSERT_TRUE(WIFSIGNALED(status));
     if (FileExists(SettingsFile() + u".new")) ++killedWhileWriting;
     const std::string now = ReadBytes(SettingsFile());
