@@ -11,9 +11,8 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(settings locale effect image)
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DPAGEWING_FUZZ=ON -DPAGEWING_SANITIZE=address,undefined -DPAGEWING_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz --target "${targets[@]/#/fuzz_}"
+bash scripts/configure-sanitized.sh build-fuzz address,undefined -DPAGEWING_FUZZ=ON
+nice -n 5 cmake --build build-fuzz --target "${targets[@]/#/fuzz_}"
 
 export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
