@@ -11,6 +11,7 @@ packages=(
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev ffmpeg
   libgtest-dev libgmock-dev googletest
   xvfb xauth xdotool openbox x11-utils fonts-dejavu-core
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

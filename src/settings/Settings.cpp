@@ -63,10 +63,13 @@ void WriteField(const Settings& settings, const SettingsField& field, TextFile& 
 }
 
 // The lower bound wins over an upper bound below it, as the window's minimum size must.
-int32_t Clamped(int32_t value, int32_t low, int32_t high) {
+int32_t Clamped(int64_t value, int32_t low, int32_t high) {
   if (value < low) return low;
-  return value > high ? high : value;
+  return value > high ? high : static_cast<int32_t>(value);
 }
+
+// A hand-edited rectangle may span more than a 32-bit side can hold.
+int64_t Span(int32_t from, int32_t to) { return int64_t{to} - from; }
 
 // Empty entries name no folder: a photo at the root (folder "") matching an empty entry 0
 // would otherwise go unrecorded.
@@ -243,8 +246,8 @@ bool Settings::SetPhotoRotation(const std::u16string& path, PhotoRotation rotati
 }
 
 ScreenRect Settings::ValidateWindowRect(const ScreenRect& v) const {
-  const int32_t width = Clamped(Window.Width(), 320, v.Width());
-  const int32_t height = Clamped(Window.Height(), 240, v.Height());
+  const int32_t width = Clamped(Span(Window.left, Window.right), 320, v.Width());
+  const int32_t height = Clamped(Span(Window.top, Window.bottom), 240, v.Height());
   const int32_t left = Window.left >= v.left && Window.left < v.right ? Window.left : v.left;
   const int32_t top = Window.top >= v.top && Window.top < v.bottom ? Window.top : v.top;
   return {left, top, left + width, top + height};

@@ -365,6 +365,9 @@ TEST_F(SettingsTest, WindowRectIsKeptOnTheVirtualScreen) {
   settings.Window = {1919, 1079, 2000, 1100};  // last pixel still counts as on-screen
   EXPECT_EQ(settings.ValidateWindowRect(screen), (ScreenRect{1919, 1079, 2239, 1319}));
   EXPECT_EQ(settings.Window, (ScreenRect{1919, 1079, 2000, 1100}));
+  // A hand-edited rectangle wider and taller than a 32-bit number spans fills the screen.
+  settings.Window = {-2000000000, INT32_MIN, 2000000000, INT32_MAX};
+  EXPECT_EQ(settings.ValidateWindowRect(screen), (ScreenRect{-1920, 0, 1920, 1080}));
 }
 
 TEST_F(SettingsTest, AHandEditedWindowLineOfExtremeCornersGivesTheWholeScreen) {

@@ -47,7 +47,10 @@ AVPixelFormat PixelFormatOfSubtype(const Guid& subtype) {
   for (const KnownSubtype& known : kKnownSubtypes) {
     if (known.subtype == subtype) return known.format;
   }
-  if (subtype != OwnSubtype(subtype.data1) || subtype.data1 > 0x7FFFFFFFu) return AV_PIX_FMT_NONE;
+  // A number beyond the formats this build knows is no AVPixelFormat value at all: converting it
+  // would be undefined.
+  if (subtype != OwnSubtype(subtype.data1) || subtype.data1 >= static_cast<uint32_t>(AV_PIX_FMT_NB))
+    return AV_PIX_FMT_NONE;
   const auto format = static_cast<AVPixelFormat>(subtype.data1);
   // A format with a standard subtype has only that one, so that equal frames have equal types.
   if (av_pix_fmt_desc_get(format) == nullptr || KnownByFormat(format) != nullptr) return AV_PIX_FMT_NONE;
