@@ -114,6 +114,7 @@ const std::array<const char16_t*, FLocale::kTextCount> kBuiltIn = {{
     u"Hardware Antialiasing: Make Screengrabs",  // 105
     u"Browsing",  // 106
     u"Exporting",  // 107
+    u"Use Camera Orientation",  // 108
 }};
 
 }  // namespace

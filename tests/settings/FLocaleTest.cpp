@@ -43,7 +43,7 @@ class FLocaleTest : public testing::Test {
   }
   bool LoadLines(const std::vector<std::u16string>& lines) { return LoadBytes(Utf16Lines(lines)); }
 
-  // Expects entries from..107 to hold their built-in English texts.
+  // Expects entries from..108 to hold their built-in English texts.
   void ExpectEnglishFrom(int from) const {
     for (int i = from; i < FLocale::kTextCount; ++i)
       EXPECT_EQ(locale_.GetText(i), FLocale::BuiltInTexts()[i]) << "entry " << i;
@@ -55,7 +55,7 @@ class FLocaleTest : public testing::Test {
 };
 
 TEST(FLocaleBuiltInTest, HoldsNonEmptyTextsWithReservedEntriesReadingXXX) {
-  ASSERT_EQ(FLocale::BuiltInTexts().size(), 108u);
+  ASSERT_EQ(FLocale::BuiltInTexts().size(), 109u);
   const std::vector<std::u16string> texts = BuiltIn();
   for (int i = 0; i < FLocale::kTextCount; ++i) {
     EXPECT_FALSE(texts[i].empty()) << "entry " << i;
@@ -77,6 +77,7 @@ TEST(FLocaleBuiltInTest, SpotValues) {
   EXPECT_EQ(texts[99], u"Sort by Date");
   EXPECT_EQ(texts[105], u"Hardware Antialiasing: Make Screengrabs");
   EXPECT_EQ(texts[107], u"Exporting");
+  EXPECT_EQ(texts[108], u"Use Camera Orientation");
   EXPECT_EQ(texts[48],
             u"Your can select a photo by left clicking on it with your mouse.\r\n\r\n"
             u"When you right click on a photo a pop-up menu is displayed!");
@@ -84,8 +85,8 @@ TEST(FLocaleBuiltInTest, SpotValues) {
 
 TEST(FLocaleBuiltInTest, IndexOutsideTableGivesEmptyText) {
   const FLocale locale;
-  EXPECT_EQ(locale.GetText(107), u"Exporting");
-  EXPECT_EQ(locale.GetText(108), u"");
+  EXPECT_EQ(locale.GetText(108), u"Use Camera Orientation");
+  EXPECT_EQ(locale.GetText(109), u"");
   EXPECT_EQ(locale.GetText(-1), u"");
   EXPECT_EQ(locale.GetText(100000), u"");
 }
@@ -137,13 +138,13 @@ TEST_F(FLocaleTest, EmptyFirstLineKeepsEverythingEnglishButStillLoads) {
   EXPECT_EQ(TextsOf(locale_), BuiltIn());
 }
 
-TEST_F(FLocaleTest, OnlyTheFirst108LinesAreUsed) {
+TEST_F(FLocaleTest, OnlyTheFirst109LinesAreUsed) {
   std::vector<std::u16string> lines;
   for (int i = 0; i < 200; ++i) lines.push_back(u"Line " + WidenLatin1(std::to_string(i)));
   ASSERT_TRUE(LoadLines(lines));
   EXPECT_EQ(locale_.GetText(0), u"Line 0");
-  EXPECT_EQ(locale_.GetText(107), u"Line 107");
-  EXPECT_EQ(locale_.GetText(108), u"");
+  EXPECT_EQ(locale_.GetText(108), u"Line 108");
+  EXPECT_EQ(locale_.GetText(109), u"");
 }
 
 TEST_F(FLocaleTest, LastLineWithoutLineBreakIsNotRead) {
