@@ -4,11 +4,11 @@
 
 #include "app/AppFixture.h"
 #include "app/BookTextures.h"
-#include "app/TurnedJpeg.h"
 #include "book/CameraAnimator.h"
 #include "photos/FilePaths.h"
 #include "resources/CommandId.h"
 #include "settings/FLocale.h"
+#include "support/OrientedJpeg.h"
 
 namespace {
 
@@ -110,7 +110,8 @@ TEST_F(MenuCommandsTest, QualityReleasesThePhotosWhichComeBackOnePerIdleFrame) {
 }
 
 TEST_F(MenuCommandsTest, CameraOrientationTurnsPhotosAndSurfacesUprightOrLeavesThemAsStored) {
-  const std::u16string photo = WriteTurnedJpeg(photoFolder.path());
+  const std::u16string photo = photoFolder / u"turned.jpg";
+  WriteBytes(photo, QuadrantJpeg(32, 16, kPlainQuadrants, 6));  // "turn a quarter clockwise"
   ASSERT_TRUE(app->OpenFolder(photo));
   RunToRest();
   PhotoTexture& slot = app->textures().Slot(6);  // photo 0, the open spread's right page
