@@ -294,6 +294,10 @@ TEST_F(ImageFileTest, WebpTiffHeicAndAvifDecode) {
     ImageInfo header;
     ASSERT_TRUE(ReadImageInfo(path, header).Succeeded());
     EXPECT_EQ(header.width, 32);
+    const ImageFileFormat format = name.ends_with(u"webp")  ? ImageFileFormat::Webp
+                                   : name.ends_with(u"tif") ? ImageFileFormat::Tiff
+                                                            : ImageFileFormat::Heif;
+    EXPECT_EQ(header.format, format);
     ASSERT_TRUE(DecodeWhole(path).Succeeded());
     EXPECT_EQ(info_.width, 32);
     EXPECT_EQ(info_.height, 16);
