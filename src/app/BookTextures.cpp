@@ -19,9 +19,16 @@ PhotoSlotTexture SlotTexture(const PhotoTexture& slot, const PhotoList& photos) 
 
 }  // namespace
 
-BookTextures::BookTextures(PhotoTexture::QualitySource quality) : window_(Holders(slots_)) {
-  for (PhotoTexture& slot : slots_) slot.SetQualitySource(quality);
-  for (PhotoTexture& surface : surfaces_) surface.SetQualitySource(quality);
+BookTextures::BookTextures(PhotoTexture::QualitySource quality, PhotoTexture::UprightSource upright)
+    : window_(Holders(slots_)) {
+  for (PhotoTexture& holder : slots_) {
+    holder.SetQualitySource(quality);
+    holder.SetUprightSource(upright);
+  }
+  for (PhotoTexture& holder : surfaces_) {
+    holder.SetQualitySource(quality);
+    holder.SetUprightSource(upright);
+  }
 }
 
 void BookTextures::SetDevice(GraphicsDevice* device) {
@@ -43,6 +50,11 @@ void BookTextures::ReloadSurfaces() {
 void BookTextures::ReleaseAll() {
   window_.ReleaseAll();
   for (PhotoTexture& surface : surfaces_) surface.ReleaseTexture();
+}
+
+void BookTextures::ReloadAll() {
+  ReleaseAll();
+  ReloadSurfaces();
 }
 
 SceneTextures BookTextures::Gather(const PhotoList& photos) const {

@@ -17,8 +17,9 @@ class PhotoList;
 // loaded again after a reset. User-interface thread only.
 class BookTextures {
  public:
-  // quality gives the Quality setting at each load; it must stay callable as long as this lives.
-  explicit BookTextures(PhotoTexture::QualitySource quality);
+  // quality gives the Quality setting and upright whether pictures are turned upright as their
+  // files record, at each load; both must stay callable as long as this lives.
+  BookTextures(PhotoTexture::QualitySource quality, PhotoTexture::UprightSource upright);
   BookTextures(const BookTextures&) = delete;
   BookTextures& operator=(const BookTextures&) = delete;
 
@@ -36,6 +37,8 @@ class BookTextures {
   void ReloadSurfaces();
   // Releases every texture, keeping paths and photo indices.
   void ReleaseAll();
+  // Makes every picture again: the surfaces at once, the photos one per fill of the window.
+  void ReloadAll();
 
   // The textures of one frame, with each photo's display flags from photos.
   SceneTextures Gather(const PhotoList& photos) const;

@@ -122,6 +122,9 @@ bool MenuCommands::RunPhotoCommand(int command) {
     case Id::ChangeEffect:
       ChooseEffect();
       return true;
+    case Id::UseCameraOrientation:
+      ToggleCameraOrientation();
+      return true;
     default:
       return false;
   }
@@ -230,6 +233,14 @@ void MenuCommands::SetQuality(int quality) {
   app_.UpdateMenus();
 }
 
+// Every picture is made again: the surfaces at once, the photos one per idle frame.
+void MenuCommands::ToggleCameraOrientation() {
+  Settings& settings = app_.settings();
+  settings.UseCameraOrientation = !settings.UseCameraOrientation;
+  app_.textures().ReloadAll();
+  app_.UpdateMenus();
+}
+
 void MenuCommands::ChooseColour(Colour& colour) {
   const ColourBytes shown = ColourBytes::From(colour);
   int r = shown.r, g = shown.g, b = shown.b;
@@ -263,7 +274,10 @@ void MenuCommands::SetLanguage() {
 
 void MenuCommands::ResetAllSettings() {
   Settings& settings = app_.settings();
+  const bool wasUpright = settings.UseCameraOrientation;
   settings.ResetToDefaults();
+  // The surfaces are set again below; the photos need making again only if their turn changed.
+  if (settings.UseCameraOrientation != wasUpright) app_.textures().window().ReleaseAll();
   app_.UpdateMenus();
   app_.SetSurfaceTexture(SurfaceTexture::Background, settings.BGTexturePath);
   app_.SetSurfaceTexture(SurfaceTexture::Paper, settings.PaperTexturePath);

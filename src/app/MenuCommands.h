@@ -29,6 +29,7 @@ class MenuCommands {
   void ChangeOrientation(OrientationChange change);
   void CopyPhoto();
   void SetQuality(int quality);
+  void ToggleCameraOrientation();
   void ChooseColour(Colour& colour);
   void ChooseSurfaceTexture(SurfaceTexture surface, std::u16string& path);
   void ChooseEffect();

@@ -62,7 +62,8 @@ bool PhotoBookApp::Init() {
 void PhotoBookApp::InitScene() {
   scene_ = std::make_unique<BookScene>();
   // The quality is read at each load; after Shutdown nothing loads, but stay safe.
-  textures_ = std::make_unique<BookTextures>([this] { return settings_ ? settings_->Quality : 1; });
+  textures_ = std::make_unique<BookTextures>([this] { return settings_ ? settings_->Quality : 1; },
+                                             [this] { return !settings_ || settings_->UseCameraOrientation; });
   textures_->SetSurfacePath(SurfaceTexture::Background, settings_->BGTexturePath);
   textures_->SetSurfacePath(SurfaceTexture::Cover, settings_->CoverTexturePath);
   textures_->SetSurfacePath(SurfaceTexture::Paper, settings_->PaperTexturePath);

@@ -40,7 +40,8 @@ void LabelFileAndPlay(MenuBar& menu, Labeller& label, const FLocale& locale) {
   label.Items({{CommandId::NextPage, 5}, {CommandId::PreviousPage, 6}, {CommandId::FirstPage, 7}, {CommandId::LastPage, 8}});
   label.TopLevel(2, 9);
   label.Items({{CommandId::ChangeEffect, 71}, {CommandId::RotateClockwise, 10}, {CommandId::RotateCounterClockwise, 11},
-               {CommandId::FlipHorizontal, 12}, {CommandId::FlipVertical, 13}, {CommandId::CopyPhoto, 14}});
+               {CommandId::FlipHorizontal, 12}, {CommandId::FlipVertical, 13}, {CommandId::CopyPhoto, 14},
+               {CommandId::UseCameraOrientation, 108}});
 }
 
 void LabelViewAndLight(Labeller& label) {
@@ -78,6 +79,7 @@ void SetChecks(MenuBar& menu, const Settings& settings) {
   menu.SetItemChecked(CommandId::LowQuality, settings.Quality == 0);
   menu.SetItemChecked(CommandId::NormalQuality, settings.Quality == 1);
   menu.SetItemChecked(CommandId::HighQuality, settings.Quality == 2);
+  menu.SetItemChecked(CommandId::UseCameraOrientation, settings.UseCameraOrientation);
 }
 
 void SetRecentFolders(MenuBar& menu, const Settings& settings) {

@@ -77,20 +77,25 @@ std::u16string PhotoTexture::Description() const {
 
 int PhotoTexture::Quality() const { return quality_ ? quality_() : kNormalQuality; }
 
+bool PhotoTexture::Upright() const { return !upright_ || upright_(); }
+
 // A file that cannot be read leaves no texture and zero sizes; the texture window tries it
-// again on its next fill, so nothing is reported here.
+// again on its next fill, so nothing is reported here. The size follows the picture once turned
+// upright, so a portrait photo gets a portrait texture.
 bool PhotoTexture::CreateTexture() {
   imageSize_ = {};
   textureSize_ = {};
-  ImageInfo info;
-  if (device_ == nullptr || !ReadImageInfo(path_, info).Succeeded() || info.width < 1 || info.height < 1) return false;
+  if (device_ == nullptr) return false;
   const PhotoTextureRule rule = PhotoTextureRule::ForQuality(Quality());
   const TextureCaps caps{device_->MaxTextureSize(), powerOfTwoOnly_};
-  const PixelSize size = rule.TextureSize({info.width, info.height}, caps);
+  const ImageRequest request{[&](PixelSize picture) { return rule.TextureSize(picture, caps); }, caps.maxTextureSize,
+                             Upright()};
   PixelImage level0;
-  if (!DecodeImage(path_, size, caps.maxTextureSize, level0, info).Succeeded()) return false;
+  ImageInfo info;
+  if (!DecodeImage(path_, request, level0, info).Succeeded()) return false;
+  const int width = level0.width, height = level0.height;
   const auto levels = LevelTexels(BuildMipChain(std::move(level0), rule.mipLevels));
-  std::shared_ptr<Texture> texture = device_->CreateTexture(size.width, size.height, levels);
+  std::shared_ptr<Texture> texture = device_->CreateTexture(width, height, levels);
   if (texture == nullptr) return false;
   imageSize_ = {info.width, info.height};
   textureSize_ = {texture->width(), texture->height()};

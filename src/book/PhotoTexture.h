@@ -21,6 +21,8 @@ class PhotoTexture : public TextureHolder {
  public:
   // Gives the Quality setting at the moment of a load.
   using QualitySource = std::function<int()>;
+  // Gives, at the moment of a load, whether pictures are turned upright as their files record.
+  using UprightSource = std::function<bool()>;
 
   // Without a device nothing loads; without a quality source Normal (1) is used.
   PhotoTexture() = default;
@@ -31,6 +33,8 @@ class PhotoTexture : public TextureHolder {
   // textures; ours take any size, so the flag is off unless set.
   void SetDevice(GraphicsDevice* device) { device_ = device; }
   void SetQualitySource(QualitySource quality) { quality_ = std::move(quality); }
+  // Without an upright source pictures are turned upright.
+  void SetUprightSource(UprightSource upright) { upright_ = std::move(upright); }
   void SetPowerOfTwoOnly(bool powerOfTwoOnly) { powerOfTwoOnly_ = powerOfTwoOnly; }
 
   bool Load(const std::u16string& path, int photoIndex) override;
@@ -47,7 +51,8 @@ class PhotoTexture : public TextureHolder {
   const std::u16string& Path() const override { return path_; }
   // The texture to draw with, or nullptr; owned by this holder (and those sharing it).
   const Texture* texture() const { return texture_.get(); }
-  // The file's size and the size of level 0, both 0 x 0 until a load succeeds.
+  // The picture's size (upright when turned so, which is the size everything lays out with) and
+  // the size of level 0, both 0 x 0 until a load succeeds.
   PixelSize imageSize() const { return imageSize_; }
   PixelSize textureSize() const { return textureSize_; }
 
@@ -60,9 +65,11 @@ class PhotoTexture : public TextureHolder {
  private:
   bool CreateTexture();
   int Quality() const;
+  bool Upright() const;
 
   GraphicsDevice* device_ = nullptr;
   QualitySource quality_;
+  UprightSource upright_;
   bool powerOfTwoOnly_ = false;
   std::u16string path_;
   int photoIndex_ = -1;

@@ -1,19 +1,34 @@
 #include "photos/FileDialogSpec.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 #include "photos/FilePaths.h"
 
 namespace {
 
+constexpr std::array<std::u16string_view, 11> kPhotoExtensions = {u"BMP",  u"JPG",  u"JPEG", u"PNG",  u"TGA", u"TIF",
+                                                                  u"TIFF", u"WEBP", u"HEIC", u"HEIF", u"AVIF"};
+
 void SetPhotoFilter(FileDialogSpec& spec) {
-  spec.filterDescription = u"Photos (.BMP, .JPG, .PNG, .TGA)";
-  spec.filterPattern = u"*.BMP;*.JPG;*.PNG;*.TGA";
+  spec.filterDescription = u"Photos (";
+  spec.filterPattern.clear();
+  for (const std::u16string_view extension : kPhotoExtensions) {
+    const bool first = extension == kPhotoExtensions.front();
+    spec.filterDescription += (first ? u"." : u", .") + std::u16string(extension);
+    spec.filterPattern += (first ? u"*." : u";*.") + std::u16string(extension);
+  }
+  spec.filterDescription += u")";
+}
+
+bool IsPhotoExtension(const std::u16string& extension) {
+  return std::find(kPhotoExtensions.begin(), kPhotoExtensions.end(), extension) != kPhotoExtensions.end();
 }
 
 void SetPhotoSaveFilter(FileDialogSpec& spec, const std::u16string& initialPath) {
   const std::u16string extension = ExtensionOf(initialPath);
-  if (extension != u"BMP" && extension != u"JPG" && extension != u"PNG" && extension != u"TGA") {
+  if (!IsPhotoExtension(extension)) {
     SetPhotoFilter(spec);
     return;
   }

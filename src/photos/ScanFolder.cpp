@@ -11,7 +11,9 @@ namespace {
 bool IsPhotoName(const std::u16string& name) {
   const std::u16string upper = AsciiUpper(name);
   if (upper.find(u"_ALPHA") != std::u16string::npos) return false;
-  for (const char16_t* extension : {u".JPG", u".BMP", u".TGA", u".PNG"})
+  // ".TIF" also finds ".TIFF".
+  for (const char16_t* extension :
+       {u".JPG", u".BMP", u".TGA", u".PNG", u".JPEG", u".WEBP", u".HEIC", u".HEIF", u".AVIF", u".TIF"})
     if (upper.find(extension) != std::u16string::npos) return true;
   return false;
 }

@@ -32,7 +32,8 @@ M PhotoMenu() {
                                 M::Item(C::RotateClockwise, u"Rotate Clockwise"),
                                 M::Item(C::RotateCounterClockwise, u"Rotate Counter Clockwise"),
                                 M::Item(C::FlipHorizontal, u"Flip Horizontal"),
-                                M::Item(C::FlipVertical, u"Flip Vertical"), M::Item(C::CopyPhoto, u"Copy...")});
+                                M::Item(C::FlipVertical, u"Flip Vertical"), M::Item(C::CopyPhoto, u"Copy..."),
+                                M::Separator(), M::Item(C::UseCameraOrientation, u"Use Camera Orientation")});
 }
 
 M ViewMenu() {

@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "photos/FilePaths.h"
 #include "platform/sys/FileSystem.h"
@@ -116,6 +117,7 @@ void Settings::ResetToDefaults() {
   Sort = 0;
   AntialiasingQuality = 2;
   CameraPresets = DefaultCameraPresets();
+  UseCameraOrientation = true;
   MovieEncoder.clear();
   MovieQuality.clear();
   MovieSpeed.clear();
@@ -137,10 +139,12 @@ std::u16string Settings::UserSettingsFile() { return ConfigHome() + kSettingsFol
 
 void Settings::ApplyLine(const TextFile& file) {
   const std::u16string key = file.Token(0);
-  for (const SettingsField& field : SettingsField::All()) {
-    if (key != field.key) continue;
-    ReadField(*this, field.member, file);
-    return;
+  for (const auto fields : {SettingsField::All(), SettingsField::Trailing()}) {
+    for (const SettingsField& field : fields) {
+      if (key != field.key) continue;
+      ReadField(*this, field.member, file);
+      return;
+    }
   }
   if (const int index = RecentPathIndex(key); index >= 0) {
     RecentPath[index] = file.Token(1);
@@ -208,6 +212,7 @@ Settings::SaveOutcome Settings::Save(std::u16string& failureText) const {
     for (float value : CameraPresets[n].Values()) out.WriteFloat(value);
     out.EndLine();
   }
+  for (const SettingsField& field : SettingsField::Trailing()) WriteField(*this, field, out);
   WriteMovieEncoderLines(out);
   if (!out.Close() || !ReplaceFile(partial, target)) {
     DeleteFile(partial, true);

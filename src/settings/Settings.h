@@ -29,7 +29,8 @@ class Settings {
 
   explicit Settings(SettingsEnvironment environment);
 
-  // Every field from Window to AntialiasingQuality and the camera presets back to its default;
+  // Every field from Window to AntialiasingQuality, the camera presets and UseCameraOrientation
+  // back to its default;
   // recent paths, photo orientations and the loaded flag stay.
   void ResetToDefaults();
 
@@ -105,6 +106,9 @@ class Settings {
   std::u16string MovieEncoder;
   std::map<std::u16string, int32_t> MovieQuality;
   std::map<std::u16string, std::u16string> MovieSpeed;
+  // Photos are turned upright as their files record (EXIF orientation, HEIF rotation); written
+  // after every other line, so older files, which lack it, load as before and mean "on".
+  bool UseCameraOrientation = true;
 
  private:
   void ApplyLine(const TextFile& file);

@@ -37,6 +37,12 @@ const std::array<SettingsField, 28> kFields = {{
     {u"AntialiasingQuality", &S::AntialiasingQuality},
 }};
 
+const std::array<SettingsField, 1> kTrailingFields = {{
+    {u"UseCameraOrientation", &S::UseCameraOrientation},
+}};
+
 }  // namespace
 
 std::span<const SettingsField> SettingsField::All() { return kFields; }
+
+std::span<const SettingsField> SettingsField::Trailing() { return kTrailingFields; }

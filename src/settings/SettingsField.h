@@ -16,4 +16,6 @@ struct SettingsField {
 
   // Window to AntialiasingQuality, in the order the file is written.
   static std::span<const SettingsField> All();
+  // The keys written after the recent paths, rotations and camera presets: UseCameraOrientation.
+  static std::span<const SettingsField> Trailing();
 };

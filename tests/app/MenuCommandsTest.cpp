@@ -8,6 +8,7 @@
 #include "photos/FilePaths.h"
 #include "resources/CommandId.h"
 #include "settings/FLocale.h"
+#include "support/OrientedJpeg.h"
 
 namespace {
 
@@ -106,6 +107,39 @@ TEST_F(MenuCommandsTest, QualityReleasesThePhotosWhichComeBackOnePerIdleFrame) {
   EXPECT_EQ(LoadedSlots(), 1);
   Command(Id::HighQuality);
   EXPECT_EQ(settings().Quality, 2);
+}
+
+TEST_F(MenuCommandsTest, CameraOrientationTurnsPhotosAndSurfacesUprightOrLeavesThemAsStored) {
+  const std::u16string photo = photoFolder / u"turned.jpg";
+  WriteBytes(photo, QuadrantJpeg(32, 16, kPlainQuadrants, 6));  // "turn a quarter clockwise"
+  ASSERT_TRUE(app->OpenFolder(photo));
+  RunToRest();
+  PhotoTexture& slot = app->textures().Slot(6);  // photo 0, the open spread's right page
+  ASSERT_EQ(slot.PhotoIndex(), 0);
+  EXPECT_EQ(slot.imageSize(), (PixelSize{16, 32}));
+  dialogs.answers = {photo};
+  Command(Id::SetCoverTexture);
+  PhotoTexture& cover = app->textures().Surface(SurfaceTexture::Cover);
+  EXPECT_EQ(cover.imageSize(), (PixelSize{16, 32}));
+
+  Command(Id::UseCameraOrientation);
+  EXPECT_FALSE(settings().UseCameraOrientation);
+  EXPECT_FALSE(Checked(Id::UseCameraOrientation));
+  EXPECT_EQ(LoadedSlots(), 0);
+  EXPECT_EQ(cover.imageSize(), (PixelSize{32, 16}));
+  RunToRest();
+  EXPECT_EQ(slot.imageSize(), (PixelSize{32, 16}));
+
+  Command(Id::UseCameraOrientation);
+  EXPECT_TRUE(Checked(Id::UseCameraOrientation));
+  RunToRest();
+  EXPECT_EQ(slot.imageSize(), (PixelSize{16, 32}));
+  Command(Id::UseCameraOrientation);
+  RunToRest();
+  Command(Id::ResetAllSettings);  // back on, so the photos are made again
+  EXPECT_TRUE(settings().UseCameraOrientation);
+  RunToRest();
+  EXPECT_EQ(slot.imageSize(), (PixelSize{16, 32}));
 }
 
 TEST_F(MenuCommandsTest, MenuPageCommandsDoNotCutARunningTurnShort) {

@@ -78,6 +78,7 @@ std::vector<MenuCall> ExpectedBuiltInEnglishCalls() {
       C::Text(40083, u"Flip Horizontal"),
       C::Text(40084, u"Flip Vertical"),
       C::Text(40119, u"Copy..."),
+      C::Text(40150, u"Use Camera Orientation"),
       C::TopLevel(3, u"View"),
       C::Text(40067, u"Front\tF1"),
       C::Text(40068, u"Top\tF2"),
@@ -114,7 +115,7 @@ std::vector<MenuCall> ExpectedBuiltInEnglishCalls() {
       C::TopLevel(6, u"Help"),
       C::Text(40102, u"User Guide..."),
       C::Text(40024, u"About"),
-      // Defaults: only Render Transparent Page and Normal Quality are on.
+      // Defaults: only Render Transparent Page, Normal Quality and Use Camera Orientation are on.
       C::Check(40099, false),
       C::Check(40113, false),
       C::Check(40122, true),
@@ -123,6 +124,7 @@ std::vector<MenuCall> ExpectedBuiltInEnglishCalls() {
       C::Check(40085, false),
       C::Check(40086, true),
       C::Check(40087, false),
+      C::Check(40150, true),
       C::Text(40051, u"/opt/pagewing/media/photos"),
   };
   for (int command = 40052; command <= 40060; ++command) calls.push_back(C::Text(command, u" "));
@@ -188,24 +190,26 @@ TEST_F(UpdateMenusTest, QualityChecksExactlyOneItem) {
     menu_.calls.clear();
     Update();
     const Checks checks = menu_.Checks();
-    ASSERT_EQ(checks.size(), 10u);
+    ASSERT_EQ(checks.size(), 11u);
     EXPECT_EQ(Checks(checks.begin() + 5, checks.begin() + 8), expected) << "Quality " << quality;
   }
 }
 
 TEST_F(UpdateMenusTest, EachBooleanSettingDrivesItsOwnCheckMark) {
   bool Settings::*const fields[] = {&Settings::LightenPhotos, &Settings::RenderShadows,
-                                    &Settings::RenderTransparentPage, &Settings::ShinyPaper, &Settings::ShinyPhotos};
-  const int commands[] = {40099, 40113, 40122, 40112, 40111};
-  for (int on = 0; on < 5; ++on) {
+                                    &Settings::RenderTransparentPage, &Settings::ShinyPaper, &Settings::ShinyPhotos,
+                                    &Settings::UseCameraOrientation};
+  const int commands[] = {40099, 40113, 40122, 40112, 40111, 40150};
+  for (int on = 0; on < 6; ++on) {
     for (bool Settings::*field : fields) settings_.*field = false;
     settings_.*fields[on] = true;
     menu_.calls.clear();
     Update();
     Checks expected;
-    for (int i = 0; i < 5; ++i) expected.emplace_back(commands[i], i == on);
-    const Checks checks = menu_.Checks();
-    EXPECT_EQ(Checks(checks.begin(), checks.begin() + 5), expected) << "field " << on;
+    for (int i = 0; i < 6; ++i) expected.emplace_back(commands[i], i == on);
+    Checks checks = menu_.Checks();
+    checks.erase(checks.begin() + 5, checks.begin() + 8);  // the three quality items
+    EXPECT_EQ(Checks(checks.begin(), checks.begin() + 6), expected) << "field " << on;
   }
 }
 

@@ -20,6 +20,7 @@
 #include "platform/gfx/HeadlessContext.h"
 #include "settings/CameraPreset.h"
 #include "settings/Settings.h"
+#include "support/OrientedJpeg.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -109,6 +110,16 @@ class SceneRendererGLTest : public testing::Test {
     textures_.slots[slot] = {photo.texture(), photo.imageSize().width, photo.imageSize().height, 0, photoIndex};
   }
 
+  // Loads the file name of the temporary folder into slot as photo photoIndex, turned upright as
+  // the file records or not, and shows it with the user's flags.
+  PixelSize PhotoFileIn(int slot, int photoIndex, const std::u16string& name, PhotoRotation flags, bool upright) {
+    photos_.push_back(std::make_unique<PhotoTexture>(device_, nullptr));
+    PhotoTexture& photo = *photos_.back();
+    photo.SetUprightSource([upright] { return upright; });
+    EXPECT_TRUE(photo.Load(*temp_ / name, photoIndex));
+    textures_.slots[slot] = {photo.texture(), photo.imageSize().width, photo.imageSize().height, flags, photoIndex};
+    return photo.imageSize();
+  }
   // Floor, cover and interleaf each in a colour of its own.
   void ColourSurfaces() {
     textures_.background = Solid(0xFF20C020u);
@@ -197,6 +208,41 @@ TEST_F(SceneRendererGLTest, APhotoShowsOnTheRightPageOfTheFirstSpread) {
   for (const uint32_t paper :
        {At(FacePoint(BookFace::RightStatic, 16, 9)), At(FacePoint(BookFace::LeftStatic, 16, 25))})
     EXPECT_LT(std::abs(Red(paper) - Green(paper)), 30) << std::hex << paper;
+}
+
+bool Near(uint32_t a, uint32_t b) {
+  return std::abs(Red(a) - Red(b)) < 48 && std::abs(Green(a) - Green(b)) < 48 && std::abs(Blue(a) - Blue(b)) < 48;
+}
+
+// A phone photo stored landscape with the tag "turn a quarter clockwise" is laid out and drawn as
+// the portrait picture it shows, exactly like a file stored upright; the user's own turn and
+// flips act on that upright picture.
+TEST_F(SceneRendererGLTest, APhotoIsLaidOutAndDrawnUprightAsItsCameraRecorded) {
+  const unsigned turnedQuadrants[4] = {0x0000FF, 0xFF0000, 0xFFFFFF, 0x00FF00};  // the plain ones turned so
+  WriteBytes(*temp_ / u"upright.jpg", QuadrantJpeg(16, 32, turnedQuadrants, 1));
+  WriteBytes(*temp_ / u"turned.jpg", QuadrantJpeg(32, 16, kPlainQuadrants, 6));
+  for (const PhotoRotation flags : {0, 1, 4, 8 + 3}) {
+    SCOPED_TRACE(flags);
+    ASSERT_EQ(PhotoFileIn(6, 0, u"upright.jpg", flags, true), (PixelSize{16, 32}));
+    Render();
+    const std::vector<uint32_t> reference = frame_;
+    ASSERT_EQ(PhotoFileIn(6, 0, u"turned.jpg", flags, true), (PixelSize{16, 32}));
+    Render();
+    const PhotoSlotRect rect = *BookLayout::PhotoSlotRect(16, 32, flags, true);
+    EXPECT_EQ(rect.rowCount > rect.columnCount, (flags & 1) == 0) << "portrait unless turned a quarter";
+    std::vector<uint32_t> quadrants;
+    for (const int row : {rect.firstRow + rect.rowCount / 4, rect.firstRow + rect.rowCount * 3 / 4}) {
+      for (const int column : {rect.firstColumn + rect.columnCount / 4, rect.firstColumn + rect.columnCount * 3 / 4}) {
+        const glm::vec3 point = FacePoint(BookFace::RightStatic, column, row);
+        EXPECT_TRUE(Near(At(point), At(point, &reference))) << std::hex << At(point) << " " << At(point, &reference);
+        quadrants.push_back(At(point));
+      }
+    }
+    for (size_t a = 0; a < quadrants.size(); ++a)
+      for (size_t b = a + 1; b < quadrants.size(); ++b) EXPECT_FALSE(Near(quadrants[a], quadrants[b])) << a << b;
+  }
+  // Without the camera's orientation the stored landscape pixels are laid out as they are.
+  EXPECT_EQ(PhotoFileIn(6, 0, u"turned.jpg", 0, false), (PixelSize{32, 16}));
 }
 
 TEST_F(SceneRendererGLTest, HalfwayThroughATurnTheLeafStandsBetweenThePages) {

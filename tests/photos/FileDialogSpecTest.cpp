@@ -7,8 +7,9 @@
 
 namespace {
 
-constexpr char16_t kPhotoDescription[] = u"Photos (.BMP, .JPG, .PNG, .TGA)";
-constexpr char16_t kPhotoPattern[] = u"*.BMP;*.JPG;*.PNG;*.TGA";
+constexpr char16_t kPhotoDescription[] =
+    u"Photos (.BMP, .JPG, .JPEG, .PNG, .TGA, .TIF, .TIFF, .WEBP, .HEIC, .HEIF, .AVIF)";
+constexpr char16_t kPhotoPattern[] = u"*.BMP;*.JPG;*.JPEG;*.PNG;*.TGA;*.TIF;*.TIFF;*.WEBP;*.HEIC;*.HEIF;*.AVIF";
 
 void ExpectPhotoOpen(const FileDialogSpec& spec) {
   EXPECT_EQ(spec.titleText, 67);
@@ -38,7 +39,9 @@ TEST(FileDialogSpecTest, PhotoSaveFiltersByTheInitialExtension) {
   const struct {
     const char16_t* path;
     const char16_t* extension;
-  } cases[] = {{u"/a/b.bmp", u"BMP"}, {u"/a/b.JPG", u"JPG"}, {u"/a/b.png", u"PNG"}, {u"/a/b.Tga", u"TGA"}};
+  } cases[] = {{u"/a/b.bmp", u"BMP"}, {u"/a/b.JPG", u"JPG"}, {u"/a/b.png", u"PNG"}, {u"/a/b.Tga", u"TGA"},
+               {u"/a/b.jpeg", u"JPEG"}, {u"/a/b.webp", u"WEBP"}, {u"/a/b.HEIC", u"HEIC"}, {u"/a/b.heif", u"HEIF"},
+               {u"/a/b.avif", u"AVIF"}, {u"/a/b.tif", u"TIF"}, {u"/a/b.tiff", u"TIFF"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(ToUtf8(c.path));
     const FileDialogSpec spec = FileDialogSpec::For(1, c.path);
@@ -51,7 +54,7 @@ TEST(FileDialogSpecTest, PhotoSaveFiltersByTheInitialExtension) {
 }
 
 TEST(FileDialogSpecTest, PhotoSaveOfAnotherExtensionHasThePhotoFilterAndKeepsTheName) {
-  for (const char16_t* path : {u"/a/b.jpeg", u"/a/b", u"/a/b.gif"}) {
+  for (const char16_t* path : {u"/a/b.jpe", u"/a/b", u"/a/b.gif"}) {
     const FileDialogSpec spec = FileDialogSpec::For(1, path);
     EXPECT_EQ(spec.titleText, 68);
     EXPECT_TRUE(spec.save);

@@ -44,7 +44,7 @@ class ScanFolderTest : public testing::Test {
 TEST_F(ScanFolderTest, KeepsNamesThatContainAPhotoExtensionInAnyCaseAndNoAlphaMark) {
   for (const char16_t* name : {u"holiday.jpg", u"HOLIDAY.JPG", u"Holiday.Jpg", u"photo.jpg.txt", u"x.JPGX", u"a.tga",
                                u"b.bmp", u"c.png", u"\u00e9t\u00e9.jpg", u"alpha.jpg", u"SKY_ALPHA.PNG",
-                               u"sky_alpha.jpg", u"MY_ALPHABET.PNG", u"image.jpeg", u"notes.txt", u"README"})
+                               u"sky_alpha.jpg", u"MY_ALPHABET.PNG", u"notes.txt", u"README"})
     Touch(name);
   MakeFolder(folder_ / u"TRIP.PNG");
   MakeFolder(folder_ / u"subfolder");
@@ -54,6 +54,15 @@ TEST_F(ScanFolderTest, KeepsNamesThatContainAPhotoExtensionInAnyCaseAndNoAlphaMa
               UnorderedElementsAre(u"holiday.jpg", u"HOLIDAY.JPG", u"Holiday.Jpg", u"photo.jpg.txt", u"x.JPGX",
                                    u"a.tga", u"b.bmp", u"c.png", u"\u00e9t\u00e9.jpg", u"alpha.jpg", u"TRIP.PNG"));
   for (int i = 0; i < photos_.count(); ++i) EXPECT_EQ(FolderOf(photos_[i].path), folder_.path());
+}
+
+TEST_F(ScanFolderTest, KeepsTheFormatsOfPhonesAndCamerasInAnyCase) {
+  const std::vector<std::u16string> photos = {u"a.webp", u"B.WEBP", u"c.heic", u"d.HEIF", u"e.avif", u"F.Avif",
+                                              u"g.tif",  u"h.TIFF", u"i.jpeg", u"J.JPEG", u"k.Tiff"};
+  for (const std::u16string& name : photos) Touch(name);
+  for (const char16_t* name : {u"clip.mov", u"x_alpha.heic", u"movie.mp4", u"raw.dng"}) Touch(name);
+  ASSERT_TRUE(Scan());
+  EXPECT_THAT(Names(), testing::UnorderedElementsAreArray(photos));
 }
 
 TEST_F(ScanFolderTest, SortsByNameIgnoringAsciiCaseButStoresTheRealName) {

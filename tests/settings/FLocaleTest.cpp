@@ -77,6 +77,7 @@ TEST(FLocaleBuiltInTest, SpotValues) {
   EXPECT_EQ(texts[110], u"Frame");
   EXPECT_EQ(texts[112], u"left");
   EXPECT_EQ(texts[109], u"Could not open this folder or photo:");
+  EXPECT_EQ(texts[108], u"Use Camera Orientation");
   EXPECT_EQ(texts[48],
             u"Your can select a photo by left clicking on it with your mouse.\r\n\r\n"
             u"When you right click on a photo a pop-up menu is displayed!");

@@ -66,7 +66,8 @@ std::string ExpectedDefaultFile(const std::u16string& program) {
       u"CameraPreset\t6\t48\t170\t80.4228\t0\t1.5708\t0\t0.3\n"
       u"CameraPreset\t7\t48\t170\t28.9522\t0\t1.5708\t0\t0.3\n"
       u"CameraPreset\t8\t-109.997\t80\t54.6875\t1.5708\t0.87\t0\t1.1\n"
-      u"CameraPreset\t9\t109.997\t80\t54.6875\t-1.5708\t0.87\t0\t1.1\n";
+      u"CameraPreset\t9\t109.997\t80\t54.6875\t-1.5708\t0.87\t0\t1.1\n"
+      u"UseCameraOrientation\tY\n";
   std::u16string crlf;
   for (char16_t c : text) crlf += c == u'\n' ? std::u16string(u"\r\n") : std::u16string(1, c);
   return std::string("\xFF\xFE", 2) + Utf16LeBytes(crlf);
@@ -98,6 +99,7 @@ void ChangeEverything(Settings& s) {
   s.PaperTexturePath = u"two\r\nlines";
   s.TPaperTexturePath = u"";
   s.LightenPhotos = s.RenderShadows = s.ShinyPaper = s.ShinyPhotos = true;
+  s.UseCameraOrientation = false;
   s.RenderTransparentPage = false;
   s.PaperColour = {0.3f, 0.2f, 0.1f};
   s.Quality = 2;
@@ -138,7 +140,7 @@ TEST_F(SettingsTest, EveryKeyRoundTrips) {
                      &Settings::EncoderName})
     EXPECT_EQ(read.*field, saved.*field);
   for (auto field : {&Settings::LightenPhotos, &Settings::RenderShadows, &Settings::RenderTransparentPage,
-                     &Settings::ShinyPaper, &Settings::ShinyPhotos})
+                     &Settings::ShinyPaper, &Settings::ShinyPhotos, &Settings::UseCameraOrientation})
     EXPECT_EQ(read.*field, saved.*field);
   for (auto field : {&Settings::Quality, &Settings::ExportWidth, &Settings::ExportHeight, &Settings::ExportType,
                      &Settings::TimePage, &Settings::TimeZoom, &Settings::TimeView, &Settings::Sort,
@@ -351,6 +353,23 @@ TEST_F(SettingsTest, ResetRestoresDefaultsButKeepsRecentPathsAndRotations) {
   EXPECT_EQ(settings.ExportMoviePath, u"/home/u/Documents/Pagewing");
   EXPECT_EQ(settings.RecentPath[3], u"/Photos/Set D/a.JPG");
   EXPECT_EQ(settings.GetPhotoRotation(u"/Photos/A.JPG"), 5);
+  EXPECT_TRUE(settings.UseCameraOrientation);
+}
+
+// Files written before photos were turned upright lack the key; "on" is meant then. The key is
+// the last line, after the rotations and camera presets.
+TEST_F(SettingsTest, CameraOrientationIsOnUnlessTheFileTurnsItOff) {
+  WriteSettingsFile("Quality\t2\r\nCameraPreset\t2\t7\r\n");
+  EXPECT_TRUE(Loaded().UseCameraOrientation);
+  WriteSettingsFile("Quality\t2\r\nUseCameraOrientation\tN\r\n");
+  Settings settings = Loaded();
+  EXPECT_FALSE(settings.UseCameraOrientation);
+  std::u16string failure;
+  ASSERT_EQ(settings.Save(failure), Settings::SaveOutcome::Written);
+  const std::string bytes = ReadBytes(SettingsFile());
+  const std::string lastLine = Utf16LeBytes(u"UseCameraOrientation\tN\r\n");
+  ASSERT_GE(bytes.size(), lastLine.size());
+  EXPECT_EQ(bytes.substr(bytes.size() - lastLine.size()), lastLine);
 }
 
 TEST_F(SettingsTest, WindowRectIsKeptOnTheVirtualScreen) {

@@ -14,6 +14,7 @@ constexpr int kMenuFile = 0;
 constexpr int kSelectHint = 48;
 constexpr int kBrowsing = 106;
 constexpr int kExporting = 107;
+constexpr int kUseCameraOrientation = 108;
 
 class ShippedLocalesTest : public testing::TestWithParam<const char*> {
  protected:
@@ -31,6 +32,7 @@ TEST_P(ShippedLocalesTest, EveryTextIsThereAndTheUsedOnesAreTranslated) {
   for (int text = 0; text < FLocale::kTextCount; ++text) EXPECT_FALSE(locale.GetText(text).empty()) << text;
   EXPECT_NE(locale.GetText(kMenuFile), english.GetText(kMenuFile));
   EXPECT_NE(locale.GetText(kExporting), english.GetText(kExporting));
+  EXPECT_NE(locale.GetText(kUseCameraOrientation), english.GetText(kUseCameraOrientation));
   EXPECT_NE(locale.GetText(kBrowsing), locale.GetText(4)) << "the title's mode and the Play menu read alike";
 }
 

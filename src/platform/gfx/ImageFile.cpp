@@ -4,10 +4,14 @@
 #include <string>
 #include <utility>
 
+#include "platform/gfx/ExifOrientation.h"
 #include "platform/gfx/FileBytes.h"
+#include "platform/gfx/HeifCodec.h"
 #include "platform/gfx/ImageCompleteness.h"
+#include "platform/gfx/ImageOrientation.h"
 #include "platform/gfx/QtImageCodec.h"
 #include "platform/gfx/TgaCodec.h"
+#include "platform/gfx/TriangleFilter.h"
 #include "platform/sys/StringConvert.h"
 
 namespace {
@@ -30,9 +34,11 @@ ImageStatus CheckRequest(PixelSize size, int maxSide) {
 }
 
 // Formats decoded whole must fit the bound as they are; JPEG files are checked at their
-// reduced decoding size later.
+// reduced decoding size later, HEIF files by their own decoder.
 ImageStatus CheckBound(const ImageInfo& info, int maxSide) {
-  if (info.format == ImageFileFormat::Jpg || (info.width <= maxSide && info.height <= maxSide)) return {};
+  if (maxSide < 1) return CheckRequest({}, maxSide);
+  if (info.format == ImageFileFormat::Jpg || info.format == ImageFileFormat::Heif) return {};
+  if (info.width <= maxSide && info.height <= maxSide) return {};
   return ImageStatus::Failure(Kind::TooLarge, "the picture is " + std::to_string(info.width) + " x " +
                                                   std::to_string(info.height) + " pixels, more than the " +
                                                   std::to_string(maxSide) + " a side that are decoded");
@@ -42,6 +48,9 @@ ImageStatus CheckBound(const ImageInfo& info, int maxSide) {
 // and its metadata; no image file that may be decoded is longer.
 int64_t MaxFileBytes(int maxSide) { return static_cast<int64_t>(maxSide) * maxSide * 8 + (int64_t{64} << 20); }
 
+// The longest HEIF file whose header is read for its size alone.
+constexpr int64_t kMaxHeifHeaderFileBytes = int64_t{1} << 30;
+
 bool DataComplete(ImageFileFormat format, std::string_view bytes) {
   switch (format) {
     case ImageFileFormat::Bmp:
@@ -50,13 +59,12 @@ bool DataComplete(ImageFileFormat format, std::string_view bytes) {
       return JpegDataComplete(bytes);
     case ImageFileFormat::Tga:
       return TgaDataComplete(bytes);
-    case ImageFileFormat::Png:
-      return true;  // the PNG reader fails on missing data by itself
+    default:
+      return true;  // the other readers fail on missing data by themselves
   }
-  return false;
 }
 
-ImageStatus DecodeBytes(std::string bytes, const ImageInfo& info, PixelSize size, int maxSide, PixelImage& pixels) {
+ImageStatus DecodeStored(std::string bytes, const ImageInfo& info, PixelSize size, int maxSide, PixelImage& pixels) {
   if (!DataComplete(info.format, bytes)) {
     return ImageStatus::Failure(Kind::Corrupt, "truncated or damaged " + ImageFormatName(info.format) + " data");
   }
@@ -64,22 +72,66 @@ ImageStatus DecodeBytes(std::string bytes, const ImageInfo& info, PixelSize size
   return DecodeQtImage(std::move(bytes), info, size, maxSide, pixels);
 }
 
-ImageStatus ReadInfo(const std::u16string& path, ImageInfo& info) {
+// Decoded at the stored orientation, at the size that becomes the size asked for once turned.
+ImageStatus DecodeTurned(std::string bytes, const ImageRequest& request, PixelImage& pixels, ImageInfo& info) {
+  const int orientation = request.upright ? RecordedOrientation(info.format, bytes) : ImageOrientation::kAsStored;
+  const PixelSize upright = ImageOrientation::Upright({info.width, info.height}, orientation);
+  const PixelSize size = request.sizeFor(upright);
+  ImageStatus status = CheckRequest(size, request.maxSide);
+  PixelImage stored;
+  const PixelSize storedSize = ImageOrientation::Upright(size, orientation);  // a turn both ways swaps alike
+  if (status.Succeeded()) status = DecodeStored(std::move(bytes), info, storedSize, request.maxSide, stored);
+  if (!status.Succeeded()) return status;
+  pixels = orientation == ImageOrientation::kAsStored ? std::move(stored)
+                                                      : ImageOrientation::TurnUpright(stored, orientation);
+  info.width = upright.width;
+  info.height = upright.height;
+  return {};
+}
+
+ImageStatus DecodeHeifFile(const std::string& bytes, const ImageRequest& request, PixelImage& pixels, ImageInfo& info) {
+  PixelImage picture;
+  ImageStatus status = DecodeHeif(bytes, request.upright, request.maxSide, picture);
+  const PixelSize size = status.Succeeded() ? request.sizeFor({picture.width, picture.height}) : PixelSize{};
+  if (status.Succeeded()) status = CheckRequest(size, request.maxSide);
+  if (!status.Succeeded()) return status;
+  info = {picture.width, picture.height, ImageFileFormat::Heif};
+  pixels = size == PixelSize{picture.width, picture.height} ? std::move(picture)
+                                                            : ResizeWithTriangleFilter(picture.View(), size);
+  return {};
+}
+
+// The format and, but for HEIF files whose boxes may lie anywhere, the size from the header.
+ImageStatus ReadHeader(const std::u16string& path, ImageInfo& info) {
   std::string head;
   if (!ReadFileHead(path, kHeadBytes, head)) return ImageStatus::Failure(Kind::CannotOpen, "cannot open the file");
   const std::optional<ImageFileFormat> format = SniffImageFormat(head, path);
-  if (!format) return ImageStatus::Failure(Kind::UnknownFormat, "not a BMP, JPG, PNG or TGA file");
+  if (!format)
+    return ImageStatus::Failure(Kind::UnknownFormat, "not a BMP, JPG, PNG, TGA, WebP, TIFF, HEIC or AVIF file");
   if (*format == ImageFileFormat::Tga) return ReadTgaInfo(head, info);
-  return ReadQtImageInfo(path, *format, info);
+  if (*format != ImageFileFormat::Heif) return ReadQtImageInfo(path, *format, info);
+  info = {0, 0, ImageFileFormat::Heif};
+  return {};
 }
 
-ImageStatus Decode(const std::u16string& path, PixelSize size, int maxSide, PixelImage& pixels, ImageInfo& info) {
-  ImageStatus status = CheckRequest(size, maxSide);
-  if (status.Succeeded()) status = ReadInfo(path, info);
-  if (status.Succeeded()) status = CheckBound(info, maxSide);
+ImageStatus ReadInfo(const std::u16string& path, ImageInfo& info) {
+  ImageStatus status = ReadHeader(path, info);
+  if (!status.Succeeded() || info.format != ImageFileFormat::Heif) return status;
   std::string bytes;
-  if (status.Succeeded()) status = ReadWholeFile(path, MaxFileBytes(maxSide), bytes);
-  if (status.Succeeded()) status = DecodeBytes(std::move(bytes), info, size, maxSide, pixels);
+  status = ReadWholeFile(path, kMaxHeifHeaderFileBytes, bytes);
+  return status.Succeeded() ? ReadHeifInfo(bytes, info) : status;
+}
+
+ImageStatus Decode(const std::u16string& path, const ImageRequest& request, PixelImage& pixels, ImageInfo& info) {
+  ImageInfo found;
+  ImageStatus status = ReadHeader(path, found);
+  if (status.Succeeded()) status = CheckBound(found, request.maxSide);
+  std::string bytes;
+  if (status.Succeeded()) status = ReadWholeFile(path, MaxFileBytes(request.maxSide), bytes);
+  if (!status.Succeeded()) return status;
+  if (found.format == ImageFileFormat::Heif) return DecodeHeifFile(bytes, request, pixels, info);
+  status = DecodeTurned(std::move(bytes), request, pixels, found);
+  if (status.Succeeded()) info = found;
   return status;
 }
 
@@ -87,6 +139,6 @@ ImageStatus Decode(const std::u16string& path, PixelSize size, int maxSide, Pixe
 
 ImageStatus ReadImageInfo(const std::u16string& path, ImageInfo& info) { return Named(ReadInfo(path, info), path); }
 
-ImageStatus DecodeImage(const std::u16string& path, PixelSize size, int maxSide, PixelImage& pixels, ImageInfo& info) {
-  return Named(Decode(path, size, maxSide, pixels, info), path);
+ImageStatus DecodeImage(const std::u16string& path, const ImageRequest& request, PixelImage& pixels, ImageInfo& info) {
+  return Named(Decode(path, request, pixels, info), path);
 }

@@ -2,7 +2,8 @@
 
 #include "platform/gfx/ImageFileFormat.h"
 
-// What an image file's header says: its size in pixels and its format.
+// An image file's format and the size in pixels of its picture: as the header gives it, or of the
+// picture decoded (upright or as stored).
 struct ImageInfo {
   int width = 0;
   int height = 0;

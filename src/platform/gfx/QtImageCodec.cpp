@@ -21,6 +21,10 @@ QByteArray QtFormat(ImageFileFormat format) {
       return "bmp";
     case ImageFileFormat::Jpg:
       return "jpeg";
+    case ImageFileFormat::Webp:
+      return "webp";
+    case ImageFileFormat::Tiff:
+      return "tiff";
     default:
       return "png";
   }

@@ -7,7 +7,8 @@
 #include "platform/gfx/PixelImage.h"
 #include "platform/gfx/PixelSize.h"
 
-// BMP, JPG and PNG files through Qt's image readers (no EXIF rotation). User-interface thread
+// BMP, JPG, PNG, WebP and TIFF files through Qt's image readers and image-format plugins, the
+// pixels as stored (no EXIF rotation). User-interface thread
 // only: the readers' allocation limit is process-wide.
 
 // The size from the file's header; the picture is not decoded.

@@ -13,9 +13,9 @@ class FileChooser {
   // The filter (counted from 1) the last dialog showed when the user chose; 1 when the chooser
   // cannot tell.
   virtual int ChosenFilter() const { return chosenFilter_; }
+  // Asks whether the existing file at path may be replaced; true when the user agrees.
+  virtual bool ConfirmReplace(const std::u16string& path) = 0;
 
  protected:
   int chosenFilter_ = 1;
-  // Asks whether the existing file at path may be replaced; true when the user agrees.
-  virtual bool ConfirmReplace(const std::u16string& path) = 0;
 };

@@ -2,12 +2,19 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
 #include <QString>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
+#include "HeifTestFiles.h"
 #include "platform/gfx/ImageFile.h"
+#include "platform/sys/StringConvert.h"
+#include "support/ExifBytes.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -80,8 +87,12 @@ class ImageFileTest : public testing::Test {
     WriteBytes(temp_ / name, bytes);
     return temp_ / name;
   }
-  ImageStatus Decode(const std::u16string& path, PixelSize size, int maxSide = kMaxSide) {
-    return DecodeImage(path, size, maxSide, pixels_, info_);
+  ImageStatus Decode(const std::u16string& path, PixelSize size, int maxSide = kMaxSide, bool upright = true) {
+    return DecodeImage(path, {[size](PixelSize) { return size; }, maxSide, upright}, pixels_, info_);
+  }
+  // Decoded at the picture's own size.
+  ImageStatus DecodeWhole(const std::u16string& path, bool upright = true) {
+    return DecodeImage(path, {[](PixelSize picture) { return picture; }, kMaxSide, upright}, pixels_, info_);
   }
   // A 3 x 2 TGA: top row red, green, blue; bottom row white, white, see-through.
   std::u16string ThreeByTwoTga(bool runLength, int bits, bool topLeft) {
@@ -178,19 +189,158 @@ TEST_F(ImageFileTest, LargeJpegDecodesAtReducedScaleToTheRequestedSize) {
   }
 }
 
-TEST_F(ImageFileTest, JpegOrientationTagIsIgnored) {
-  // An EXIF block saying "rotate 90 degrees" (orientation 6) right after the start marker.
-  const std::string tiff = std::string("II*\0\x08\0\0\0", 8) + std::string("\x01\0", 2) +
-                           std::string("\x12\x01\x03\0\x01\0\0\0\x06\0\0\0", 12) + std::string(4, '\0');
-  const std::string exif = std::string("Exif\0\0", 6) + tiff;
-  const std::string segment =
-      std::string("\xFF\xE1") + static_cast<char>(0) + static_cast<char>(exif.size() + 2) + exif;
-  const std::string jpeg = Encoded(Gradient(40, 20), "JPG");
-  const std::u16string path = Write(u"turned.jpg", jpeg.substr(0, 2) + segment + jpeg.substr(2));
-  ASSERT_TRUE(Decode(path, {40, 20}).Succeeded());
-  EXPECT_EQ(info_.width, 40);
-  EXPECT_EQ(info_.height, 20);
-  ExpectNear(pixels_.At(39, 10), qRgb(249, 127, 128), 16);  // right edge still bright red
+// Quadrants red, green (top), blue, white (bottom); a JPEG keeps them apart but for their edges.
+QImage Quadrants(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const bool right = x >= width / 2, bottom = y >= height / 2;
+      image.setPixel(x, y, bottom ? (right ? kWhite : kBlue) : (right ? kGreen : kRed));
+    }
+  }
+  return image;
+}
+
+// The colours of the upright picture's corners (top left, top right, bottom left, bottom right)
+// for each EXIF orientation 1..8 of a Quadrants file, from the tag's definition: which stored
+// corner each upright corner shows.
+const QRgb kUprightCorners[9][4] = {
+    {},
+    {kRed, kGreen, kBlue, kWhite},  // 1 as stored
+    {kGreen, kRed, kWhite, kBlue},  // 2 mirrored left to right
+    {kWhite, kBlue, kGreen, kRed},  // 3 half a turn
+    {kBlue, kWhite, kRed, kGreen},  // 4 mirrored top to bottom
+    {kRed, kBlue, kGreen, kWhite},  // 5 mirrored along the main diagonal
+    {kBlue, kRed, kWhite, kGreen},  // 6 a quarter turn clockwise
+    {kWhite, kGreen, kBlue, kRed},  // 7 mirrored along the other diagonal
+    {kGreen, kWhite, kRed, kBlue},  // 8 a quarter turn counter-clockwise
+};
+
+void ExpectCorners(const PixelImage& pixels, const QRgb (&corners)[4], int tolerance) {
+  const int left = pixels.width / 4, right = pixels.width * 3 / 4, top = pixels.height / 4,
+            bottom = pixels.height * 3 / 4;
+  ExpectNear(pixels.At(left, top), corners[0], tolerance);
+  ExpectNear(pixels.At(right, top), corners[1], tolerance);
+  ExpectNear(pixels.At(left, bottom), corners[2], tolerance);
+  ExpectNear(pixels.At(right, bottom), corners[3], tolerance);
+}
+
+TEST_F(ImageFileTest, JpegIsTurnedUprightByEachExifOrientation) {
+  const std::string jpeg = Encoded(Quadrants(32, 16), "JPG");
+  for (int orientation = 1; orientation <= 8; ++orientation) {
+    SCOPED_TRACE(orientation);
+    const std::u16string path = Write(u"turned.jpg", JpegWithOrientation(jpeg, orientation));
+    ASSERT_TRUE(DecodeWhole(path).Succeeded());
+    const bool portrait = orientation >= 5;
+    EXPECT_EQ(info_.width, portrait ? 16 : 32);
+    EXPECT_EQ(info_.height, portrait ? 32 : 16);
+    EXPECT_EQ(pixels_.width, info_.width);
+    ExpectCorners(pixels_, kUprightCorners[orientation], 40);
+    // The size asked for is that of the upright picture, also when the file is decoded reduced.
+    ASSERT_TRUE(Decode(path, portrait ? PixelSize{4, 8} : PixelSize{8, 4}).Succeeded());
+    ExpectCorners(pixels_, kUprightCorners[orientation], 40);
+  }
+}
+
+TEST_F(ImageFileTest, OrientationOffOrOutOfRangeLeavesThePixelsAsStored) {
+  const std::string jpeg = Encoded(Quadrants(32, 16), "JPG");
+  ASSERT_TRUE(DecodeWhole(Write(u"off.jpg", JpegWithOrientation(jpeg, 6)), false).Succeeded());
+  EXPECT_EQ(info_.width, 32);
+  ExpectCorners(pixels_, kUprightCorners[1], 40);
+  for (const int orientation : {0, 9, 0x106}) {
+    SCOPED_TRACE(orientation);
+    ASSERT_TRUE(DecodeWhole(Write(u"odd.jpg", JpegWithOrientation(jpeg, orientation))).Succeeded());
+    EXPECT_EQ(info_.width, 32);
+    ExpectCorners(pixels_, kUprightCorners[1], 40);
+  }
+}
+
+TEST_F(ImageFileTest, PngWebpAndTiffAreTurnedUprightByTheirExifOrientation) {
+  const QImage source = Quadrants(32, 16);
+  const std::string png = PngWithOrientation(Encoded(source, "PNG"), 6);
+  const std::string webp = WebpWithOrientation(Encoded(source, "WEBP"), 32, 16, 8);
+  QImage tiffSource = source;
+  QByteArray tiff;
+  QBuffer buffer(&tiff);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "tiff");
+  writer.setTransformation(QImageIOHandler::TransformationMirror);  // written as orientation 2
+  ASSERT_TRUE(writer.write(tiffSource));
+  for (const auto& [name, bytes, orientation] :
+       {std::tuple{u"o.png", png, 6}, {u"o.webp", webp, 8}, {u"o.tif", tiff.toStdString(), 2}}) {
+    SCOPED_TRACE(ToUtf8(name));
+    ASSERT_TRUE(DecodeWhole(Write(name, bytes)).Succeeded());
+    EXPECT_EQ(info_.width, orientation >= 5 ? 16 : 32);
+    ExpectCorners(pixels_, kUprightCorners[orientation], 40);
+    ASSERT_TRUE(DecodeWhole(Write(name, bytes), false).Succeeded());
+    ExpectCorners(pixels_, kUprightCorners[1], 40);
+  }
+}
+
+// One file of each format Qt's plugins or libheif read, all of Quadrants(32, 16).
+std::vector<std::pair<std::u16string, std::string>> NewFormatFiles() {
+  const QImage source = Quadrants(32, 16);
+  return {{u"q.webp", Encoded(source, "WEBP")},
+          {u"q.tif", Encoded(source, "TIFF")},
+          {u"q.heic", EncodeHeif(source, HeifCodecKind::Hevc)},
+          {u"q.avif", EncodeHeif(source, HeifCodecKind::Av1)}};
+}
+
+TEST_F(ImageFileTest, WebpTiffHeicAndAvifDecode) {
+  for (const auto& [name, bytes] : NewFormatFiles()) {
+    SCOPED_TRACE(ToUtf8(name));
+    ASSERT_FALSE(bytes.empty());
+    const std::u16string path = Write(name, bytes);
+    ImageInfo header;
+    ASSERT_TRUE(ReadImageInfo(path, header).Succeeded());
+    EXPECT_EQ(header.width, 32);
+    const ImageFileFormat format = name.ends_with(u"webp")  ? ImageFileFormat::Webp
+                                   : name.ends_with(u"tif") ? ImageFileFormat::Tiff
+                                                            : ImageFileFormat::Heif;
+    EXPECT_EQ(header.format, format);
+    ASSERT_TRUE(DecodeWhole(path).Succeeded());
+    EXPECT_EQ(info_.width, 32);
+    EXPECT_EQ(info_.height, 16);
+    ExpectCorners(pixels_, kUprightCorners[1], 40);
+    EXPECT_EQ(qAlpha(pixels_.At(0, 0)), 255);
+    ASSERT_TRUE(Decode(path, {8, 4}).Succeeded());
+    ExpectCorners(pixels_, kUprightCorners[1], 40);
+  }
+}
+
+TEST_F(ImageFileTest, HeicRotationAndMirroringAreAppliedOnceOrNotAtAll) {
+  for (const int orientation : {2, 6, 7, 8}) {
+    SCOPED_TRACE(orientation);
+    const std::u16string path = Write(u"turned.heic", EncodeHeif(Quadrants(32, 16), HeifCodecKind::Hevc, orientation));
+    ASSERT_TRUE(DecodeWhole(path).Succeeded());
+    EXPECT_EQ(info_.width, orientation >= 5 ? 16 : 32);
+    ExpectCorners(pixels_, kUprightCorners[orientation], 40);
+    ASSERT_TRUE(DecodeWhole(path, false).Succeeded());
+    EXPECT_EQ(info_.width, 32);
+    ExpectCorners(pixels_, kUprightCorners[1], 40);
+  }
+}
+
+TEST_F(ImageFileTest, HeicWithSeveralPicturesShowsThePrimaryOne) {
+  QImage first(16, 16, QImage::Format_RGB32), primary(24, 16, QImage::Format_RGB32);
+  first.fill(kBlue);
+  primary.fill(kRed);
+  ASSERT_TRUE(DecodeWhole(Write(u"pair.heic", EncodeHeifPair(first, primary))).Succeeded());
+  EXPECT_EQ(info_.width, 24);
+  ExpectNear(pixels_.At(12, 8), kRed, 40);
+}
+
+TEST_F(ImageFileTest, CutDamagedOrOversizedFilesOfTheNewFormatsFail) {
+  for (const auto& [name, bytes] : NewFormatFiles()) {
+    SCOPED_TRACE(ToUtf8(name));
+    EXPECT_EQ(DecodeWhole(Write(name, bytes.substr(0, bytes.size() / 2))).kind, Kind::Corrupt);
+    // The signature stays, everything after it is noise.
+    std::string damaged = bytes;
+    for (size_t i = 16; i < damaged.size(); ++i) damaged[i] = static_cast<char>(i * 131 + 7);
+    EXPECT_EQ(DecodeWhole(Write(name, damaged)).kind, Kind::Corrupt);
+    EXPECT_EQ(Decode(Write(name, bytes), {8, 8}, 16).kind, Kind::TooLarge);
+  }
+  EXPECT_TRUE(pixels_.IsEmpty());
 }
 
 TEST_F(ImageFileTest, HeadersClaimingHugeSizesAreTooLargeBeforeAnyDecoding) {

@@ -1,0 +1,77 @@
+#include "HeifTestFiles.h"
+
+#include <libheif/heif.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct ContextFree {
+  void operator()(heif_context* context) const { heif_context_free(context); }
+};
+using Context = std::unique_ptr<heif_context, ContextFree>;
+
+heif_image* HeifImageOf(const QImage& source) {
+  heif_image* image = nullptr;
+  heif_image_create(source.width(), source.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB, &image);
+  heif_image_add_plane(image, heif_channel_interleaved, source.width(), source.height(), 8);
+  int stride = 0;
+  uint8_t* plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
+  for (int y = 0; y < source.height(); ++y) {
+    for (int x = 0; x < source.width(); ++x) {
+      const QRgb c = source.pixel(x, y);
+      uint8_t* to = plane + y * stride + x * 3;
+      to[0] = qRed(c), to[1] = qGreen(c), to[2] = qBlue(c);
+    }
+  }
+  return image;
+}
+
+bool Encode(heif_context* context, const QImage& source, heif_compression_format format, int orientation,
+            heif_image_handle** handle) {
+  heif_encoder* encoder = nullptr;
+  if (heif_context_get_encoder_for_format(context, format, &encoder).code != heif_error_Ok) return false;
+  heif_encoder_set_lossy_quality(encoder, 95);
+  heif_encoding_options* options = heif_encoding_options_alloc();
+  options->image_orientation = static_cast<heif_orientation>(orientation);
+  heif_image* image = HeifImageOf(source);
+  const bool encoded = heif_context_encode_image(context, image, encoder, options, handle).code == heif_error_Ok;
+  heif_image_release(image);
+  heif_encoding_options_free(options);
+  heif_encoder_release(encoder);
+  return encoded;
+}
+
+heif_error AppendBytes(heif_context*, const void* data, size_t size, void* userdata) {
+  auto* bytes = static_cast<std::string*>(userdata);
+  bytes->append(static_cast<const char*>(data), size);
+  return {heif_error_Ok, heif_suberror_Unspecified, "ok"};
+}
+
+std::string Written(heif_context* context) {
+  std::string bytes;
+  heif_writer writer{1, AppendBytes};
+  if (heif_context_write(context, &writer, &bytes).code != heif_error_Ok) return {};
+  return bytes;
+}
+
+}  // namespace
+
+std::string EncodeHeif(const QImage& source, HeifCodecKind codec, int orientation) {
+  const Context context(heif_context_alloc());
+  const heif_compression_format format = codec == HeifCodecKind::Hevc ? heif_compression_HEVC : heif_compression_AV1;
+  if (!Encode(context.get(), source, format, orientation, nullptr)) return {};
+  return Written(context.get());
+}
+
+std::string EncodeHeifPair(const QImage& first, const QImage& primary) {
+  const Context context(heif_context_alloc());
+  heif_image_handle* handle = nullptr;
+  if (!Encode(context.get(), first, heif_compression_HEVC, 1, nullptr) ||
+      !Encode(context.get(), primary, heif_compression_HEVC, 1, &handle))
+    return {};
+  heif_context_set_primary_image(context.get(), handle);
+  heif_image_handle_release(handle);
+  return Written(context.get());
+}
