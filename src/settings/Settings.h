@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "settings/CameraPreset.h"
 #include "settings/Colour.h"
@@ -105,11 +106,17 @@ class Settings {
   std::u16string MovieEncoder;
   std::map<std::u16string, int32_t> MovieQuality;
   std::map<std::u16string, std::u16string> MovieSpeed;
+  // The soundtrack's audio files in playing order, and whether the list repeats when it is
+  // shorter than the movie. Written after the movie encoder's lines, only when set.
+  std::vector<std::u16string> Soundtrack;
+  bool LoopSoundtrack = false;
 
  private:
   void ApplyLine(const TextFile& file);
   void WriteMovieEncoderLines(TextFile& out) const;
+  void WriteSoundtrackLines(TextFile& out) const;
 
   SettingsEnvironment environment_;
   bool loaded_ = false;
+  bool soundtrackRead_ = false;  // a file being loaded has given its soundtrack list
 };
