@@ -22,6 +22,10 @@ std::unique_ptr<ExportSession> ExportDriver::StartExport(const std::u16string& m
     ShowError(problem);
     return nullptr;
   }
+  if (const std::u16string problem = SoundtrackProblem(request.soundtrack); !problem.empty()) {
+    ShowError(problem);
+    return nullptr;
+  }
   if (FileExists(moviePath)) DeleteFile(moviePath, false);
   if (!request.InRange()) return nullptr;
   ExportTimeline timeline(app_.photoCount(), request.timing, request.fps, request.turnInterleaf);

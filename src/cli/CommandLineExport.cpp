@@ -105,6 +105,8 @@ std::string CommandLineExport::Configure(PhotoBookApp& app, const ExportOptions&
   const ExportRequest request = ExportRequest::FromSettings(settings);
   if (!request.InRange()) return "the movie's size, rate or pixel aspect from the settings is out of range";
   if (request.ScreenGrab()) return "screen grabs need the desktop program's window; give --antialiasing 1 to 4";
+  if (options.loopSoundtrack && request.soundtrack.empty()) return "--loop-soundtrack needs a soundtrack (--soundtrack FILE)";
+  if (const std::u16string problem = SoundtrackProblem(request.soundtrack); !problem.empty()) return ToUtf8(problem);
   MovieFormat format;
   format.container = ContainerOfPath(options.output);
   if (format.IsAvi() && !request.encoderName.empty() && !CompressorInstalled(request.encoderName))

@@ -105,6 +105,18 @@ const std::vector<OptionSpec>& Specs() {
          options.speed = FromUtf8(text);
          return std::string();
        }},
+      {"--soundtrack", "FILE", "an audio file played under the tour (MP3, OGG, Opus, FLAC, WAV, M4A); repeat for more, "
+       "played in the order given",
+       [](ExportOptions& options, const std::string& text) {
+         if (text.empty()) return std::string("--soundtrack needs an audio file's name");
+         options.soundtrack.push_back(FromUtf8(text));
+         return std::string();
+       }},
+      {"--loop-soundtrack", nullptr, "repeat the soundtrack when it is shorter than the movie",
+       [](ExportOptions& options, const std::string&) {
+         options.loopSoundtrack = true;
+         return std::string();
+       }},
       {"--list-encoders", nullptr, "list the encoders of each container and stop", {}},
       {"--time-page", "SECONDS", "page turn time, 1 to 20", Integer(&ExportOptions::timePage, kMinSeconds, kMaxSeconds, "--time-page")},
       {"--time-zoom", "SECONDS", "camera move time, 1 to 20", Integer(&ExportOptions::timeZoom, kMinSeconds, kMaxSeconds, "--time-zoom")},
@@ -138,6 +150,7 @@ std::string TakeOption(const std::vector<std::string>& arguments, size_t& i, Exp
   if (spec == nullptr) return "unknown option " + name + " (see --help)";
   if (spec->valueName == nullptr) {
     if (equals != std::string::npos) return name + " takes no value";
+    if (spec->set) return spec->set(options, {});
     (name == "--help" ? options.help : options.listEncoders) = true;
     return {};
   }
@@ -206,6 +219,8 @@ bool ExportOptions::ApplyTo(Settings& settings, std::string& error) const {
   if (interleaf) settings.RenderTransparentPage = *interleaf;
   if (sort) settings.Sort = *sort;
   if (quality) settings.Quality = *quality;
+  if (!soundtrack.empty()) settings.Soundtrack = soundtrack;
+  if (loopSoundtrack) settings.LoopSoundtrack = true;
   error = ApplyMovieEncoder(settings);
   return error.empty();
 }

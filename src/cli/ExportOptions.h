@@ -34,6 +34,9 @@ struct ExportOptions {
   std::optional<int32_t> sort;
   std::optional<int32_t> quality;  // photo texture quality
   std::optional<std::u16string> settingsFile;
+  // Given soundtrack files replace the settings' list; the loop flag turns its repeat on.
+  std::vector<std::u16string> soundtrack;
+  bool loopSoundtrack = false;
   bool help = false;
   bool listEncoders = false;
 

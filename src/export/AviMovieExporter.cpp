@@ -1,13 +1,14 @@
 #include "export/AviMovieExporter.h"
 
 #include "export/ExportGraph.h"
+#include "photos/FilePaths.h"
 #include "platform/com/HResultText.h"
 #include "platform/gui/LibraryMessages.h"
 
 AviMovieExporter::AviMovieExporter(std::unique_ptr<FrameCapture> capture, const std::u16string& moviePath, float fps,
                                    const std::u16string& encoderName, LibraryMessages& messages, uint32_t startTime,
                                    uint32_t timeoutMs)
-    : AviMovieExporter(std::move(capture), moviePath, fps, MovieFormat{MovieContainer::Avi, encoderName, {}, 0},
+    : AviMovieExporter(std::move(capture), moviePath, fps, MovieFormat{MovieContainer::Avi, encoderName, {}, 0, {}},
                        messages, startTime, timeoutMs) {}
 
 AviMovieExporter::AviMovieExporter(std::unique_ptr<FrameCapture> capture, const std::u16string& moviePath, float fps,
@@ -16,6 +17,7 @@ AviMovieExporter::AviMovieExporter(std::unique_ptr<FrameCapture> capture, const 
     : MovieExporter(moviePath, fps, std::move(capture), startTime), messages_(messages) {
   containerText_ = ContainerName(format.container);
   encoderText_ = format.EncoderText();
+  soundtrackText_ = format.SoundtrackText();
   ok_ = Build(format, timeoutMs);
 }
 
@@ -60,6 +62,9 @@ bool AviMovieExporter::AddFrame() {
 bool AviMovieExporter::Finish() {
   if (!graph_) return true;
   graph_->Stop();
+  if (const std::u16string& broken = graph_->soundtrackBreak(); !broken.empty()) {
+    soundtrackText_ += u"; \"" + FileNameOf(broken) + u"\" could not be read to the end, the sound after it is silent";
+  }
   // A failure while the index was written at the end is still worth knowing.
   ReportFailure(u"Error finishing the movie file: ", S_OK);
   graph_.reset();

@@ -52,11 +52,14 @@ HRESULT ExportGraph::BuildGraph(FrameCapture* capture, const std::u16string& pat
 }
 
 HRESULT ExportGraph::AddMux(const MovieFormat& format) {
-  if (format.IsAvi()) return AddFilter(CLSID_AviDest, u"My AVI Mux Filter", mux_);
-  HRESULT hr = AddFilter(MuxClassOf(format.container), u"My Movie Mux Filter", mux_);
+  HRESULT hr = format.IsAvi() ? AddFilter(CLSID_AviDest, u"My AVI Mux Filter", mux_)
+                              : AddFilter(MuxClassOf(format.container), u"My Movie Mux Filter", mux_);
+  // An AVI movie without sound is written exactly as it always was.
+  if (FAILED(hr) || (format.IsAvi() && format.soundtrack.empty())) return hr;
   ComPtr<IConfigMovieMux> config;
-  if (SUCCEEDED(hr)) hr = mux_.As(config);
-  return SUCCEEDED(hr) ? config->SetFrameCount(format.frameCount) : hr;
+  hr = mux_.As(config);
+  if (SUCCEEDED(hr)) hr = config->SetFrameCount(format.frameCount);
+  return SUCCEEDED(hr) ? config->SetSoundtrack(format.soundtrack) : hr;
 }
 
 HRESULT ExportGraph::CreateGraph() {
@@ -145,6 +148,8 @@ void ExportGraph::Stop() {
   if (control_) control_->Stop();
   // What the filters reported up to the end (the index written last may fail too).
   StreamFailure();
+  ComPtr<IConfigMovieMux> config;
+  if (mux_ && SUCCEEDED(mux_.As(config))) config->GetSoundtrackBreak(&soundtrackBreak_);
   Release();
 }
 

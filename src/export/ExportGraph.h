@@ -43,6 +43,8 @@ class ExportGraph {
   // The failure a filter reported while streaming (disk full, encoder error), else S_OK.
   // Reads the graph's events without waiting.
   HRESULT StreamFailure();
+  // After Stop: the soundtrack file that broke off (the movie went on in silence), or empty.
+  const std::u16string& soundtrackBreak() const { return soundtrackBreak_; }
   // The frame queue's waits; tests shorten them before BuildGraph.
   void SetTimeoutMs(uint32_t timeoutMs) { timeoutMs_ = timeoutMs; }
 
@@ -61,6 +63,7 @@ class ExportGraph {
   LibraryMessages& messages_;
   uint32_t timeoutMs_ = FrameQueue::kDefaultTimeoutMs;
   HRESULT streamFailure_ = S_OK;
+  std::u16string soundtrackBreak_;
   // In the order of the design; released from the bottom up.
   ComPtr<IBaseFilter> mux_;
   ComPtr<IBaseFilter> encoder_;

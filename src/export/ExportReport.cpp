@@ -55,6 +55,7 @@ std::u16string ExportReportText(const ExportReportFacts& facts) {
   text += u"Format:\t" + facts.formatText + u"\n";
   if (!facts.containerText.empty()) text += u"Container:\t" + facts.containerText + u"\n";
   if (!facts.encoderText.empty()) text += u"Encoder:\t" + facts.encoderText + u"\n";
+  if (!facts.soundtrackText.empty()) text += u"Soundtrack:\t" + facts.soundtrackText + u"\n";
   text += u"Size:\t" + SizeText(facts.fileSize) + u"\n\n";
   text += u"Frames rendered:\t" + DecimalText(facts.framesRendered) + u"\n";
   text += u"Frames stored:\t" + DecimalText(facts.framesStored) + u"\n";

@@ -18,6 +18,7 @@ struct ExportReportFacts {
   // The movie's container and encoder; each line is left out when empty.
   std::u16string containerText;
   std::u16string encoderText;
+  std::u16string soundtrackText;
   std::u16string methodText;
   std::u16string qualityText;
 };

@@ -28,6 +28,7 @@ ExportRequest ExportRequest::FromSettings(const Settings& settings) {
   request.movieSpeed = settings.MovieSpeed;
   request.timing = AnimationTiming::FromSettings(settings);
   request.turnInterleaf = settings.RenderTransparentPage;
+  request.soundtrack = {settings.Soundtrack, settings.LoopSoundtrack};
   return request;
 }
 
@@ -35,6 +36,7 @@ MovieFormat ExportRequest::FormatFor(const std::u16string& moviePath, int64_t fr
   MovieFormat format;
   format.container = ContainerOfPath(moviePath);
   format.frameCount = frameCount;
+  format.soundtrack = soundtrack;
   if (format.IsAvi()) {
     format.aviEncoder = encoderName;
     return format;

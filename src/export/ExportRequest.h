@@ -33,6 +33,7 @@ struct ExportRequest {
   std::map<std::u16string, std::u16string> movieSpeed;
   AnimationTiming timing{2, 2, 2};
   bool turnInterleaf = true;
+  Soundtrack soundtrack;
 
   // The export settings as they stand; the encoder only when the export type is compressed.
   static ExportRequest FromSettings(const Settings& settings);

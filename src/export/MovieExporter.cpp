@@ -18,6 +18,7 @@ ExportReportFacts MovieExporter::ReportFacts(uint32_t now, int64_t fileSizeOnDis
   facts.fileSize = known != 0 ? known : fileSizeOnDisk;
   facts.containerText = containerText_;
   facts.encoderText = encoderText_;
+  facts.soundtrackText = soundtrackText_;
   if (capture_) {
     facts.width = capture_->Width();
     facts.height = capture_->Height();

@@ -40,6 +40,7 @@ class MovieExporter {
   // For the report: "MP4", "H.264"; empty when the exporter writes no file.
   std::u16string containerText_;
   std::u16string encoderText_;
+  std::u16string soundtrackText_;
   int32_t framesRendered_ = 0;
   int32_t framesStored_ = 0;
   uint32_t startTime_;

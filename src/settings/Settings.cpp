@@ -121,6 +121,8 @@ void Settings::ResetToDefaults() {
   MovieEncoder.clear();
   MovieQuality.clear();
   MovieSpeed.clear();
+  Soundtrack.clear();
+  LoopSoundtrack = false;
 }
 
 void Settings::Load() { LoadFile(SettingsFilePath()); }
@@ -130,6 +132,7 @@ bool Settings::LoadFile(const std::u16string& path) {
   TextFile file;
   if (!file.Open(path, false, true)) return false;
   loaded_ = true;
+  soundtrackRead_ = false;
   while (file.ReadLine()) ApplyLine(file);
   file.Close();
   return true;
@@ -162,7 +165,19 @@ void Settings::ApplyLine(const TextFile& file) {
     MovieQuality[file.Token(1)] = file.TokenInteger(2);
   } else if (key == u"MovieSpeed" && !file.Token(1).empty()) {
     MovieSpeed[file.Token(1)] = file.Token(2);
+  } else if (key == u"SoundtrackFile" && !file.Token(1).empty()) {
+    // The file's list replaces the one before, entry by entry in its order.
+    if (!soundtrackRead_) Soundtrack.clear();
+    soundtrackRead_ = true;
+    Soundtrack.push_back(file.Token(1));
+  } else if (key == u"SoundtrackLoop") {
+    LoopSoundtrack = file.TokenBoolean(1);
   }
+}
+
+void Settings::WriteSoundtrackLines(TextFile& out) const {
+  for (const std::u16string& file : Soundtrack) out.WriteStringLine(u"SoundtrackFile", file);
+  if (LoopSoundtrack) out.WriteBooleanLine(u"SoundtrackLoop", true);
 }
 
 void Settings::WriteMovieEncoderLines(TextFile& out) const {
@@ -214,6 +229,7 @@ Settings::SaveOutcome Settings::Save(std::u16string& failureText) const {
   }
   for (const SettingsField& field : SettingsField::Trailing()) WriteField(*this, field, out);
   WriteMovieEncoderLines(out);
+  WriteSoundtrackLines(out);
   if (!out.Close() || !ReplaceFile(partial, target)) {
     DeleteFile(partial, true);
     failureText = u"Could not write:\n\n\"" + path + u"\"";

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "settings/CameraPreset.h"
 #include "settings/Colour.h"
@@ -109,11 +110,17 @@ class Settings {
   // Photos are turned upright as their files record (EXIF orientation, HEIF rotation); written
   // after every other line, so older files, which lack it, load as before and mean "on".
   bool UseCameraOrientation = true;
+  // The soundtrack's audio files in playing order, and whether the list repeats when it is
+  // shorter than the movie. Written after the movie encoder's lines, only when set.
+  std::vector<std::u16string> Soundtrack;
+  bool LoopSoundtrack = false;
 
  private:
   void ApplyLine(const TextFile& file);
   void WriteMovieEncoderLines(TextFile& out) const;
+  void WriteSoundtrackLines(TextFile& out) const;
 
   SettingsEnvironment environment_;
   bool loaded_ = false;
+  bool soundtrackRead_ = false;  // a file being loaded has given its soundtrack list
 };

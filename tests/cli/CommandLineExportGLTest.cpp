@@ -124,6 +124,82 @@ TEST_F(CommandLineExportGLTest, RefusesABadCommandLineBeforeWritingAnything) {
   EXPECT_FALSE(FileExists(Movie()));
 }
 
+// The tour lasts 61 frames of 0.2 s: 12.2 s.
+TEST_F(CommandLineExportGLTest, TheSoundtrackIsEncodedPerContainerAndFadesOutWithTheLastFrame) {
+  const std::u16string tone = root / u"tone.flac";
+  ASSERT_TRUE(WriteTone(tone, 3.0));
+  const double videoSeconds = TourFrames() / 5.0;
+  const struct {
+    const char16_t* name;
+    const char* codec;
+  } movies_[] = {{u"tour.mp4", "aac"}, {u"tour.webm", "opus"}, {u"tour.mkv", "opus"}, {u"tour.avi", "mp3"}};
+  for (const auto& movie : movies_) {
+    const std::u16string path = movies / movie.name;
+    const std::string name = ToUtf8(path);
+    ASSERT_EQ(CommandLineExport(out, err, false)
+                  .Run({ToUtf8(photos), name, "--width=64", "--height=64", "--fps=5", "--time-page=1", "--time-zoom=1",
+                        "--time-view=1", "--antialiasing=1", "--soundtrack", ToUtf8(tone), "--loop-soundtrack"}),
+              CommandLineExport::kSucceeded)
+        << name << err.str();
+    const ProbedSound sound = ProbeSound(path);
+    EXPECT_EQ(sound.codec, movie.codec) << name;
+    EXPECT_EQ(sound.sampleRate, 48000) << name;
+    EXPECT_EQ(sound.channels, 2) << name;
+    EXPECT_EQ(ProbeMovie(path).frames, TourFrames()) << name;
+    const std::vector<int16_t> decoded = DecodeSound(path);
+    EXPECT_NEAR(decoded.size() / 2 / 48000.0, videoSeconds, 0.2) << name;
+    // Looped, the tone sounds all through; the last 100 ms are all but silent.
+    const int loud = PeakOf(decoded, 8.0, 9.0);
+    EXPECT_GT(loud, 1000) << name;
+    EXPECT_LT(PeakOf(decoded, videoSeconds - 0.1, videoSeconds), loud / 10) << name;
+    EXPECT_GT(PeakOf(decoded, videoSeconds - 1.2, videoSeconds - 0.8), loud / 4) << name;
+    EXPECT_NE(out.str().find("Soundtrack:\ttone.flac, looped\n"), std::string::npos) << out.str();
+    out.str("");
+  }
+}
+
+TEST_F(CommandLineExportGLTest, AShortSoundtrackLoopsOnlyWhenAsked) {
+  const std::u16string first = root / u"first.ogg";
+  const std::u16string second = root / u"second.wav";
+  ASSERT_TRUE(WriteTone(first, 1.0));
+  ASSERT_TRUE(WriteTone(second, 1.0));
+  const std::u16string movie = movies / u"tour.mp4";
+  for (const bool loop : {false, true}) {
+    std::vector<std::string> arguments{ToUtf8(photos), ToUtf8(movie), "--width=64", "--height=64", "--fps=5",
+                                       "--time-page=1", "--time-zoom=1", "--time-view=1", "--antialiasing=1",
+                                       "--speed=ultrafast", "--soundtrack", ToUtf8(first), "--soundtrack=" + ToUtf8(second)};
+    if (loop) arguments.push_back("--loop-soundtrack");
+    ASSERT_EQ(CommandLineExport(out, err, false).Run(arguments), CommandLineExport::kSucceeded) << err.str();
+    const std::vector<int16_t> decoded = DecodeSound(movie);
+    EXPECT_GT(PeakOf(decoded, 0.2, 0.8), 1000) << loop;
+    EXPECT_GT(PeakOf(decoded, 1.2, 1.8), 1000) << loop;
+    if (loop) {
+      EXPECT_GT(PeakOf(decoded, 4.2, 4.8), 1000);
+    } else {
+      EXPECT_LT(PeakOf(decoded, 2.5, 10.0), 50);
+    }
+  }
+}
+
+TEST_F(CommandLineExportGLTest, ABadSoundtrackIsRefusedByNameBeforeWritingAnything) {
+  const std::u16string notSound = root / u"notes.mp3";
+  WriteBytes(notSound, "no sound in here");
+  const std::u16string missing = root / u"missing.ogg";
+  const std::vector<std::vector<std::string>> bad{{"--soundtrack", ToUtf8(missing)},
+                                                  {"--soundtrack", ToUtf8(notSound)},
+                                                  {"--soundtrack="},
+                                                  {"--loop-soundtrack"},
+                                                  {"--loop-soundtrack=yes"}};
+  for (const auto& options : bad) {
+    EXPECT_EQ(Run(options), CommandLineExport::kBadCommandLine) << options[0];
+    EXPECT_NE(err.str().find("pagewing-export: "), std::string::npos) << options[0];
+    if (options.size() == 2) {
+      EXPECT_NE(err.str().find("\"" + options[1] + "\""), std::string::npos) << err.str();
+    }
+    EXPECT_FALSE(FileExists(Movie())) << options[0];
+  }
+}
+
 TEST_F(CommandLineExportGLTest, ListsTheCompressorsAndHelpsWithoutExporting) {
   EXPECT_EQ(CommandLineExport(out, err, false).Run({"--list-encoders"}), CommandLineExport::kSucceeded);
   EXPECT_NE(out.str().find("  MPEG-4 part 2\n"), std::string::npos);

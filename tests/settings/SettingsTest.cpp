@@ -181,6 +181,34 @@ TEST_F(SettingsTest, MovieEncoderQualityAndSpeedComeAfterEveryOtherLineAndReadBa
   EXPECT_TRUE(reset.MovieQuality.empty());
 }
 
+TEST_F(SettingsTest, TheSoundtrackComesAfterTheMovieEncoderAndReadsBackInOrder) {
+  Settings saved(Environment());
+  saved.MovieSpeed = {{u"VP9", u"6"}};
+  saved.Soundtrack = {u"/music/b side.mp3", u"/music/a.ogg"};
+  saved.LoopSoundtrack = true;
+  std::u16string failure;
+  ASSERT_EQ(saved.Save(failure), Settings::SaveOutcome::Written);
+  const std::string bytes = ReadBytes(SettingsFile());
+  const std::string tail = Utf16LeBytes(
+      u"\r\nMovieSpeed\tVP9\t6\r\nSoundtrackFile\t\"/music/b side.mp3\"\r\nSoundtrackFile\t/music/a.ogg\r\n"
+      u"SoundtrackLoop\tY\r\n");
+  ASSERT_GE(bytes.size(), tail.size());
+  EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail);
+  Settings read = Loaded();
+  EXPECT_EQ(read.Soundtrack, saved.Soundtrack);
+  EXPECT_TRUE(read.LoopSoundtrack);
+  // A second file's list replaces the first's rather than adding to it.
+  WriteSettingsFile(Utf16LeBytes(u"\uFEFFSoundtrackFile\t/x.flac\r\n"));
+  ASSERT_TRUE(read.LoadFile(SettingsFile()));
+  EXPECT_EQ(read.Soundtrack, std::vector<std::u16string>{u"/x.flac"});
+  // A file from before the soundtrack has none.
+  WriteSettingsFile(Utf16LeBytes(u"\uFEFFQuality\t2\r\nMovieSpeed\tVP9\t6\r\n"));
+  const Settings old = Loaded();
+  EXPECT_TRUE(old.Soundtrack.empty());
+  EXPECT_FALSE(old.LoopSoundtrack);
+  EXPECT_EQ(old.Quality, 2);
+}
+
 TEST_F(SettingsTest, HandEditedEightBitFileIsReadAndRewrittenAsUtf16) {
   WriteSettingsFile(
       "Quality\t2\r\n"

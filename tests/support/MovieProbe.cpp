@@ -1,6 +1,8 @@
 #include "support/MovieProbe.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <sstream>
 
@@ -36,6 +38,48 @@ void PutPixel(std::vector<uint8_t>& frame, size_t at, int b, int g, int r) {
 }
 
 }  // namespace
+
+ProbedSound ProbeSound(const std::u16string& path) {
+  const std::string text = RunAndRead("ffprobe -v error -select_streams a:0 -show_entries "
+                                      "stream=codec_name,sample_rate,channels -of default=noprint_wrappers=1 " +
+                                      Quoted(path) + " 2>/dev/null");
+  ProbedSound sound;
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    const size_t equals = line.find('=');
+    if (equals == std::string::npos) continue;
+    const std::string key = line.substr(0, equals);
+    const std::string value = line.substr(equals + 1);
+    sound.found = true;
+    if (key == "codec_name") sound.codec = value;
+    if (key == "sample_rate") sound.sampleRate = std::stoi(value);
+    if (key == "channels") sound.channels = std::stoi(value);
+  }
+  return sound;
+}
+
+std::vector<int16_t> DecodeSound(const std::u16string& path) {
+  const std::string bytes =
+      RunAndRead("ffmpeg -v error -i " + Quoted(path) + " -map 0:a:0 -f s16le -ac 2 -ar 48000 - 2>/dev/null");
+  std::vector<int16_t> samples(bytes.size() / sizeof(int16_t));
+  std::memcpy(samples.data(), bytes.data(), samples.size() * sizeof(int16_t));
+  return samples;
+}
+
+int PeakOf(const std::vector<int16_t>& sound, double from, double to) {
+  const auto first = static_cast<size_t>(std::max(0.0, from) * 48000) * 2;
+  const size_t last = std::min(sound.size(), static_cast<size_t>(to * 48000) * 2);
+  int peak = 0;
+  for (size_t i = first; i < last; ++i) peak = std::max(peak, std::abs(static_cast<int>(sound[i])));
+  return peak;
+}
+
+bool WriteTone(const std::u16string& path, double seconds) {
+  const std::string command = "ffmpeg -v error -y -f lavfi -i sine=frequency=440:duration=" + std::to_string(seconds) +
+                              " -ac 2 " + Quoted(path) + " >/dev/null 2>&1";
+  return std::system(command.c_str()) == 0;
+}
 
 ProbedStream ProbeMovie(const std::u16string& path) {
   std::istringstream lines(RunAndRead(

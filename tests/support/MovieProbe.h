@@ -16,6 +16,20 @@ struct ProbedStream {
 };
 
 ProbedStream ProbeMovie(const std::u16string& path);
+// A movie's sound stream as ffprobe reads it.
+struct ProbedSound {
+  bool found = false;
+  std::string codec;
+  int sampleRate = 0;
+  int channels = 0;
+};
+ProbedSound ProbeSound(const std::u16string& path);
+// The sound decoded by ffmpeg as 48 kHz stereo 16-bit samples, interleaved; empty on failure.
+std::vector<int16_t> DecodeSound(const std::u16string& path);
+// The largest sample's size in [from, to) seconds of decoded stereo sound.
+int PeakOf(const std::vector<int16_t>& sound, double from, double to);
+// Writes a stereo sine tone of 440 Hz for seconds with ffmpeg; the format follows the name.
+bool WriteTone(const std::u16string& path, double seconds);
 // What ffmpeg reports as errors while decoding every frame; empty for a clean movie.
 std::string DecodingErrors(const std::u16string& path);
 // The four-letter names of an MP4 file's top-level boxes, in file order.

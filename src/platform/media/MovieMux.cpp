@@ -31,16 +31,9 @@ HRESULT MovieMux::GetClassID(Guid* classId) {
   }
 }
 
-HRESULT MovieMux::SetFrameCount(int64_t frames) {
-  if (frames < 0) return E_INVALIDARG;
-  if (State() != State_Stopped) return VFW_E_NOT_STOPPED;
-  frameCount_ = frames;
-  return S_OK;
-}
-
 PacketMuxer::Options MovieMux::MuxerOptions() const {
-  if (container_ != MovieContainer::Mp4 || frameCount_ <= 0) return {};
+  if (container_ != MovieContainer::Mp4 || frameCount() <= 0) return {};
   // The index is written into room kept for it before the frames: no second pass over the
   // file (which the mux could not read back), and the room is taken while the disk has it.
-  return {{"moov_size", std::to_string(kIndexBaseBytes + kIndexBytesPerFrame * frameCount_)}};
+  return {{"moov_size", std::to_string(kIndexBaseBytes + kIndexBytesPerFrame * frameCount())}};
 }

@@ -13,12 +13,13 @@ class MovieMux final : public ComObject<PacketMux, IConfigMovieMux> {
   explicit MovieMux(MovieContainer container);
 
   HRESULT GetClassID(Guid* classId) override;
-  HRESULT SetFrameCount(int64_t frames) override;
+  HRESULT SetFrameCount(int64_t frames) override { return KeepFrameCount(frames); }
+  HRESULT SetSoundtrack(const Soundtrack& soundtrack) override { return KeepSoundtrack(soundtrack); }
+  HRESULT GetSoundtrackBreak(std::u16string* file) override { return SoundtrackBreak(file); }
 
  protected:
   PacketMuxer::Options MuxerOptions() const override;
 
  private:
   MovieContainer container_;
-  int64_t frameCount_ = 0;
 };

@@ -55,6 +55,8 @@ HRESULT PacketMux::OnStart() {
   }
   muxer_ = std::make_unique<PacketMuxer>(
       [this](int64_t offset, const uint8_t* bytes, int count) { return DeliverBytes(offset, bytes, count); });
+  muxer_->SetSoundtrack(soundtrack_, frameCount_);
+  soundtrackBreak_.clear();
   const HRESULT hr = muxer_->Open(format_, container_, MuxerOptions());
   if (FAILED(hr)) muxer_.reset();
   return hr;
@@ -96,8 +98,28 @@ HRESULT PacketMux::EndOfStream(InputPin&) {
 HRESULT PacketMux::Finish() {
   if (!muxer_) return S_OK;
   const HRESULT hr = muxer_->Finish();
+  soundtrackBreak_ = muxer_->soundtrackBreak();
   muxer_.reset();
   return hr;
+}
+
+HRESULT PacketMux::KeepFrameCount(int64_t frames) {
+  if (frames < 0) return E_INVALIDARG;
+  if (State() != State_Stopped) return VFW_E_NOT_STOPPED;
+  frameCount_ = frames;
+  return S_OK;
+}
+
+HRESULT PacketMux::KeepSoundtrack(const Soundtrack& soundtrack) {
+  if (State() != State_Stopped) return VFW_E_NOT_STOPPED;
+  soundtrack_ = soundtrack;
+  return S_OK;
+}
+
+HRESULT PacketMux::SoundtrackBreak(std::u16string* file) const {
+  if (file == nullptr) return E_POINTER;
+  *file = soundtrackBreak_;
+  return soundtrackBreak_.empty() ? S_FALSE : S_OK;
 }
 
 HRESULT PacketMux::DeliverBytes(int64_t offset, const uint8_t* bytes, int count) {

@@ -36,6 +36,11 @@ class PacketMux : public MediaFilter {
   HRESULT OnStop() override;
   // The muxer's own options for the movie about to start.
   virtual PacketMuxer::Options MuxerOptions() const { return {}; }
+  // What IConfigMovieMux sets and reads, shared by both muxes.
+  HRESULT KeepFrameCount(int64_t frames);
+  HRESULT KeepSoundtrack(const Soundtrack& soundtrack);
+  HRESULT SoundtrackBreak(std::u16string* file) const;
+  int64_t frameCount() const { return frameCount_; }
 
  private:
   MediaType StreamType() const;
@@ -48,4 +53,7 @@ class PacketMux : public MediaFilter {
   OutputPin output_;
   PacketStreamFormat format_;
   std::unique_ptr<PacketMuxer> muxer_;  // while a movie is open
+  int64_t frameCount_ = 0;
+  Soundtrack soundtrack_;
+  std::u16string soundtrackBreak_;  // of the last movie
 };

@@ -1,8 +1,10 @@
 #include "platform/media/PacketMuxer.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/media/FfmpegError.h"
+#include "platform/media/SoundtrackStream.h"
 #include "platform/sys/DebugOutput.h"
 #include "platform/sys/StringConvert.h"
 
@@ -11,6 +13,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/dict.h>
 #include <libavutil/macros.h>
+#include <libavutil/mathematics.h>
 #include <libavutil/mem.h>
 }
 
@@ -44,7 +47,28 @@ HRESULT PacketMuxer::Open(const PacketStreamFormat& format, const MuxContainer& 
   if (FAILED(hr)) return Keep(hr);
   output_->pb = bytes_.context();
   hr = AddStream(format);
+  if (SUCCEEDED(hr)) hr = AddSound();
   return SUCCEEDED(hr) ? WriteHeader(format, options) : hr;
+}
+
+void PacketMuxer::SetSoundtrack(Soundtrack soundtrack, int64_t plannedFrames) {
+  soundtrack_ = std::move(soundtrack);
+  plannedFrames_ = plannedFrames;
+}
+
+HRESULT PacketMuxer::AddSound() {
+  framesEnd_ = 0;
+  soundtrackBreak_.clear();
+  if (soundtrack_.empty()) return S_OK;
+  sound_ = std::make_unique<SoundtrackStream>(soundtrack_, container_.kind);
+  const HRESULT hr = sound_->Open(output_, SamplesOf(plannedFrames_));
+  if (FAILED(hr)) DebugOutput(FromUtf8(container_.MuxName() + ": could not start the sound\n"));
+  return Keep(hr);
+}
+
+// Movie time to sound time: frames times the frame time, in samples.
+int64_t PacketMuxer::SamplesOf(int64_t frames) const {
+  return av_rescale(frames, int64_t{SoundtrackReader::kRate} * frameTime_.num, frameTime_.den);
 }
 
 HRESULT PacketMuxer::AddStream(const PacketStreamFormat& format) {
@@ -105,13 +129,28 @@ HRESULT PacketMuxer::WritePacket(const uint8_t* data, int size, int64_t frame, i
   packet_->duration = av_rescale_q(1, frameTime_, stream_->time_base);
   packet_->flags = keyFrame ? AV_PKT_FLAG_KEY : 0;
   packet_->stream_index = stream_->index;
-  const int result = av_write_frame(output_, packet_);
+  framesEnd_ = std::max(framesEnd_, (container_.IsAvi() ? frame : shown) + 1);
+  const int result = WriteVideo();
   if (FAILED(bytes_.failure())) return Keep(bytes_.failure());
-  return result < 0 ? Fail("store a frame", result) : S_OK;
+  if (result < 0) return Fail("store a frame", result);
+  // The sound keeps up with the frames decoded so far.
+  if (sound_ && FAILED(sound_->WriteUntil(SamplesOf(frame + 1), false))) return Fail("store the sound", AVERROR_UNKNOWN);
+  return S_OK;
+}
+
+// Without sound the video's packets go straight to the file, as they always have; with sound
+// the muxer interleaves the two streams by time.
+int PacketMuxer::WriteVideo() {
+  return sound_ && !container_.IsAvi() ? av_interleaved_write_frame(output_, packet_) : av_write_frame(output_, packet_);
 }
 
 HRESULT PacketMuxer::Finish() {
   if (output_ == nullptr) return status_;
+  if (sound_ && SUCCEEDED(status_)) {
+    // The sound ends with the last frame.
+    if (FAILED(sound_->WriteUntil(SamplesOf(framesEnd_), true))) Fail("store the sound", AVERROR_UNKNOWN);
+  }
+  if (sound_) soundtrackBreak_ = sound_->brokenFile();
   const int result = av_write_trailer(output_);
   if (result < 0) Fail("write the index", result);
   bytes_.Close();
@@ -137,6 +176,7 @@ void PacketMuxer::Release() {
   avformat_free_context(output_);
   output_ = nullptr;
   stream_ = nullptr;
+  sound_.reset();
   bytes_.Discard();
   av_packet_free(&packet_);
 }

@@ -2,12 +2,16 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "platform/com/HResult.h"
 #include "platform/media/PacketStreamFormat.h"
 #include "platform/media/MuxByteStream.h"
 #include "platform/media/MuxContainer.h"
+#include "platform/media/Soundtrack.h"
+
+class SoundtrackStream;
 
 extern "C" {
 #include <libavutil/rational.h>
@@ -17,8 +21,9 @@ struct AVFormatContext;
 struct AVPacket;
 struct AVStream;
 
-// Writes one movie of one video stream with FFmpeg's muxer for its container: the header on
-// Open, one packet per frame, the index and the final sizes on Finish. The bytes go to a
+// Writes one movie of one video stream, and its soundtrack when it has one (SoundtrackStream),
+// with FFmpeg's muxer for its container: the header on Open, one packet per frame with the sound
+// up to it, the index and the final sizes on Finish. The bytes go to a
 // MuxByteStream, which the muxer may seek in, so headers are completed in place (AVI files past
 // 1 GB get the OpenDML index, an MP4 index goes into room kept for it at the front). AVI
 // uncompressed frames are stored exactly as they come, bottom row first, as a positive-height
@@ -37,6 +42,9 @@ class PacketMuxer {
   // The muxer's own options ("movflags", ...) by name, as text.
   using Options = std::map<std::string, std::string>;
 
+  // The sound under the next movie (none when empty); plannedFrames, the movie's planned length
+  // (0 unknown), places the fade-out. The sound lasts as long as the frames written. Before Open.
+  void SetSoundtrack(Soundtrack soundtrack, int64_t plannedFrames);
   // Writes the header for format in container.
   HRESULT Open(const PacketStreamFormat& format, const MuxContainer& container, const Options& options = {});
   // One frame's packet: size bytes at data (a whole frame for uncompressed video), decoded as
@@ -48,8 +56,13 @@ class PacketMuxer {
   // written stays playable as far as it can be; then releases the muxer. The first failure
   // since Open.
   HRESULT Finish();
+  // The soundtrack file that broke off in the last movie (the rest was silent), or empty.
+  const std::u16string& soundtrackBreak() const { return soundtrackBreak_; }
 
  private:
+  HRESULT AddSound();
+  int64_t SamplesOf(int64_t frames) const;
+  int WriteVideo();
   HRESULT AddStream(const PacketStreamFormat& format);
   HRESULT WriteHeader(const PacketStreamFormat& format, const Options& options);
   HRESULT Fail(const char* what, int code);
@@ -63,4 +76,9 @@ class PacketMuxer {
   AVPacket* packet_ = nullptr;
   AVRational frameTime_{0, 1};
   HRESULT status_ = S_OK;  // the first failure since Open
+  Soundtrack soundtrack_;
+  int64_t plannedFrames_ = 0;
+  std::unique_ptr<SoundtrackStream> sound_;  // while a movie with sound is open
+  int64_t framesEnd_ = 0;                    // one past the last frame shown so far
+  std::u16string soundtrackBreak_;
 };
