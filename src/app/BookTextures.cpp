@@ -20,7 +20,8 @@ PhotoSlotTexture SlotTexture(const PhotoTexture& slot, const PhotoList& photos) 
 }  // namespace
 
 BookTextures::BookTextures(PhotoTexture::QualitySource quality, PhotoTexture::UprightSource upright)
-    : window_(Holders(slots_)) {
+    : loader_([this](std::function<void()> task) { pool_.Post(std::move(task)); }), window_(Holders(slots_)) {
+  window_.SetLoader(&loader_);
   for (PhotoTexture& holder : slots_) {
     holder.SetQualitySource(quality);
     holder.SetUprightSource(upright);

@@ -27,6 +27,21 @@ std::vector<std::vector<uint32_t>> LevelTexels(std::vector<PixelImage> levels) {
   return texels;
 }
 
+// A file that cannot be read gives a photo not decoded; the texture window tries it again on its
+// next fill, so nothing is reported here. The size follows the picture once turned upright, so
+// a portrait photo gets a portrait texture.
+DecodedPhoto DecodePhoto(const std::u16string& path, const PhotoTextureRule& rule, const TextureCaps& caps,
+                         bool upright) {
+  const ImageRequest request{[&](PixelSize picture) { return rule.TextureSize(picture, caps); }, caps.maxTextureSize,
+                             upright};
+  PixelImage level0;
+  ImageInfo info;
+  if (!DecodeImage(path, request, level0, info).Succeeded()) return {};
+  DecodedPhoto photo{true, {info.width, info.height}, {level0.width, level0.height}, {}};
+  photo.levels = LevelTexels(BuildMipChain(std::move(level0), rule.mipLevels));
+  return photo;
+}
+
 }  // namespace
 
 PhotoTexture::PhotoTexture(GraphicsDevice* device, QualitySource quality)
@@ -36,7 +51,21 @@ bool PhotoTexture::Load(const std::u16string& path, int photoIndex) {
   if (texture_ != nullptr || path.empty()) return false;
   path_ = path;
   photoIndex_ = photoIndex;
-  return CreateTexture();
+  return CreateTexture(PrepareDecode(path)());
+}
+
+DecodeJob PhotoTexture::PrepareDecode(const std::u16string& path) const {
+  if (device_ == nullptr) return [] { return DecodedPhoto{}; };
+  return [path, rule = PhotoTextureRule::ForQuality(Quality()),
+          caps = TextureCaps{device_->MaxTextureSize(), powerOfTwoOnly_},
+          upright = Upright()] { return DecodePhoto(path, rule, caps, upright); };
+}
+
+bool PhotoTexture::LoadDecoded(const std::u16string& path, int photoIndex, DecodedPhoto photo) {
+  if (texture_ != nullptr || path.empty()) return false;
+  path_ = path;
+  photoIndex_ = photoIndex;
+  return CreateTexture(std::move(photo));
 }
 
 bool PhotoTexture::Reload() {
@@ -79,25 +108,13 @@ int PhotoTexture::Quality() const { return quality_ ? quality_() : kNormalQualit
 
 bool PhotoTexture::Upright() const { return !upright_ || upright_(); }
 
-// A file that cannot be read leaves no texture and zero sizes; the texture window tries it
-// again on its next fill, so nothing is reported here. The size follows the picture once turned
-// upright, so a portrait photo gets a portrait texture.
-bool PhotoTexture::CreateTexture() {
+bool PhotoTexture::CreateTexture(DecodedPhoto photo) {
   imageSize_ = {};
   textureSize_ = {};
-  if (device_ == nullptr) return false;
-  const PhotoTextureRule rule = PhotoTextureRule::ForQuality(Quality());
-  const TextureCaps caps{device_->MaxTextureSize(), powerOfTwoOnly_};
-  const ImageRequest request{[&](PixelSize picture) { return rule.TextureSize(picture, caps); }, caps.maxTextureSize,
-                             Upright()};
-  PixelImage level0;
-  ImageInfo info;
-  if (!DecodeImage(path_, request, level0, info).Succeeded()) return false;
-  const int width = level0.width, height = level0.height;
-  const auto levels = LevelTexels(BuildMipChain(std::move(level0), rule.mipLevels));
-  std::shared_ptr<Texture> texture = device_->CreateTexture(width, height, levels);
+  if (device_ == nullptr || !photo.decoded) return false;
+  std::shared_ptr<Texture> texture = device_->CreateTexture(photo.levelSize.width, photo.levelSize.height, photo.levels);
   if (texture == nullptr) return false;
-  imageSize_ = {info.width, info.height};
+  imageSize_ = photo.imageSize;
   textureSize_ = {texture->width(), texture->height()};
   texture_ = std::move(texture);
   return true;

@@ -38,6 +38,8 @@ class PhotoTexture : public TextureHolder {
   void SetPowerOfTwoOnly(bool powerOfTwoOnly) { powerOfTwoOnly_ = powerOfTwoOnly; }
 
   bool Load(const std::u16string& path, int photoIndex) override;
+  DecodeJob PrepareDecode(const std::u16string& path) const override;
+  bool LoadDecoded(const std::u16string& path, int photoIndex, DecodedPhoto photo) override;
   // Loads the stored path and index again, e.g. after a device reset. False when a texture is
   // held already, no path is stored or the file cannot be read.
   bool Reload();
@@ -63,7 +65,7 @@ class PhotoTexture : public TextureHolder {
   std::u16string Description() const;
 
  private:
-  bool CreateTexture();
+  bool CreateTexture(DecodedPhoto photo);
   int Quality() const;
   bool Upright() const;
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "book/DecodedPhoto.h"
+
 // One slot of the texture window: the texture of one photo file, with the path and photo index
 // it was loaded for. The texture window works only through this interface, so that the device
 // texture holder and test doubles plug in alike. User-interface thread only.
@@ -13,6 +15,12 @@ class TextureHolder {
   // stores path and photoIndex and creates the texture; false when that failed, in which case
   // path and index stay stored and no texture is held.
   virtual bool Load(const std::u16string& path, int photoIndex) = 0;
+  // The decoding Load would do for path, as a job for another thread; the settings it follows
+  // are read now.
+  virtual DecodeJob PrepareDecode(const std::u16string& path) const = 0;
+  // Load with the decoding done already by a job of PrepareDecode: same rules and result, but
+  // only the texture is created here.
+  virtual bool LoadDecoded(const std::u16string& path, int photoIndex, DecodedPhoto photo) = 0;
   // Releases the texture only; path and index stay, so the holder can be loaded again.
   virtual void ReleaseTexture() = 0;
   // Empties the holder: no path, photo index -1, no texture.

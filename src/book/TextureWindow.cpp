@@ -1,7 +1,10 @@
 #include "book/TextureWindow.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
+#include "book/PhotoLoader.h"
 #include "book/TextureHolder.h"
 
 namespace {
@@ -21,38 +24,26 @@ void TextureWindow::ShiftBackward() {
 }
 
 void TextureWindow::EmptyAll() {
+  if (loader_ != nullptr) loader_->Cancel();
   for (TextureHolder* slot : slots_) slot->Clear();
 }
 
 void TextureWindow::ReleaseAll() {
+  if (loader_ != nullptr) loader_->Cancel();
   for (TextureHolder* slot : slots_) slot->ReleaseTexture();
 }
 
 bool TextureWindow::FillSlots(std::span<const PhotoEntry> photos, int photoCount, int currentPage, FillMode mode) {
   photoCount = std::clamp(photoCount, 0, static_cast<int>(photos.size()));
+  if (loader_ != nullptr) return FillFromLoader(photos, photoCount, currentPage, mode);
   bool created = false;
-  for (int pair : kPairOrder) {
-    for (int slot : {2 * pair, 2 * pair + 1}) {
-      if (!FillSlot(slot, photos, photoCount, currentPage)) continue;
-      created = true;
-      if (mode == FillMode::Incremental) return true;
-    }
+  for (int slot : MissingSlots(photos, photoCount, currentPage)) {
+    const int index = BookLayout::SlotPhotoIndex(currentPage, slot);
+    if (!slots_[slot]->Load(photos[index].path, index)) continue;
+    created = true;
+    if (mode == FillMode::Incremental) return true;
   }
   return created;
-}
-
-bool TextureWindow::FillSlot(int slot, std::span<const PhotoEntry> photos, int photoCount, int currentPage) {
-  TextureHolder& holder = *slots_[slot];
-  const int index = BookLayout::SlotPhotoIndex(currentPage, slot);
-  if (index < 0 || index >= photoCount) {
-    holder.Clear();
-    return false;
-  }
-  const PhotoEntry& photo = photos[index];
-  // A texture left from another photo (the list changed under the window) would show the wrong
-  // picture; it is replaced rather than kept.
-  if (holder.HasTexture() && (holder.PhotoIndex() != index || holder.Path() != photo.path)) holder.Clear();
-  return !holder.HasTexture() && holder.Load(photo.path, index);
 }
 
 bool TextureWindow::PhotosLoading(int photoCount, int currentPage) const {
@@ -61,4 +52,64 @@ bool TextureWindow::PhotosLoading(int photoCount, int currentPage) const {
     if (index >= 0 && index < photoCount && !slots_[slot]->HasTexture()) return true;
   }
   return false;
+}
+
+std::vector<int> TextureWindow::MissingSlots(std::span<const PhotoEntry> photos, int photoCount, int currentPage) {
+  std::vector<int> missing;
+  for (int pair : kPairOrder) {
+    for (int slot : {2 * pair, 2 * pair + 1}) {
+      TextureHolder& holder = *slots_[slot];
+      const int index = BookLayout::SlotPhotoIndex(currentPage, slot);
+      if (index < 0 || index >= photoCount) {
+        holder.Clear();
+        continue;
+      }
+      // A texture left from another photo (the list changed under the window) would show the
+      // wrong picture; it is replaced rather than kept.
+      if (holder.HasTexture() && (holder.PhotoIndex() != index || holder.Path() != photos[index].path)) holder.Clear();
+      if (!holder.HasTexture()) missing.push_back(slot);
+    }
+  }
+  return missing;
+}
+
+// Every missing photo is asked for each time, so that a file that could not be read is tried
+// again, and decodings of photos that left the window are dropped. An incremental fill creates
+// a texture only from decodings finished before it began.
+bool TextureWindow::FillFromLoader(std::span<const PhotoEntry> photos, int photoCount, int currentPage,
+                                   FillMode mode) {
+  const std::vector<int> missing = MissingSlots(photos, photoCount, currentPage);
+  std::vector<PhotoLoader::Key> wanted;
+  for (int slot : missing) {
+    const int index = BookLayout::SlotPhotoIndex(currentPage, slot);
+    wanted.emplace_back(photos[index].path, index);
+  }
+  loader_->KeepOnly(wanted);
+  const bool created = mode == FillMode::Incremental && UploadFirstDecoded(missing, photos, currentPage);
+  for (size_t k = 0; k < missing.size(); ++k) {
+    TextureHolder& holder = *slots_[missing[k]];
+    if (!holder.HasTexture() && !loader_->Pending(wanted[k])) loader_->Request(wanted[k], holder.PrepareDecode(wanted[k].first));
+  }
+  if (mode == FillMode::Full) return UploadAllWaiting(missing, photos, currentPage);
+  return created;
+}
+
+bool TextureWindow::UploadFirstDecoded(const std::vector<int>& missing, std::span<const PhotoEntry> photos,
+                                       int currentPage) {
+  for (int slot : missing) {
+    const int index = BookLayout::SlotPhotoIndex(currentPage, slot);
+    std::optional<DecodedPhoto> photo = loader_->Take({photos[index].path, index});
+    if (photo && slots_[slot]->LoadDecoded(photos[index].path, index, std::move(*photo))) return true;
+  }
+  return false;
+}
+
+bool TextureWindow::UploadAllWaiting(const std::vector<int>& missing, std::span<const PhotoEntry> photos,
+                                     int currentPage) {
+  bool created = false;
+  for (int slot : missing) {
+    const int index = BookLayout::SlotPhotoIndex(currentPage, slot);
+    created |= slots_[slot]->LoadDecoded(photos[index].path, index, loader_->Wait({photos[index].path, index}));
+  }
+  return created;
 }

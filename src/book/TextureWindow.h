@@ -2,10 +2,12 @@
 
 #include <array>
 #include <span>
+#include <vector>
 
 #include "book/BookLayout.h"
 #include "photos/PhotoEntry.h"
 
+class PhotoLoader;
 class TextureHolder;
 
 // The twelve photo textures around the open spread: slot k holds photo
@@ -17,7 +19,7 @@ class TextureWindow {
   static constexpr int kSlotCount = BookLayout::kWindowSlots;
 
   enum class FillMode {
-    Incremental,  // stops after the first texture created: at most one decode per frame
+    Incremental,  // stops after the first texture created: at most one decode or upload a frame
     Full,         // fills every slot, for the movie export
   };
 
@@ -26,10 +28,18 @@ class TextureWindow {
 
   TextureHolder& Slot(int slot) const { return *slots_[slot]; }
 
+  // With a loader, photos are decoded on its threads: an incremental fill asks it for every
+  // missing photo and creates at most one texture from a finished decoding, the first in
+  // loading order; a full fill waits for every missing photo, so a movie frame shows what it
+  // would with no threads at all. Without one (nullptr), fills decode on the calling thread.
+  // The loader must outlive the window or be replaced first.
+  void SetLoader(PhotoLoader* loader) { loader_ = loader; }
+
   // At the start of a forward turn: the spread after the open one becomes the open one. Textures
   // move by reference; CurrentPage advances only when the turn ends.
   void ShiftForward();
   void ShiftBackward();
+  // Both drop every decoding the loader has pending, so nothing decoded before shows after.
   void EmptyAll();
   // Releases the textures and keeps paths and indices, e.g. when the texture size rule changes.
   void ReleaseAll();
@@ -49,7 +59,13 @@ class TextureWindow {
   // pages, previous spread's left and right pages.
   static constexpr std::array<int, 6> kPairOrder = {3, 2, 4, 5, 0, 1};
 
-  bool FillSlot(int slot, std::span<const PhotoEntry> photos, int photoCount, int currentPage);
+  // The slots still lacking their photo's texture, in loading order; empties the slots of
+  // photos that do not exist and the textures of other photos.
+  std::vector<int> MissingSlots(std::span<const PhotoEntry> photos, int photoCount, int currentPage);
+  bool FillFromLoader(std::span<const PhotoEntry> photos, int photoCount, int currentPage, FillMode mode);
+  bool UploadFirstDecoded(const std::vector<int>& missing, std::span<const PhotoEntry> photos, int currentPage);
+  bool UploadAllWaiting(const std::vector<int>& missing, std::span<const PhotoEntry> photos, int currentPage);
 
   std::array<TextureHolder*, kSlotCount> slots_;
+  PhotoLoader* loader_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "app/AppServices.h"
+#include "app/BookTextures.h"
 #include "app/ExportDriver.h"
 #include "app/PhotoBookApp.h"
 #include "cli/ExportOptions.h"
@@ -92,6 +93,7 @@ int CommandLineExport::Export(const ExportOptions& options) {
                        u"", settingsFile};
   PhotoBookApp app(services);
   if (!app.Init()) return kFailed;
+  if (!decodeOnWorkers_) app.textures().window().SetLoader(nullptr);
   const std::string refused = Configure(app, options);
   if (!refused.empty()) return BadCommandLine(refused);
   framework.ResizeClientArea(app.settings().ExportWidth, app.settings().ExportHeight);

@@ -34,6 +34,9 @@ class CommandLineExport : private ExportObserver {
   int Run(const std::vector<std::string>& arguments);
   // Another exporter than the AVI one (the benchmark's, which only captures); before Run.
   void SetExporterMaker(ExportDriver::ExporterMaker maker) { exporterMaker_ = std::move(maker); }
+  // Photos decoded on this thread rather than on worker threads, which must give the same movie;
+  // before Run.
+  void DecodeOnThisThread() { decodeOnWorkers_ = false; }
 
  private:
   int ListEncoders();
@@ -55,4 +58,5 @@ class CommandLineExport : private ExportObserver {
   ExportProgress progress_;
   int32_t framesStored_ = 0;
   ExportDriver::ExporterMaker exporterMaker_;
+  bool decodeOnWorkers_ = true;
 };

@@ -21,7 +21,8 @@ class AppFixture : public testing::Test {
   // Start-up as the framework runs it: init, menus, the device (created, then reset), the
   // initial folder (startPath when given, as from the command line).
   void Start(const std::u16string& startPath = {});
-  // One frame of the main loop, step milliseconds after the previous one.
+  // One frame of the main loop, step milliseconds after the previous one; first every photo
+  // asked for so far is decoded.
   void Frame(uint32_t step = 50);
   // Frames until nothing moves and every photo of the texture window is loaded.
   int RunToRest();

@@ -103,8 +103,12 @@ TEST_F(MenuCommandsTest, QualityReleasesThePhotosWhichComeBackOnePerIdleFrame) {
   EXPECT_EQ(LoadedSlots(), 0);
   EXPECT_TRUE(Checked(Id::LowQuality));
   EXPECT_FALSE(Checked(Id::NormalQuality));
+  Frame();  // the photos are asked for again
+  EXPECT_EQ(LoadedSlots(), 0);
   Frame();
   EXPECT_EQ(LoadedSlots(), 1);
+  Frame();
+  EXPECT_EQ(LoadedSlots(), 2);
   Command(Id::HighQuality);
   EXPECT_EQ(settings().Quality, 2);
 }

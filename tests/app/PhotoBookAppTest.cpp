@@ -27,6 +27,9 @@ TEST_F(PhotoBookAppTest, FirstStartOpensTheSampleFolderAndLoadsOnePhotoPerIdleFr
   Frame();  // nothing is decoded before the first frame was drawn
   EXPECT_EQ(LoadedSlots(), 0);
   EXPECT_EQ(framework.title, u"Pagewing, Page 1 of 2, Browsing, Loading Photos...");
+  Frame();  // every photo of the window is asked for; none is decoded yet
+  EXPECT_EQ(LoadedSlots(), 0);
+  EXPECT_EQ(framework.title, u"Pagewing, Page 1 of 2, Browsing, Loading Photos...");
   Frame();
   EXPECT_EQ(LoadedSlots(), 1);
   EXPECT_TRUE(app->textures().Slot(6).HasTexture());
@@ -70,6 +73,8 @@ TEST_F(PhotoBookAppTest, DeviceResetDuringAPageTurnKeepsTheTurnAndReloadsPhotosA
   EXPECT_EQ(LoadedSlots(), 0);  // nothing loads while the leaf turns
   while (spread().turnDirection != 0) Frame(100);
   EXPECT_EQ(spread().CurrentPage, 2);
+  Frame();
+  EXPECT_EQ(LoadedSlots(), 0);  // asked for
   Frame();
   EXPECT_EQ(LoadedSlots(), 1);
   Frame();

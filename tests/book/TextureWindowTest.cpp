@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "book/PhotoLoader.h"
 #include "book/TextureHolder.h"
 #include "book/TextureWindow.h"
 
@@ -13,9 +17,11 @@ namespace {
 // Records every decode the window asks for; a texture is a shared number, so that moving a
 // reference can be told from decoding the file again.
 struct Decoder {
-  std::vector<int> decoded;  // photo indices, in call order
-  std::set<int> broken;      // photos whose files cannot be decoded
+  std::vector<int> decoded;   // photo indices, in call order
+  std::vector<int> uploaded;  // photo indices whose textures were created, in order
+  std::set<int> broken;       // photos whose files cannot be decoded
   int nextTexture = 1;
+  std::function<void()> duringDecode;  // runs in the middle of each decoding
 };
 
 class FakeHolder : public TextureHolder {
@@ -24,10 +30,25 @@ class FakeHolder : public TextureHolder {
 
   bool Load(const std::u16string& path, int photoIndex) override {
     if (texture_ || path.empty()) return false;
+    return LoadDecoded(path, photoIndex, PrepareDecode(path)());
+  }
+  // The photo index travels in the image width, so that a texture shows which decoding it came from.
+  DecodeJob PrepareDecode(const std::u16string& path) const override {
+    return [&decoder = decoder_, path] {
+      const int index = path.back() == u'g' ? path[path.size() - 5] - u'A' : -1;
+      decoder.decoded.push_back(index);
+      if (decoder.duringDecode) decoder.duringDecode();
+      if (decoder.broken.count(index)) return DecodedPhoto{};
+      return DecodedPhoto{true, {index, 1}, {1, 1}, {}};
+    };
+  }
+  bool LoadDecoded(const std::u16string& path, int photoIndex, DecodedPhoto photo) override {
+    if (texture_ || path.empty()) return false;
     path_ = path;
     index_ = photoIndex;
-    decoder_.decoded.push_back(photoIndex);
-    if (decoder_.broken.count(photoIndex)) return false;
+    if (!photo.decoded) return false;
+    decodedFrom_ = photo.imageSize.width;
+    decoder_.uploaded.push_back(photoIndex);
     texture_ = std::make_shared<int>(decoder_.nextTexture++);
     return true;
   }
@@ -48,6 +69,7 @@ class FakeHolder : public TextureHolder {
   const std::u16string& Path() const override { return path_; }
 
   std::shared_ptr<int> texture_;
+  int decodedFrom_ = -1;  // the index of the photo whose decoding made the texture
 
  private:
   Decoder& decoder_;
@@ -184,3 +206,149 @@ TEST_F(TextureWindowTest, EmptyAndReleaseAll) {
 }
 
 }  // namespace
+
+// The window with a loader whose jobs wait in a queue until the test runs them, so that every
+// interleaving of decodings and fills is chosen by the test.
+class TextureWindowLoaderTest : public TextureWindowTest {
+ protected:
+  TextureWindowLoaderTest() { window_.SetLoader(&loader_); }
+
+  void RunJobs(size_t count = SIZE_MAX) {
+    while (count-- > 0 && !jobs_.empty()) {
+      std::function<void()> job = std::move(jobs_.front());
+      jobs_.pop_front();
+      job();
+    }
+  }
+  // Fills until nothing more is created, and reports how often something was.
+  int FillUntilDone(int photoCount, int page) {
+    int created = 0;
+    while (FillOne(photoCount, page)) ++created;
+    return created;
+  }
+
+  std::deque<std::function<void()>> jobs_;
+  PhotoLoader loader_{[this](std::function<void()> job) { jobs_.push_back(std::move(job)); }};
+};
+
+TEST_F(TextureWindowLoaderTest, EveryMissingPhotoIsDecodedInLoadingOrderAndOneTextureIsCreatedPerFill) {
+  EXPECT_FALSE(FillOne(20, 2));
+  EXPECT_EQ(jobs_.size(), 10u);
+  EXPECT_FALSE(FillOne(20, 2));
+  EXPECT_EQ(jobs_.size(), 10u) << "a photo asked for twice";
+  RunJobs();
+  EXPECT_EQ(decoder_.decoded, (std::vector<int>{4, 5, 2, 3, 6, 7, 8, 9, 0, 1}));
+  EXPECT_TRUE(decoder_.uploaded.empty());
+  for (int fill = 1; fill <= 10; ++fill) {
+    EXPECT_TRUE(window_.PhotosLoading(20, 2));
+    EXPECT_TRUE(FillOne(20, 2));
+    EXPECT_EQ(decoder_.uploaded.size(), static_cast<size_t>(fill));
+  }
+  EXPECT_FALSE(window_.PhotosLoading(20, 2));
+  EXPECT_EQ(decoder_.uploaded, (std::vector<int>{4, 5, 2, 3, 6, 7, 8, 9, 0, 1}));
+  for (int k = 2; k < 12; ++k) EXPECT_EQ(holders_[k].decodedFrom_, k - 2) << k;
+}
+
+TEST_F(TextureWindowLoaderTest, FirstFinishedPhotoInLoadingOrderIsCreatedFirst) {
+  FillOne(20, 2);
+  std::swap(jobs_[0], jobs_[4]);  // photo 6 finishes before photo 4
+  RunJobs(1);
+  EXPECT_TRUE(FillOne(20, 2));
+  RunJobs();
+  EXPECT_EQ(FillUntilDone(20, 2), 9);
+  EXPECT_EQ(decoder_.uploaded, (std::vector<int>{6, 4, 5, 2, 3, 7, 8, 9, 0, 1}));
+}
+
+TEST_F(TextureWindowLoaderTest, BrokenPhotoIsRetriedWithoutBlockingTheOthers) {
+  decoder_.broken = {5};
+  FillOne(20, 2);
+  RunJobs();
+  EXPECT_EQ(FillUntilDone(20, 2), 9);
+  EXPECT_TRUE(window_.PhotosLoading(20, 2));
+  EXPECT_EQ(jobs_.size(), 1u);
+  RunJobs();
+  EXPECT_EQ(decoder_.decoded.back(), 5);
+  EXPECT_FALSE(holders_[7].HasTexture());
+}
+
+TEST_F(TextureWindowLoaderTest, NoPhotoOfTheOldFolderAppearsAfterAnotherIsOpened) {
+  FillOne(20, 2);
+  RunJobs(3);
+  EXPECT_TRUE(FillOne(20, 2));
+  // The fourth decoding is running when the folder changes.
+  decoder_.duringDecode = [this] {
+    decoder_.duringDecode = nullptr;
+    window_.EmptyAll();
+  };
+  RunJobs(1);
+  EXPECT_EQ(decoder_.decoded, (std::vector<int>{4, 5, 2, 3}));
+  RunJobs();
+  EXPECT_EQ(decoder_.decoded.size(), 4u) << "a cancelled photo was decoded";
+  for (PhotoEntry& photo : photos_) photo.path.insert(1, u"new");
+  EXPECT_FALSE(FillOne(20, 2));
+  RunJobs();
+  EXPECT_EQ(FillUntilDone(20, 2), 10);
+  for (int k = 2; k < 12; ++k) {
+    EXPECT_EQ(holders_[k].Path().substr(0, 5), u"/newp") << k;
+    EXPECT_EQ(holders_[k].decodedFrom_, k - 2) << k;
+  }
+}
+
+TEST_F(TextureWindowLoaderTest, CancelledDecodingOfTheSamePathIsDecodedAgain) {
+  FillOne(20, 2);
+  decoder_.duringDecode = [this] {
+    decoder_.duringDecode = nullptr;
+    window_.EmptyAll();
+  };
+  RunJobs();
+  EXPECT_FALSE(FillOne(20, 2));
+  RunJobs();
+  EXPECT_EQ(FillUntilDone(20, 2), 10);
+  EXPECT_EQ(decoder_.decoded.front(), 4);
+  EXPECT_EQ(decoder_.decoded[1], 4) << "the result of a cancelled decoding was kept";
+}
+
+TEST_F(TextureWindowLoaderTest, PhotosComeBackAfterADeviceLossMidLoad) {
+  FillOne(20, 2);
+  RunJobs(5);
+  EXPECT_EQ(FillUntilDone(20, 2), 5);
+  window_.ReleaseAll();
+  RunJobs();
+  EXPECT_EQ(decoder_.decoded.size(), 5u) << "a decoding for the lost device went on";
+  EXPECT_TRUE(window_.PhotosLoading(20, 2));
+  EXPECT_FALSE(FillOne(20, 2));
+  RunJobs();
+  EXPECT_EQ(FillUntilDone(20, 2), 10);
+  EXPECT_FALSE(window_.PhotosLoading(20, 2));
+}
+
+TEST_F(TextureWindowLoaderTest, PhotosThatLeftTheWindowAreDropped) {
+  FillOne(40, 2);
+  RunJobs();
+  window_.ShiftForward();
+  // At page 4 photos 0 and 1 are out of the window; 2 to 9 are wanted, 10 to 13 new.
+  EXPECT_EQ(FillUntilDone(40, 4), 8);
+  EXPECT_FALSE(loader_.Pending({u"/photos/A.jpg", 0}));
+  EXPECT_FALSE(loader_.Pending({u"/photos/B.jpg", 1}));
+  EXPECT_EQ(jobs_.size(), 4u);
+  RunJobs();
+  EXPECT_EQ(FillUntilDone(40, 4), 4);
+  EXPECT_EQ(decoder_.uploaded, (std::vector<int>{8, 9, 6, 7, 2, 3, 4, 5, 10, 11, 12, 13}));
+}
+
+// Jobs run as they are posted, so that waiting fills can be checked on one thread.
+class TextureWindowWaitingTest : public TextureWindowTest {
+ protected:
+  TextureWindowWaitingTest() { window_.SetLoader(&loader_); }
+  PhotoLoader loader_{[](std::function<void()> job) { job(); }};
+};
+
+TEST_F(TextureWindowWaitingTest, FullFillWaitsForEveryPhoto) {
+  decoder_.broken = {9};
+  EXPECT_TRUE(window_.FillSlots(photos_, 40, 4, TextureWindow::FillMode::Full));
+  EXPECT_EQ(decoder_.uploaded, (std::vector<int>{8, 6, 7, 10, 11, 12, 13, 2, 3, 4, 5}));
+  EXPECT_TRUE(window_.PhotosLoading(40, 4));
+  decoder_.decoded.clear();
+  EXPECT_FALSE(window_.FillSlots(photos_, 40, 4, TextureWindow::FillMode::Full));
+  EXPECT_EQ(decoder_.decoded, std::vector<int>{9}) << "the broken photo is tried again, alone";
+}

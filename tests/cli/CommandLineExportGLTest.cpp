@@ -9,6 +9,7 @@
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/StringConvert.h"
 #include "support/MovieProbe.h"
+#include "support/OrientedJpeg.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 #include "support/TestPhotos.h"
@@ -213,6 +214,31 @@ TEST_F(CommandLineExportGLTest, ListsTheCompressorsAndHelpsWithoutExporting) {
   out.str("");
   EXPECT_EQ(CommandLineExport(out, err, false).Run({"--help"}), CommandLineExport::kSucceeded);
   EXPECT_NE(out.str().find("Usage: pagewing-export FOLDER OUTPUT.mp4|.mkv|.webm|.avi"), std::string::npos);
+}
+
+// Photos decoded on worker threads must give the very movie that decoding each one when it is
+// needed gives: the export waits for every photo before the frame that shows it. The photos are
+// large enough to take a while and each of its own colours, so a photo shown late changes frames.
+TEST_F(CommandLineExportGLTest, DecodingOnWorkersGivesTheSameMovieByteForByte) {
+  const std::u16string colourful = root / u"colourful";
+  MakeFolder(colourful);
+  for (int i = 0; i < 7; ++i) {
+    const unsigned c = 0x203040u * static_cast<unsigned>(i + 1);
+    const unsigned corners[4] = {0xFF0000u ^ c, 0x00FF00u ^ c, 0x0000FFu ^ c, 0xFFFFFFu ^ c};
+    WriteBytes(colourful + u"/c" + std::u16string(1, char16_t(u'0' + i)) + u".jpg", QuadrantJpeg(1600, 1200, corners, 1));
+  }
+  photos = colourful;
+  ASSERT_EQ(Run({"--encoder", "none"}), CommandLineExport::kSucceeded) << err.str();
+  const std::string threaded = ReadBytes(Movie());
+  CommandLineExport reference(out, err, false);
+  reference.DecodeOnThisThread();
+  ASSERT_EQ(reference.Run({ToUtf8(photos), ToUtf8(Movie()), "--width=64", "--height=64", "--fps=5", "--time-page=1",
+                           "--time-zoom=1", "--time-view=1", "--antialiasing=1", "--encoder", "none"}),
+            CommandLineExport::kSucceeded)
+      << err.str();
+  const std::string synchronous = ReadBytes(Movie());
+  ASSERT_GT(threaded.size(), 64u * 64u * 3u);
+  EXPECT_TRUE(threaded == synchronous) << "the movies differ";
 }
 
 }  // namespace

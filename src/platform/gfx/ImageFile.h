@@ -10,8 +10,7 @@
 
 // Image files (BMP, JPG, PNG, TGA, WebP, TIFF, HEIC and AVIF) read for textures. The format is
 // told from the file's signature, TGA from its extension. Every failure is a status naming the
-// file; nothing throws. User-interface thread only (the decoders underneath keep process-wide
-// settings).
+// file; nothing throws. Any thread; several may decode at once.
 
 // Reads the size and format from the file's header only; the picture is not decoded, so a
 // header claiming any size is answered at once. The size is the stored one, except for HEIF

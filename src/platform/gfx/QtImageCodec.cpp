@@ -7,7 +7,9 @@
 #include <QString>
 #include <algorithm>
 #include <climits>
+#include <mutex>
 #include <optional>
+#include <shared_mutex>
 #include <utility>
 
 #include "platform/gfx/JpegDecodeSize.h"
@@ -32,10 +34,28 @@ QByteArray QtFormat(ImageFileFormat format) {
 
 // Room for a picture of maxSide x maxSide at 8 bytes a pixel (16-bit PNG files decode so), in
 // whole megabytes as the readers count them.
-void AllowPicturesUpTo(int maxSide) {
+int MegabytesFor(int maxSide) {
   const int64_t bytes = static_cast<int64_t>(maxSide) * maxSide * 8;
   const int64_t megabytes = (bytes + (1 << 20) - 1) >> 20;
-  QImageReader::setAllocationLimit(static_cast<int>(std::min<int64_t>(megabytes, INT_MAX)));
+  return static_cast<int>(std::min<int64_t>(megabytes, INT_MAX));
+}
+
+// The readers' allocation limit is one setting for the whole process while photos decode on
+// several threads at once: each decoding holds it shared, and it changes only while none runs.
+std::shared_mutex& LimitMutex() {
+  static std::shared_mutex mutex;
+  return mutex;
+}
+
+std::shared_lock<std::shared_mutex> HoldLimitOf(int maxSide) {
+  const int megabytes = MegabytesFor(maxSide);
+  for (;;) {
+    std::shared_lock<std::shared_mutex> shared(LimitMutex());
+    if (QImageReader::allocationLimit() == megabytes) return shared;
+    shared.unlock();
+    std::lock_guard<std::shared_mutex> sole(LimitMutex());
+    QImageReader::setAllocationLimit(megabytes);
+  }
 }
 
 ImageStatus Corrupt(const QImageReader& reader) {
@@ -90,7 +110,7 @@ ImageStatus DecodeQtImage(std::string bytes, const ImageInfo& info, PixelSize si
   QImageReader reader(&buffer, QtFormat(info.format));
   reader.setAutoTransform(false);
   if (decodeSize != PixelSize{info.width, info.height}) reader.setScaledSize({decodeSize.width, decodeSize.height});
-  AllowPicturesUpTo(maxSide);
+  const std::shared_lock<std::shared_mutex> limit = HoldLimitOf(maxSide);
   PixelImage direct;
   QImage image = decodeSize == size ? DirectTarget(reader, size, direct) : QImage();
   if (!reader.read(&image)) return Corrupt(reader);

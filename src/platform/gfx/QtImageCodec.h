@@ -8,8 +8,8 @@
 #include "platform/gfx/PixelSize.h"
 
 // BMP, JPG, PNG, WebP and TIFF files through Qt's image readers and image-format plugins, the
-// pixels as stored (no EXIF rotation). User-interface thread
-// only: the readers' allocation limit is process-wide.
+// pixels as stored (no EXIF rotation). Any thread; the readers' process-wide allocation limit
+// is set under a lock of its own.
 
 // The size from the file's header; the picture is not decoded.
 ImageStatus ReadQtImageInfo(const std::u16string& path, ImageFileFormat format, ImageInfo& info);

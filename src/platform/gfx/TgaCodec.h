@@ -9,8 +9,8 @@
 #include "platform/gfx/PixelSize.h"
 
 // TGA files (colour-mapped, true-colour or grey; plain or run-length encoded; top-left or
-// bottom-left origin) through stb_image. User-interface thread only: stb_image keeps its last
-// failure reason in a global.
+// bottom-left origin) through stb_image. Any thread: stb_image keeps its last failure reason
+// per thread.
 
 // The size from the 18-byte header at the start of head; the picture is not decoded.
 ImageStatus ReadTgaInfo(std::string_view head, ImageInfo& info);

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/sys/WorkerPool.h"
+
+namespace {
+
+TEST(WorkerPoolTest, DrainWaitsForEveryTaskIncludingThosePostedByTasks) {
+  WorkerPool pool(3);
+  EXPECT_EQ(pool.threadCount(), 3);
+  std::atomic<int> done{0};
+  for (int k = 0; k < 100; ++k) {
+    pool.Post([&] {
+      pool.Post([&] { ++done; });
+      ++done;
+    });
+  }
+  pool.Drain();
+  EXPECT_EQ(done.load(), 200);
+  pool.Drain();  // nothing left: returns at once
+}
+
+TEST(WorkerPoolTest, OneThreadRunsTasksInPostingOrder) {
+  WorkerPool pool(0);
+  EXPECT_EQ(pool.threadCount(), 1);
+  std::vector<int> order;  // only the pool's one thread writes, Drain orders the read
+  for (int k = 0; k < 20; ++k) pool.Post([&order, k] { order.push_back(k); });
+  pool.Drain();
+  for (int k = 0; k < 20; ++k) EXPECT_EQ(order[k], k);
+}
+
+TEST(WorkerPoolTest, DefaultLeavesACoreForTheUserInterface) {
+  const int cores = static_cast<int>(std::thread::hardware_concurrency());
+  EXPECT_EQ(WorkerPool::DefaultThreadCount(), cores > 1 ? cores - 1 : 1);
+}
+
+// The pool's one thread is held in a task while more are queued; the destructor must drop the
+// queued ones, wait for the running one and free what every task held.
+TEST(WorkerPoolTest, DestructorDropsQueuedTasksAndWaitsForTheRunningOne) {
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool started = false, release = false, finished = false;
+  auto held = std::make_shared<int>(0);
+  {
+    WorkerPool pool(1);
+    pool.Post([&] {
+      std::unique_lock<std::mutex> lock(mutex);
+      started = true;
+      changed.notify_all();
+      changed.wait(lock, [&] { return release; });
+      finished = true;
+    });
+    for (int k = 0; k < 5; ++k) pool.Post([held] { ++*held; });
+    std::unique_lock<std::mutex> lock(mutex);
+    changed.wait(lock, [&] { return started; });
+    release = true;
+    changed.notify_all();
+  }
+  EXPECT_TRUE(finished);
+  EXPECT_EQ(held.use_count(), 1) << "a queued task was kept";
+}
+
+}  // namespace
