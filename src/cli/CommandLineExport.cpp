@@ -157,7 +157,7 @@ int CommandLineExport::Loop(PhotoBookApp& app, GLDevice& device, HeadlessWindow&
     if (app.mode() == AppMode::Exporting) app.OnFrameRender(device, 0, 0);
   }
   if (signals.Received() != 0) return signals.ExitCode();
-  return framesStored_ > 0 ? kSucceeded : kFailed;
+  return framesStored_ > 0 && framesStored_ >= framesPlanned_ ? kSucceeded : kFailed;
 }
 
 int CommandLineExport::BadCommandLine(const std::string& why) {
@@ -166,6 +166,7 @@ int CommandLineExport::BadCommandLine(const std::string& why) {
 }
 
 void CommandLineExport::FrameOffered(int32_t index, int32_t frameCount) {
+  framesPlanned_ = frameCount;
   err_ << progress_.Update(index, frameCount, SystemMilliseconds()) << std::flush;
 }
 

@@ -53,4 +53,14 @@ for encoder in "" "MJPEG (Motion JPEG)"; do
     fi
   done
 done
-echo "export kill e2e: $kills exports killed at random frames, every movie decodes cleanly"
+# A disk that fills half-way (the file-size limit) ends the export with an error: the exit code
+# says so, and what was stored still opens.
+movie="$work/full.avi"
+( trap '' XFSZ; ulimit -f 2000; exec "$exporter" "$work/photos" "$movie" --settings /dev/null \
+    --width 320 --height 240 --fps 25 >"$work/out" 2>"$work/err" )
+code=$?
+[ "$code" -eq 1 ] || fail "a full disk gave exit code $code, not 1"
+grep -q "File too large" "$work/err" || fail "a full disk was not reported"
+ffprobe -v error -show_entries format=duration "$movie" >/dev/null || fail "the movie of a full disk does not open"
+
+echo "export kill e2e: $kills exports killed at random frames, every movie decodes cleanly; a full disk fails the export"
