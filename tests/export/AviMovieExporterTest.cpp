@@ -12,11 +12,12 @@
 #include <vector>
 
 #include "FakeCaptureSource.h"
-#include "support/RecordingLibraryMessages.h"
 #include "export/AviMovieExporter.h"
 #include "export/FrameCapture.h"
 #include "platform/sys/StringConvert.h"
+#include "support/FileSizeLimit.h"
 #include "support/MovieProbe.h"
+#include "support/RecordingLibraryMessages.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -72,34 +73,6 @@ void ExpectPictures(const std::u16string& path, const std::vector<int>& pictures
 
 bool Exists(const std::u16string& path) { return std::filesystem::exists(ToUtf8(path)); }
 
-
-// Makes writes beyond bytes fail with EFBIG, as a full disk would, until restored; the signal
-// such a write raises is ignored meanwhile.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() { Restore(); }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  void Restore() {
-    if (restored_) return;
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previous_);
-    restored_ = true;
-  }
-
- private:
-  rlimit saved_{};
-  void (*previous_)(int) = SIG_DFL;
-  bool restored_ = false;
-};
 
 class AviMovieExporterTest : public ::testing::Test {
  protected:

@@ -7,6 +7,7 @@
 #include "FakeCaptureSource.h"
 #include "export/ExportGraph.h"
 #include "export/FrameCapture.h"
+#include "support/FileSizeLimit.h"
 #include "support/MovieProbe.h"
 #include "support/RecordingLibraryMessages.h"
 #include "support/TempFolder.h"
@@ -108,25 +109,6 @@ TEST(MovieExportTest, AnMp4EndedEarlyHasItsIndexInFrontAndPlaysEveryFrameStored)
   EXPECT_EQ(DecodingErrors(path), "");
 }
 
-// A file size limit stands in for a full disk: writes beyond it fail as they would there.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previous_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*previous_)(int) = nullptr;
-};
 
 TEST(MovieExportTest, AFullDiskEndsAnMp4WithAMessageAndTheFramesStoredStillPlay) {
   TempFolder folder;

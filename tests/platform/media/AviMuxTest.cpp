@@ -9,6 +9,7 @@
 #include "platform/media/IMediaEventSink.h"
 #include "platform/media/MediaGuids.h"
 #include "platform/media/MediaObjectFactory.h"
+#include "support/FileSizeLimit.h"
 #include "support/MovieProbe.h"
 #include "support/TempFolder.h"
 
@@ -125,20 +126,13 @@ TEST(AviMuxTest, AFullDiskFailsReceiveReportsItAndKeepsTheFramesWritten) {
   MovieGraph graph(64, 48);
   ASSERT_EQ(graph.Build(path), S_OK);
   ASSERT_EQ(graph.Run(), S_OK);
-  // A file-size limit makes writes past 40000 bytes fail, as a full disk would.
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit limited = saved;
-  limited.rlim_cur = 40000;
-  auto previousHandler = signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &limited);
+  FileSizeLimit limit(40000);
   const auto frame = RedOverBlueFrame(64, 48, graph.Source().Stride());
   HRESULT pushed = S_OK;
   int delivered = 0;
   for (; delivered < 40 && pushed == S_OK; ++delivered) pushed = graph.Source().Push(frame);
   graph.Stop();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, previousHandler);
+  limit.Restore();
 
   EXPECT_EQ(pushed, HResultFromWin32(EFBIG));
   EXPECT_LT(delivered, 40);
