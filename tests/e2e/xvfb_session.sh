@@ -47,15 +47,17 @@ wait_for_title() {
   return 1
 }
 
-# Clicks the File menu of window $1 and waits up to 5 s for its popup, so that keys sent next reach
+# Clicks the File menu of window $1 and waits up to 20 s for its popup, so that keys sent next reach
 # the menu even when the program is slow to answer.
 open_file_menu() {
   local before X Y WIDTH HEIGHT SCREEN WINDOW
   before=$(xdotool search --onlyvisible --class pagewing 2>/dev/null | wc -l)
   eval "$(xdotool getwindowgeometry --shell "$1")"
   xdotool mousemove $((X + 18)) $((Y - 12)) click 1
-  for _ in $(seq 50); do
+  for attempt in $(seq 200); do
     [ "$(xdotool search --onlyvisible --class pagewing 2>/dev/null | wc -l)" -gt "$before" ] && return 0
+    # A click that reached a window still busy starting can be lost on a loaded machine: one more.
+    [ "$attempt" -eq 100 ] && xdotool click 1
     sleep 0.1
   done
   fail "the File menu did not open"
