@@ -14,6 +14,7 @@ asan_gl_tests=(test_platform_gfx_gl)
 tsan_tests=(test_platform_sys test_platform_media test_dshow test_export_threads)
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-suppressions.txt:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
 
