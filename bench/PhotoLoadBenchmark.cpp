@@ -1,0 +1,356 @@
+// Times photo loading as the program does it, on the headless device at 1280 x 720, with a folder
+// of 24 phone and camera photos of 4000 x 3000 made at start (JPEGs with EXIF orientation tags,
+// HEIC and WebP), decoded on worker threads and uploaded one texture a frame:
+// - the first spread: from an empty texture window until the open spread's four photos are all
+//   shown, filling and drawing frame after frame, against the four photos' decodes one after
+//   another on this thread, measured in the same run (target: at most 0.7 times);
+// - page turns while photos load: forward turns with a short rest between them, too short for
+//   every photo to arrive; the longest frame, turn or rest with its upload, against the median
+//   frame of the same turns with every photo loaded (target: at most 2 times).
+// Frames are paced at 60 a second, as a display's vertical sync paces the program's; a frame's
+// time is its own work, without the wait.
+// photo_load_benchmark [worker threads [photo folder]]: the program's own thread count by default;
+// a folder that already holds the 24 photos is used as it is, so later runs start at once.
+
+#include <epoxy/gl.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "book/BookLayout.h"
+#include "book/BookScene.h"
+#include "book/CameraAnimator.h"
+#include "book/FullTurn.h"
+#include "book/PhotoLoader.h"
+#include "book/PhotoTexture.h"
+#include "book/SceneRenderer.h"
+#include "book/TextureWindow.h"
+#include "photos/PhotoEntry.h"
+#include "platform/gfx/GLDevice.h"
+#include "platform/gfx/HeadlessContext.h"
+#include "platform/gfx/HeifTestFiles.h"
+#include "platform/sys/WorkerPool.h"
+#include "settings/Settings.h"
+#include "support/ExifBytes.h"
+
+namespace {
+
+constexpr int kPhotoCount = 24;
+constexpr int kPhotoWidth = 4000;
+constexpr int kPhotoHeight = 3000;
+constexpr int kFirstPage = 1;  // the spread showing photos 0 to 3: four photos, not two
+constexpr int kFramesPerTurn = 60;
+constexpr int kRestFrames = 12;  // between turns: a reader paging on quickly
+constexpr int kTurns = 8;
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Waits for the next sixtieth of a second, as a frame waits for the vertical sync; a late frame
+// starts the count again rather than rushing the ones after it.
+class SixtyHertz {
+ public:
+  void Wait() {
+    next_ += std::chrono::microseconds(16667);
+    const auto now = Clock::now();
+    if (next_ > now) std::this_thread::sleep_until(next_);
+    else next_ = now;
+  }
+
+ private:
+  Clock::time_point next_ = Clock::now();
+};
+
+// Smooth colour fields with grain, so that files have the size and decoding cost of real photos.
+QImage PhotoLikePicture(int seed) {
+  QImage image(kPhotoWidth, kPhotoHeight, QImage::Format_RGB32);
+  std::mt19937 random(seed);
+  std::uniform_int_distribution<int> grain(-12, 12);
+  for (int y = 0; y < kPhotoHeight; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < kPhotoWidth; ++x) {
+      const double wave = std::sin(x * 0.004 + seed) * std::cos(y * 0.006);
+      const int red = static_cast<int>(128 + 100 * wave) + grain(random);
+      const int green = x * 255 / kPhotoWidth + grain(random);
+      const int blue = y * 255 / kPhotoHeight + grain(random);
+      row[x] = qRgb(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255));
+    }
+  }
+  return image;
+}
+
+std::string Encoded(const QImage& image, const char* format) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, format);
+  writer.setQuality(90);
+  return writer.write(image) ? bytes.toStdString() : std::string();
+}
+
+// Photo k: a JPEG with an orientation tag, a HEIC, a WebP or a plain JPEG, in turn, so that the
+// first spread holds one of each.
+std::string PhotoName(int k) {
+  static const char* const kExtensions[] = {".jpg", ".heic", ".webp", ".jpg"};
+  char name[32];
+  std::snprintf(name, sizeof name, "p%02d%s", k, kExtensions[k % 4]);
+  return name;
+}
+
+std::string PhotoBytes(int k) {
+  const QImage picture = PhotoLikePicture(k);
+  switch (k % 4) {
+    case 0:
+      return JpegWithOrientation(Encoded(picture, "jpeg"), 1 + (k / 4) % 8);
+    case 1:
+      return EncodeHeif(picture, HeifCodecKind::Hevc);
+    case 2:
+      return Encoded(picture, "webp");
+    default:
+      return Encoded(picture, "jpeg");
+  }
+}
+
+bool MakePhotos(const QString& folder, std::vector<PhotoEntry>& photos) {
+  for (int k = 0; k < kPhotoCount; ++k) {
+    const QString path = QDir(folder).filePath(QString::fromStdString(PhotoName(k)));
+    if (!QFileInfo::exists(path)) {
+      const std::string bytes = PhotoBytes(k);
+      if (bytes.empty()) {
+        std::printf("cannot encode %s\n", qPrintable(path));
+        return false;
+      }
+      std::ofstream(path.toStdString(), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    PhotoEntry entry;
+    entry.path = path.toStdU16String();
+    photos.push_back(entry);
+  }
+  return true;
+}
+
+// The twelve slots of the texture window, decoded on a pool of workers as in the program.
+class PhotoWindow {
+ public:
+  PhotoWindow(GraphicsDevice& device, int workers)
+      : pool_(workers), loader_([this](std::function<void()> task) { pool_.Post(std::move(task)); }) {
+    std::array<TextureHolder*, TextureWindow::kSlotCount> holders{};
+    for (int k = 0; k < TextureWindow::kSlotCount; ++k) {
+      slots_[k] = std::make_unique<PhotoTexture>(&device, nullptr);
+      holders[k] = slots_[k].get();
+    }
+    window_ = std::make_unique<TextureWindow>(holders);
+    window_->SetLoader(&loader_);
+  }
+  ~PhotoWindow() { window_->EmptyAll(); }
+
+  TextureWindow& window() { return *window_; }
+  bool OpenSpreadShown() const {
+    return std::all_of(slots_.begin() + 4, slots_.begin() + 8, [](const auto& slot) { return slot->HasTexture(); });
+  }
+  SceneTextures Gather(const SceneTextures& surfaces) const {
+    SceneTextures textures = surfaces;
+    for (int k = 0; k < TextureWindow::kSlotCount; ++k) {
+      const PhotoTexture& slot = *slots_[k];
+      textures.slots[k] = {slot.texture(), slot.imageSize().width, slot.imageSize().height, 0, slot.PhotoIndex()};
+    }
+    return textures;
+  }
+
+ private:
+  WorkerPool pool_;
+  PhotoLoader loader_;
+  std::array<std::unique_ptr<PhotoTexture>, TextureWindow::kSlotCount> slots_;
+  std::unique_ptr<TextureWindow> window_;
+};
+
+// The book drawn as the program draws it, frame by frame, each frame waited for.
+class BookFrames {
+ public:
+  BookFrames(GLDevice& device, RenderTarget& target)
+      : settings_(SettingsEnvironment{u"/nonexistent/program", 1920, 1080, u"/nonexistent/movies"}),
+        camera_(settings_),
+        context_(&device),
+        renderer_(context_, scene_, settings_, camera_) {
+    settings_.RenderShadows = false;
+    inputs_.clientWidth = target.width();
+    inputs_.clientHeight = target.height();
+    inputs_.lightPosition = {-200, 200, 50};
+    inputs_.target = &target;
+  }
+  ~BookFrames() { scene_.ReleaseDeviceResources(); }
+
+  bool Draw(const SceneTextures& textures, int turnDirection, float turnProgress) {
+    inputs_.turnDirection = turnDirection;
+    inputs_.turnProgress = turnProgress;
+    const bool drawn = renderer_.RenderFrame(inputs_, textures);
+    glFinish();
+    return drawn;
+  }
+
+ private:
+  Settings settings_;
+  CameraAnimator camera_;
+  BookScene scene_;
+  RenderContext context_;
+  SceneRenderer renderer_;
+  SceneFrameInputs inputs_;
+};
+
+struct Run {
+  GLDevice& device;
+  RenderTarget& target;
+  const std::vector<PhotoEntry>& photos;
+  const SceneTextures& surfaces;
+  int workers;
+};
+
+int PhotoCount(const Run& run) { return static_cast<int>(run.photos.size()); }
+
+// Milliseconds from an empty window until the open spread's four photos are shown.
+double TimeFirstSpread(const Run& run) {
+  PhotoWindow photos(run.device, run.workers);
+  BookFrames frames(run.device, run.target);
+  SixtyHertz vsync;
+  const auto start = Clock::now();
+  while (!photos.OpenSpreadShown()) {
+    photos.window().FillSlots(run.photos, PhotoCount(run), kFirstPage, TextureWindow::FillMode::Incremental);
+    frames.Draw(photos.Gather(run.surfaces), 0, 0);
+    vsync.Wait();
+  }
+  return MillisecondsSince(start);
+}
+
+// The open spread's four decodes, one after another on this thread, as the slots make them.
+double TimeSerialDecodes(const Run& run) {
+  PhotoTexture texture(&run.device, nullptr);
+  const auto start = Clock::now();
+  for (int slot = 4; slot < 8; ++slot) {
+    const DecodedPhoto photo = texture.PrepareDecode(run.photos[BookLayout::SlotPhotoIndex(kFirstPage, slot)].path)();
+    if (!photo.decoded) std::printf("photo of slot %d not decoded\n", slot);
+  }
+  return MillisecondsSince(start);
+}
+
+struct TurnFigures {
+  double medianMs = 0;
+  double worstMs = 0;
+  int uploadsDuringRun = 0;
+};
+
+// kTurns forward turns from kFirstPage, each followed by kRestFrames frames at rest in which the
+// window is filled as in the program. With preload, every photo is loaded before each turn and
+// only the turn frames are timed.
+TurnFigures TimeTurns(const Run& run, bool preload) {
+  PhotoWindow photos(run.device, run.workers);
+  BookFrames frames(run.device, run.target);
+  TextureWindow& window = photos.window();
+  std::vector<double> times;
+  TurnFigures figures;
+  SixtyHertz vsync;
+  window.FillSlots(run.photos, PhotoCount(run), kFirstPage, TextureWindow::FillMode::Full);
+  for (int turn = 0; turn < kTurns; ++turn) {
+    const int page = kFirstPage + turn;
+    if (preload) window.FillSlots(run.photos, PhotoCount(run), page, TextureWindow::FillMode::Full);
+    window.ShiftForward();
+    for (int frame = 0; frame < kFramesPerTurn; ++frame) {
+      const float progress = FullTurn * static_cast<float>(frame) / kFramesPerTurn;
+      const auto start = Clock::now();
+      frames.Draw(photos.Gather(run.surfaces), 1, progress);
+      times.push_back(MillisecondsSince(start));
+      vsync.Wait();
+    }
+    for (int frame = 0; frame < kRestFrames && !preload; ++frame) {
+      const auto start = Clock::now();
+      figures.uploadsDuringRun += window.FillSlots(run.photos, PhotoCount(run), page + 1,
+                                                   TextureWindow::FillMode::Incremental);
+      frames.Draw(photos.Gather(run.surfaces), 0, 0);
+      times.push_back(MillisecondsSince(start));
+      vsync.Wait();
+    }
+  }
+  std::sort(times.begin(), times.end());
+  figures.medianMs = times[times.size() / 2];
+  figures.worstMs = times.back();
+  return figures;
+}
+
+void ReportFirstSpread(const Run& run) {
+  std::vector<double> shown, serial;
+  for (int round = 0; round < 3; ++round) {
+    shown.push_back(TimeFirstSpread(run));
+    serial.push_back(TimeSerialDecodes(run));
+  }
+  for (size_t k = 0; k < shown.size(); ++k)
+    std::printf("first spread shown after %.0f ms; its four decodes one after another %.0f ms; ratio %.2f\n",
+                shown[k], serial[k], shown[k] / serial[k]);
+}
+
+void ReportTurns(const Run& run) {
+  const TurnFigures loaded = TimeTurns(run, true);
+  const TurnFigures loading = TimeTurns(run, false);
+  std::printf("turns with every photo loaded: median frame %.2f ms, longest %.2f ms\n", loaded.medianMs,
+              loaded.worstMs);
+  std::printf("turns while photos load (%d uploads): median frame %.2f ms, longest %.2f ms; longest / loaded median %.2f\n",
+              loading.uploadsDuringRun, loading.medianMs, loading.worstMs, loading.worstMs / loaded.medianMs);
+}
+
+bool LoadSurfaces(PhotoTexture& background, PhotoTexture& paper, SceneTextures& textures) {
+  const std::u16string data = u"" PAGEWING_DATA_DIR;
+  if (!background.Load(data + u"/textures/Background.jpg", -1) ||
+      !paper.Load(data + u"/textures/TransparentPaper.jpg", -1))
+    return false;
+  textures.background = background.texture();
+  textures.transparentPaper = paper.texture();
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int workers = argc > 1 ? std::atoi(argv[1]) : WorkerPool::DefaultThreadCount();
+  QTemporaryDir temporary;
+  const QString folder = argc > 2 ? QString(argv[2]) : temporary.path();
+  std::vector<PhotoEntry> photos;
+  if (!QDir().mkpath(folder) || !MakePhotos(folder, photos)) return 1;
+  HeadlessContext context;
+  if (!context.Create()) {
+    std::printf("no headless context: %s\n", context.error().c_str());
+    return 1;
+  }
+  GLDevice device;
+  const DeviceStatus status = device.Create();
+  std::unique_ptr<RenderTarget> target = status.ok ? device.CreateRenderTarget(1280, 720) : nullptr;
+  PhotoTexture background(&device, nullptr);
+  PhotoTexture paper(&device, nullptr);
+  SceneTextures surfaceTextures;
+  if (target == nullptr || !LoadSurfaces(background, paper, surfaceTextures)) {
+    std::printf("no device, target or surface textures\n");
+    return 1;
+  }
+  std::printf("%s, 1280 x 720, %d photos of %d x %d in %s, %d decoding thread(s)\n", context.Renderer().c_str(),
+              kPhotoCount, kPhotoWidth, kPhotoHeight, qPrintable(folder), std::max(workers, 1));
+  const Run run{device, *target, photos, surfaceTextures, workers};
+  ReportFirstSpread(run);
+  ReportTurns(run);
+  return 0;
+}
