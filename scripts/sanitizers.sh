@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the unit tests that matter under AddressSanitizer with UndefinedBehaviorSanitizer (leaks
 # fail) in build-fuzz, the clang build the fuzzers use too, and the tests of the threaded code
-# (frame queue, streaming thread, filters, events) under ThreadSanitizer in build-tsan. Only
+# (frame queue, streaming thread, filters, events, photo loader) under ThreadSanitizer in build-tsan. Only
 # those test programs are built. Any report fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +11,7 @@ asan_tests=(test_settings test_photos test_platform_sys test_platform_com test_p
 # Mesa's llvmpipe keeps allocations made from its JIT-compiled shaders, which no suppression can
 # name, so the OpenGL tests are checked for memory errors and undefined behaviour but not leaks.
 asan_gl_tests=(test_platform_gfx_gl)
-tsan_tests=(test_platform_sys test_platform_media test_dshow test_export_threads)
+tsan_tests=(test_platform_sys test_platform_media test_dshow test_export_threads test_book_threads)
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-suppressions.txt:print_suppressions=0"

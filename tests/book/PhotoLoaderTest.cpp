@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <string>
@@ -67,6 +68,24 @@ TEST_F(PhotoLoaderTest, KeepOnlyDropsTheOthersEvenWhileTheyDecode) {
   loader_.KeepOnly({KeyOf(2), KeyOf(7)});
   pool_.Drain();
   for (int k = 0; k < 12; ++k) EXPECT_EQ(loader_.Take(KeyOf(k)).has_value(), k == 2 || k == 7) << k;
+}
+
+// As the texture window does each frame: asking for results while the workers still store theirs.
+TEST_F(PhotoLoaderTest, PollingWhileJobsRunGivesEachResultOnce) {
+  constexpr int kCount = 24;
+  for (int k = 0; k < kCount; ++k) loader_.Request(KeyOf(k), Job(k));
+  std::vector<int> taken(kCount, 0);
+  for (int done = 0; done < kCount;) {
+    for (int k = 0; k < kCount; ++k) {
+      if (!loader_.Pending(KeyOf(k))) continue;
+      const std::optional<DecodedPhoto> photo = loader_.Take(KeyOf(k));
+      if (!photo) continue;
+      EXPECT_EQ(photo->imageSize.width, k);
+      ++taken[k], ++done;
+    }
+  }
+  EXPECT_EQ(std::count(taken.begin(), taken.end(), 1), kCount);
+  EXPECT_EQ(decodings_.load(), kCount);
 }
 
 // Whatever the jobs hold is freed once they are done, though nobody takes their results.
