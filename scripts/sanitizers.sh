@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the unit tests that matter under AddressSanitizer with UndefinedBehaviorSanitizer (leaks
 # fail) in build-fuzz, the clang build the fuzzers use too, and the tests of the threaded code
-# (frame queue, streaming thread, filters, events, photo loader) under ThreadSanitizer in build-tsan. Only
-# those test programs are built. Any report fails the run.
+# (frame queue, streaming thread, filters, events, photo loader) under ThreadSanitizer in
+# build-tsan. Only those test programs are built. Any report fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
