@@ -56,6 +56,10 @@ bool SoundtrackReader::OpenFile(size_t index) {
   const AVCodec* codec = nullptr;
   stream_ = av_find_best_stream(input_, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
   if (stream_ < 0 || codec == nullptr) return Break(), false;
+  // A length worked out from the file's size and bit rate shrinks with the file itself.
+  const bool announced = input_->duration > 0 && input_->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE;
+  announcedSeconds_ = announced ? static_cast<double>(input_->duration) / AV_TIME_BASE : 0.0;
+  decodedSamples_ = 0;
   decoder_ = avcodec_alloc_context3(codec);
   if (decoder_ == nullptr || avcodec_parameters_to_context(decoder_, input_->streams[stream_]->codecpar) < 0 ||
       avcodec_open2(decoder_, codec, nullptr) < 0) {
@@ -93,7 +97,9 @@ bool SoundtrackReader::Refill() {
     if (draining_) {
       // The resampler's last samples, then the next file.
       Convert(nullptr);
-      if (pending_.empty() && !NextFile()) return false;
+      if (!pending_.empty()) continue;
+      if (CutShort()) return Break(), false;
+      if (!NextFile()) return false;
       continue;
     }
     AVPacket* packet = av_packet_alloc();
@@ -112,6 +118,13 @@ bool SoundtrackReader::Refill() {
     if (!ok) return Break(), false;
   }
   return !pending_.empty();
+}
+
+bool SoundtrackReader::CutShort() const {
+  // Headers and the decoders' start and end padding differ by a few hundredths of a second.
+  constexpr double kSlackSeconds = 0.5;
+  if (announcedSeconds_ <= 0.0 || decoder_ == nullptr || decoder_->sample_rate <= 0) return false;
+  return static_cast<double>(decodedSamples_) / decoder_->sample_rate < announcedSeconds_ - kSlackSeconds;
 }
 
 bool SoundtrackReader::NextFile() {
@@ -134,6 +147,7 @@ bool SoundtrackReader::DecodePacket(AVPacket* packet) {
     const int received = avcodec_receive_frame(decoder_, frame_);
     if (received == AVERROR(EAGAIN) || received == AVERROR_EOF) return true;
     if (received < 0) return false;
+    decodedSamples_ += frame_->nb_samples;
     const bool ok = Convert(frame_);
     av_frame_unref(frame_);
     if (!ok) return false;
