@@ -14,6 +14,19 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
+namespace {
+
+// The sound's length as the file's header states it, in seconds; 0 when it states none. The
+// sound's own stream is asked first: a file may hold longer pictures too. A length worked out
+// from the file's size and bit rate shrinks with the file itself, so it counts as none.
+double AnnouncedSeconds(const AVFormatContext* input, const AVStream* sound) {
+  if (input->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE) return 0.0;
+  if (sound->duration > 0) return static_cast<double>(sound->duration) * av_q2d(sound->time_base);
+  return input->duration > 0 ? static_cast<double>(input->duration) / AV_TIME_BASE : 0.0;
+}
+
+}  // namespace
+
 SoundtrackReader::SoundtrackReader(Soundtrack soundtrack) : soundtrack_(std::move(soundtrack)) {
   frame_ = av_frame_alloc();
   ended_ = soundtrack_.empty() || frame_ == nullptr || !OpenFile(0);
@@ -56,9 +69,7 @@ bool SoundtrackReader::OpenFile(size_t index) {
   const AVCodec* codec = nullptr;
   stream_ = av_find_best_stream(input_, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
   if (stream_ < 0 || codec == nullptr) return Break(), false;
-  // A length worked out from the file's size and bit rate shrinks with the file itself.
-  const bool announced = input_->duration > 0 && input_->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE;
-  announcedSeconds_ = announced ? static_cast<double>(input_->duration) / AV_TIME_BASE : 0.0;
+  announcedSeconds_ = AnnouncedSeconds(input_, input_->streams[stream_]);
   decodedSamples_ = 0;
   decoder_ = avcodec_alloc_context3(codec);
   if (decoder_ == nullptr || avcodec_parameters_to_context(decoder_, input_->streams[stream_]->codecpar) < 0 ||
