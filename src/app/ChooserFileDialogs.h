@@ -9,7 +9,7 @@
 
 class FLocale;
 
-// The program's five file dialogs over the desktop's file chooser: each kind's title, filter and
+// The program's six file dialogs over the desktop's file chooser: each kind's title, filter and
 // start folder, and the default extension put on what the user chose; a save never replaces an
 // existing file the user was not asked about. The chooser and the texts must outlive this
 // object. User-interface thread only.

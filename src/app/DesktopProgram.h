@@ -58,7 +58,7 @@ class DesktopProgram {
   QtDialogHost dialogHost_{owner_};
   QtEncoderOptionsDialog encoderOptions_;
   MediaEncoderCatalogue encoders_{encoderOptions_, boxes_, BindVideoCompressor};
-  TemplateSettingsDialogs settingsDialogs_{dialogHost_, texts_, boxes_, &encoders_, &encoderOptions_};
+  TemplateSettingsDialogs settingsDialogs_{dialogHost_, texts_, boxes_, &encoders_, &encoderOptions_, &fileDialogs_};
   QtColourDialog colourDialog_{owner_};
   QtAboutBox aboutBox_;
   QtWebPageOpener desktopPages_{owner_};

@@ -2,15 +2,24 @@
 
 #include "app/EncoderCatalogue.h"
 #include "app/MovieEncoderCatalogue.h"
+#include "photos/FileDialogKind.h"
 #include "platform/gui/DialogHost.h"
+#include "platform/gui/FileDialogs.h"
 #include "platform/gui/MessageSink.h"
+#include "platform/media/Soundtrack.h"
 #include "resources/DialogResources.h"
 #include "ui/AnimationSpeedDialog.h"
 #include "ui/EncoderDialog.h"
 #include "ui/ExportSettingsDialog.h"
 
 bool TemplateSettingsDialogs::ExportSettingsDialog(Settings& settings) {
-  ::ExportSettingsDialog dialog(settings, locale_(), messages_);
+  SoundtrackListEditor::ChooseFile chooseAudio;
+  if (files_ != nullptr) {
+    chooseAudio = [this](const std::u16string& start) {
+      return files_->ShowFileDialog(static_cast<int>(FileDialogKind::Soundtrack), start);
+    };
+  }
+  ::ExportSettingsDialog dialog(settings, locale_(), messages_, std::move(chooseAudio), SoundtrackFileProblem);
   return host_.ShowModal(ExportSettingsDialogResource(), dialog) == DialogHost::kResultOk;
 }
 

@@ -11,15 +11,26 @@ namespace {
 constexpr std::array<std::u16string_view, 11> kPhotoExtensions = {u"BMP",  u"JPG",  u"JPEG", u"PNG",  u"TGA", u"TIF",
                                                                   u"TIFF", u"WEBP", u"HEIC", u"HEIF", u"AVIF"};
 
-void SetPhotoFilter(FileDialogSpec& spec) {
-  spec.filterDescription = u"Photos (";
-  spec.filterPattern.clear();
-  for (const std::u16string_view extension : kPhotoExtensions) {
-    const bool first = extension == kPhotoExtensions.front();
-    spec.filterDescription += (first ? u"." : u", .") + std::u16string(extension);
-    spec.filterPattern += (first ? u"*." : u";*.") + std::u16string(extension);
+// Formats FFmpeg decodes that people keep their music in.
+constexpr std::array<std::u16string_view, 6> kAudioExtensions = {u"MP3", u"OGG", u"OPUS", u"FLAC", u"WAV", u"M4A"};
+
+// The extensions as a description's "(.A, .B)" and a pattern's "*.A;*.B".
+template <size_t N>
+void SetExtensions(const std::array<std::u16string_view, N>& extensions, std::u16string& description,
+                   std::u16string& pattern) {
+  description += u"(";
+  pattern.clear();
+  for (const std::u16string_view extension : extensions) {
+    const bool first = extension == extensions.front();
+    description += (first ? u"." : u", .") + std::u16string(extension);
+    pattern += (first ? u"*." : u";*.") + std::u16string(extension);
   }
-  spec.filterDescription += u")";
+  description += u")";
+}
+
+void SetPhotoFilter(FileDialogSpec& spec) {
+  spec.filterDescription = u"Photos ";
+  SetExtensions(kPhotoExtensions, spec.filterDescription, spec.filterPattern);
 }
 
 bool IsPhotoExtension(const std::u16string& extension) {
@@ -83,6 +94,11 @@ void SetKind(FileDialogSpec& spec, int kind, const std::u16string& initialPath) 
       spec.defaultExtension = u"avi";
       spec.moreFilters = MovieFilters();
       spec.filterIndex = std::max(1, FilterOfExtension(spec, ExtensionOf(initialPath)));
+      return;
+    case FileDialogKind::Soundtrack:
+      spec.titleText = 122;
+      spec.filterText = 121;
+      SetExtensions(kAudioExtensions, spec.filterDescription, spec.filterPattern);
       return;
     default:
       SetPhotoFilter(spec);

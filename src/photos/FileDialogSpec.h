@@ -17,6 +17,8 @@ struct FileDialogFilter {
 struct FileDialogSpec {
   int titleText = 67;  // number of the interface text used as the title
   bool save = false;   // save dialogs prompt before overwriting; open dialogs need an existing file
+  // Shown after the interface text filterText when that is not -1.
+  int filterText = -1;
   std::u16string filterDescription;
   std::u16string filterPattern;
   std::u16string defaultExtension;  // empty: the chosen path is returned as it is
@@ -27,7 +29,7 @@ struct FileDialogSpec {
   // The filter shown first, from 1: the movie dialog starts on the container of its initial path.
   int filterIndex = 1;
 
-  // Kind numbers outside 0..4 behave like the photo-open dialog.
+  // Kind numbers outside 0..5 behave like the photo-open dialog.
   static FileDialogSpec For(int kind, const std::u16string& initialPath);
 
   // The path to hand back for the user's choice: a save dialog with a default extension

@@ -36,6 +36,13 @@ inline constexpr int ExportTimeZoomLabel = 1058;
 inline constexpr int ExportTimeViewLabel = 1059;
 inline constexpr int ExportAntialiasingList = 1076;
 inline constexpr int ExportAntialiasingGroup = 1077;
+inline constexpr int ExportSoundtrackGroup = 1081;
+inline constexpr int ExportSoundtrackList = 1082;
+inline constexpr int ExportSoundtrackAdd = 1083;
+inline constexpr int ExportSoundtrackRemove = 1084;
+inline constexpr int ExportSoundtrackUp = 1085;
+inline constexpr int ExportSoundtrackDown = 1086;
+inline constexpr int ExportSoundtrackLoop = 1087;
 
 // Animation speed, dialog 151.
 inline constexpr int SpeedTimePage = 1060;

@@ -42,14 +42,28 @@ std::vector<DialogControlTemplate> ExportResolution() {
           Control(Id::ExportPixelAspect, Kind::Edit, 310, 80, 50, 15),
           Control(Id::ExportFpsLabel, Kind::Label, 211, 100, 85, 15, u"Frames per Second"),
           NumberEdit(Id::ExportFps, 310, 100, 50, 15),
-          Control(Id::ExportPresetList, Kind::DropDownList, 210, 120, 150, 157),
-          Control(Id::Ok, Kind::DefaultButton, 205, 175, 75, 15, u"OK"),
-          Control(Id::Cancel, Kind::Button, 286, 175, 75, 15, u"Cancel")};
+          Control(Id::ExportPresetList, Kind::DropDownList, 210, 120, 150, 157)};
+}
+
+// The audio files under the movie in playing order, below the settings of the picture; the
+// arrows move the chosen file up or down the list.
+std::vector<DialogControlTemplate> ExportSoundtrack() {
+  return {Control(Id::ExportSoundtrackGroup, Kind::GroupBox, 5, 205, 370, 80, u"Soundtrack"),
+          Control(Id::ExportSoundtrackList, Kind::ListBox, 15, 218, 255, 60),
+          Control(Id::ExportSoundtrackAdd, Kind::Button, 280, 218, 85, 14, u"Add..."),
+          Control(Id::ExportSoundtrackRemove, Kind::Button, 280, 235, 85, 14, u"Remove"),
+          Control(Id::ExportSoundtrackUp, Kind::Button, 280, 252, 41, 14, u"\u25B2"),
+          Control(Id::ExportSoundtrackDown, Kind::Button, 324, 252, 41, 14, u"\u25BC"),
+          Control(Id::ExportSoundtrackLoop, Kind::CheckBox, 280, 269, 85, 12, u"Loop"),
+          Control(Id::Ok, Kind::DefaultButton, 219, 293, 75, 15, u"OK"),
+          Control(Id::Cancel, Kind::Button, 300, 293, 75, 15, u"Cancel")};
 }
 
 DialogTemplate MakeExportSettings() {
-  DialogTemplate dialog{149, 380, 215, u"Export as Movie...", ExportFileFormatAndSpeed()};
-  for (DialogControlTemplate& control : ExportResolution()) dialog.controls.push_back(std::move(control));
+  DialogTemplate dialog{149, 380, 315, u"Export as Movie...", ExportFileFormatAndSpeed()};
+  for (auto part : {ExportResolution, ExportSoundtrack}) {
+    for (DialogControlTemplate& control : part()) dialog.controls.push_back(std::move(control));
+  }
   return dialog;
 }
 

@@ -7,7 +7,7 @@
 
 // Dialog 147, About: 292 x 206, one OK button (resized to a 640 x 480 picture when shown).
 const DialogTemplate& AboutDialogResource();
-// Dialog 149, export settings: 380 x 215.
+// Dialog 149, export settings: 380 x 315.
 const DialogTemplate& ExportSettingsDialogResource();
 // Dialog 150, encoder choice: 300 x 75.
 const DialogTemplate& EncoderDialogResource();

@@ -119,6 +119,16 @@ const std::array<const char16_t*, FLocale::kTextCount> kBuiltIn = {{
     u"Frame",  // 110
     u"elapsed",  // 111
     u"left",  // 112
+    u"Play Tour",  // 113
+    u"Repeat Tour",  // 114
+    u"Playing Tour",  // 115
+    u"Right-to-Left Book",  // 116
+    u"Soundtrack",  // 117
+    u"Loop",  // 118
+    u"Add...",  // 119
+    u"Remove",  // 120
+    u"Audio Files",  // 121
+    u"Select Audio File...",  // 122
 }};
 
 }  // namespace

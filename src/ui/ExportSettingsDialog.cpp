@@ -69,6 +69,7 @@ void ExportSettingsDialog::OnInit(DialogControls& controls) {
     SetValues(controls);
     FillPresetList(controls);
     FillAntialiasingList(controls);
+    soundtrack_.Open(controls, settings_, locale_);
   });
   controls.SetFocus(Id::ExportPresetList);
 }
@@ -108,7 +109,7 @@ void ExportSettingsDialog::FillAntialiasingList(DialogControls& controls) const 
 }
 
 void ExportSettingsDialog::OnChanged(DialogControls& controls, int id) {
-  if (updating_) return;
+  if (updating_ || soundtrack_.OnChanged(controls, id)) return;
   switch (id) {
     case Id::ExportPresetList:
       ApplyPreset(controls);
@@ -173,6 +174,7 @@ void ExportSettingsDialog::WarnAboutAntialiasing(const DialogControls& controls)
 }
 
 bool ExportSettingsDialog::OnOk(DialogControls& controls) {
+  if (!soundtrack_.Check(controls)) return false;
   ExportDialogValues values;
   values.width = GetItemInteger(controls, Id::ExportWidth);
   values.height = GetItemInteger(controls, Id::ExportHeight);
@@ -185,5 +187,6 @@ bool ExportSettingsDialog::OnOk(DialogControls& controls) {
   values.compressedChecked = controls.Checked(Id::ExportCompressed);
   values.antialiasingIndex = controls.ListSelection(Id::ExportAntialiasingList);
   values.ApplyTo(settings_);
+  soundtrack_.StoreTo(settings_, controls);
   return true;
 }

@@ -60,6 +60,14 @@ TEST_F(ChooserFileDialogsTest, CancellingGivesNothingAndOpeningKeepsTheChosenNam
   EXPECT_EQ(chooser.request.filterPattern, u"*.FX");
 }
 
+TEST_F(ChooserFileDialogsTest, TheAudioFilterIsNamedByItsInterfaceText) {
+  chooser.answer = u"/m/song.opus";
+  EXPECT_EQ(dialogs.ShowFileDialog(static_cast<int>(FileDialogKind::Soundtrack), u"/m/last.mp3"), u"/m/song.opus");
+  EXPECT_EQ(chooser.request.title, u"Select Audio File...");
+  EXPECT_EQ(chooser.request.filterDescription, u"Audio Files (.MP3, .OGG, .OPUS, .FLAC, .WAV, .M4A)");
+  EXPECT_FALSE(chooser.request.save);
+}
+
 TEST_F(ChooserFileDialogsTest, TheChooserIsGivenTheDefaultExtensionOfSaveDialogs) {
   dialogs.ShowFileDialog(static_cast<int>(FileDialogKind::Movie), u"/v/last.avi");
   EXPECT_EQ(chooser.request.defaultExtension, u"avi");

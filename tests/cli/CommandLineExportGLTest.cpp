@@ -182,6 +182,32 @@ TEST_F(CommandLineExportGLTest, AShortSoundtrackLoopsOnlyWhenAsked) {
   }
 }
 
+// A song whose download broke off half-way passes the check at the start and fails only when
+// the movie reaches its cut.
+TEST_F(CommandLineExportGLTest, ASongCutHalfWayKeepsTheMovieAndTheReportNamesIt) {
+  const std::u16string whole = root / u"whole.mp3";
+  const std::u16string cut = root / u"cut.mp3";
+  ASSERT_TRUE(WriteTone(whole, 4.0));
+  const std::string bytes = ReadBytes(whole);
+  WriteBytes(cut, bytes.substr(0, bytes.size() / 2));
+  const std::u16string movie = movies / u"tour.mp4";
+  const int code = CommandLineExport(out, err, false)
+                       .Run({ToUtf8(photos), ToUtf8(movie), "--width=64", "--height=64", "--fps=5", "--time-page=1",
+                             "--time-zoom=1", "--time-view=1", "--antialiasing=1", "--speed=ultrafast",
+                             "--soundtrack", ToUtf8(cut), "--loop-soundtrack"});
+  ASSERT_EQ(code, CommandLineExport::kSucceeded) << err.str();
+  EXPECT_EQ(ProbeMovie(movie).frames, TourFrames());
+  const std::vector<int16_t> decoded = DecodeSound(movie);
+  EXPECT_NEAR(decoded.size() / 2 / 48000.0, TourFrames() / 5.0, 0.2);
+  EXPECT_GT(PeakOf(decoded, 0.5, 1.5), 1000);
+  // Not looped after the cut: silence to the end.
+  EXPECT_LT(PeakOf(decoded, 2.5, 10.0), 50);
+  EXPECT_NE(out.str().find("Soundtrack:\tcut.mp3, looped; \"cut.mp3\" could not be read to the end, the sound after "
+                           "it is silent\n"),
+            std::string::npos)
+      << out.str();
+}
+
 TEST_F(CommandLineExportGLTest, ABadSoundtrackIsRefusedByNameBeforeWritingAnything) {
   const std::u16string notSound = root / u"notes.mp3";
   WriteBytes(notSound, "no sound in here");

@@ -5,7 +5,8 @@
 #   full frames, antialiasing 1, played to the end: every frame of the tour, the first one
 #     showing the first spread;
 #   MPEG-4 at antialiasing 2 and H.264 (when installed) at 3, ended by Escape;
-#   holiday.mp4 with every dialog confirmed: H.264 in MP4, progress in the title, ended by Escape;
+#   holiday.mp4 with a song added in the settings dialog and every dialog confirmed: H.264 and
+#     AAC in MP4, the sound as long as the pictures, progress in the title, ended by Escape;
 #   Motion JPEG at antialiasing 4, ended by closing the window;
 #   full frames grabbed from the window, ended by Escape;
 # and the command-line export of the same tour gives the very same frames.
@@ -75,11 +76,13 @@ for entry in "${encoders[@]}"; do
   quit_program
 done
 
-# A new user's holiday.mp4: OK on every dialog gives H.264 in MP4, with the progress in the
-# title while it runs; Escape ends it with a playable movie.
+# A new user's holiday.mp4 with a song: OK on every dialog gives H.264 and AAC in MP4, with the
+# progress in the title while it runs; Escape ends it with a playable movie whose sound lasts as
+# long as its pictures.
 write_settings "${long_tour[@]}"
+ffmpeg -v error -f lavfi -i sine=frequency=440:duration=20 -ac 2 "$work/song.ogg" || fail "no song made"
 start_program
-export_movie "$work/holiday.mp4" 1
+export_movie "$work/holiday.mp4" 1 "$work/song.ogg"
 wait_for_title 'Exporting, Frame [0-9]+ of [0-9]+, [0-9]+ %, [0-9]+:[0-9][0-9] elapsed' 10 >/dev/null \
   || fail "no progress in the title"
 sleep 2
@@ -88,12 +91,24 @@ stored=$(take_report 15)
 [ "${stored:-0}" -gt 5 ] || fail "MP4: only ${stored:-no} frames stored"
 grep -q $'^Container:\tMP4$' "$work/err" && grep -q $'^Encoder:\tH.264$' "$work/err" || fail "the report names no MP4 or H.264"
 check_movie "$work/holiday.mp4" h264 320 240 "$stored"
-[ "$(ffprobe -v error -show_entries stream=pix_fmt -of csv=p=0 "$work/holiday.mp4")" = yuv420p ] || fail "MP4 not 4:2:0"
+[ "$(ffprobe -v error -select_streams v:0 -show_entries stream=pix_fmt -of csv=p=0 "$work/holiday.mp4")" = yuv420p ] \
+  || fail "MP4 not 4:2:0"
+grep -q $'^Soundtrack:\tsong.ogg$' "$work/err" || fail "the report names no soundtrack"
+sound=$(ffprobe -v error -select_streams a:0 -show_entries stream=codec_name,sample_rate,channels,duration \
+  -of csv=p=0 "$work/holiday.mp4")
+python3 - "$sound" "$stored" <<'PY' || fail "MP4 sound $sound is not AAC, 48 kHz stereo for the $stored frames"
+import sys
+codec, rate, channels, seconds = sys.argv[1].split(",")
+assert (codec, rate, channels) == ("aac", "48000", "2")
+# Within one frame of the pictures' 10 frames a second.
+assert abs(float(seconds) - int(sys.argv[2]) / 10) <= 0.1
+PY
 quit_program
-python3 - "$settings_folder/Pagewing.txt" <<'PY' || fail "the MP4 choice was not remembered"
+python3 - "$settings_folder/Pagewing.txt" "$work/song.ogg" <<'PY' || fail "the MP4 choice or the song was not remembered"
 import sys
 text = open(sys.argv[1], encoding="utf-16").read()
 assert "holiday.mp4" in text and "MovieEncoder\tH.264" in text, text[-300:]
+assert f"SoundtrackFile\t{sys.argv[2]}" in text, text[-300:]
 PY
 
 # Motion JPEG at the highest antialiasing, ended by closing the window: the report comes first,

@@ -31,13 +31,15 @@ start_program() {
   sleep 0.3
 }
 
-# File > Export as Movie..., OK on the settings, the movie path typed into the file dialog, and
-# OK on the encoder choice when the movie is compressed.
+# File > Export as Movie..., the sound file $3 (when given) added to the soundtrack and OK on the
+# settings, the movie path typed into the file dialog, and OK on the encoder choice when the movie
+# is compressed.
 export_movie() {
-  local movie=$1 compressed=$2
+  local movie=$1 compressed=$2 sound=${3:-}
   open_file_menu "$window"
   xdotool key Up Up Return
   wait_for_title '^Pagewing Export as Movie\.\.\.$' 10 >/dev/null || fail "no export settings dialog"
+  [ -n "$sound" ] && add_sound "$sound"
   xdotool key Return
   wait_for_title '^Export as Movie\.\.\.$' 10 >/dev/null || fail "no movie file dialog"
   sleep 0.3
@@ -48,6 +50,21 @@ export_movie() {
     xdotool key Return
   fi
   wait_for_title 'Exporting(, |$)' 15 >/dev/null || fail "the export did not start"
+}
+
+# In the export settings dialog, whose focus is on the presets: the soundtrack's Add... button,
+# the sound file typed into its file dialog; back in the settings once that dialog has gone.
+add_sound() {
+  xdotool key Tab Tab space
+  wait_for_title '^Select Audio File\.\.\.$' 10 >/dev/null || fail "no audio file dialog"
+  sleep 0.3
+  xdotool type --delay 5 "$1"
+  xdotool key Return
+  for _ in $(seq 100); do
+    xdotool search --name '^Select Audio File' >/dev/null 2>&1 || break
+    sleep 0.1
+  done
+  sleep 0.3
 }
 
 # Waits for the report box, checks it went to the log, closes it; prints the frames stored.

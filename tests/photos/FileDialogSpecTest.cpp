@@ -27,7 +27,7 @@ TEST(FileDialogSpecTest, PhotoOpenDialog) {
 }
 
 TEST(FileDialogSpecTest, UnknownKindsBehaveLikePhotoOpen) {
-  for (int kind : {-1, 5, 99}) {
+  for (int kind : {-1, 6, 99}) {
     SCOPED_TRACE(kind);
     const FileDialogSpec spec = FileDialogSpec::For(kind, u"/a/b.avi");
     ExpectPhotoOpen(spec);
@@ -100,6 +100,18 @@ TEST(FileDialogSpecTest, LocaleAndEffectDialogs) {
   EXPECT_EQ(effect.filterDescription, u"Effect Files (.FX)");
   EXPECT_EQ(effect.filterPattern, u"*.FX");
   EXPECT_EQ(effect.defaultExtension, u"");
+}
+
+TEST(FileDialogSpecTest, TheSoundtrackDialogOpensAudioFilesByTheirInterfaceTexts) {
+  const FileDialogSpec sound = FileDialogSpec::For(5, u"/home/u/Music/song.mp3");
+  EXPECT_EQ(sound.titleText, 122);
+  EXPECT_EQ(sound.filterText, 121);
+  EXPECT_FALSE(sound.save);
+  EXPECT_EQ(sound.filterDescription, u"(.MP3, .OGG, .OPUS, .FLAC, .WAV, .M4A)");
+  EXPECT_EQ(sound.filterPattern, u"*.MP3;*.OGG;*.OPUS;*.FLAC;*.WAV;*.M4A");
+  EXPECT_EQ(sound.initialFolder, u"/home/u/Music");
+  EXPECT_EQ(sound.Finish(u"/home/u/Music/tune"), u"/home/u/Music/tune");
+  EXPECT_EQ(FileDialogSpec::For(0, u"").filterText, -1);
 }
 
 TEST(FileDialogSpecTest, MovieDialogAppendsAvi) {

@@ -154,3 +154,26 @@ TEST_F(ExportSettingsDialogTest, AnOpenedSuperHighQualitySettingDoesNotWarn) {
 }
 
 }  // namespace
+
+TEST(ExportSettingsDialogSoundtrackTest, AFileThatCannotPlayKeepsTheDialogOpenAndNothingIsWritten) {
+  Settings settings{SettingsEnvironment{u"/opt/pagewing", 1024, 768, u"/home/u/Documents/Pagewing"}};
+  settings.Soundtrack = {u"/m/gone.mp3"};
+  const FLocale locale;
+  RecordingMessages messages;
+  ExportSettingsDialog dialog{settings, locale, messages, {}, [](const std::u16string& file) {
+                                return file == u"/m/gone.mp3" ? std::u16string(u"gone") : std::u16string();
+                              }};
+  ScriptedDialogControls controls{ExportSettingsDialogResource()};
+  controls.Attach(&dialog);
+  dialog.OnInit(controls);
+  controls.Type(ControlId::ExportWidth, u"800");
+  EXPECT_FALSE(dialog.OnOk(controls));
+  EXPECT_EQ(settings.ExportWidth, 640);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, u"gone");
+
+  controls.Click(ControlId::ExportSoundtrackRemove);
+  EXPECT_TRUE(dialog.OnOk(controls));
+  EXPECT_EQ(settings.ExportWidth, 800);
+  EXPECT_TRUE(settings.Soundtrack.empty());
+}

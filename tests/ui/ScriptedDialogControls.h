@@ -21,6 +21,13 @@ class ScriptedDialogControls : public DialogControls {
   // What a user does: types a whole new text, or picks a list entry.
   void Type(int id, const std::u16string& text) { SetText(id, text); }
   void Pick(int id, int index) { SetListSelection(id, index); }
+  // A click on a push button; on a check box, which it also turns over.
+  void Click(int id) { Report(id); }
+  void Toggle(int id) {
+    if (!HasControl(id)) return;
+    controls_[id].checked = !controls_[id].checked;
+    Report(id);
+  }
 
   bool HasControl(int id) const override { return controls_.count(id) != 0; }
   std::u16string Text(int id) const override { return Find(id) ? Find(id)->text : std::u16string(); }
@@ -37,6 +44,13 @@ class ScriptedDialogControls : public DialogControls {
   void AddListEntry(int id, const std::u16string& text) override {
     if (HasControl(id)) controls_[id].entries.push_back(text);
   }
+  void ClearList(int id) override {
+    if (!HasControl(id)) return;
+    controls_[id].entries.clear();
+    const bool hadSelection = controls_[id].selection != -1;
+    controls_[id].selection = -1;
+    if (hadSelection) Report(id);
+  }
   int ListCount(int id) const override { return Find(id) ? static_cast<int>(Find(id)->entries.size()) : 0; }
   int ListSelection(int id) const override { return Find(id) ? Find(id)->selection : -1; }
   void SetListSelection(int id, int index) override {
@@ -46,6 +60,10 @@ class ScriptedDialogControls : public DialogControls {
     Report(id);
   }
   void SetFocus(int id) override { focus = id; }
+  void SetEnabled(int id, bool enabled) override {
+    if (HasControl(id)) controls_[id].enabled = enabled;
+  }
+  bool Enabled(int id) const { return Find(id) && Find(id)->enabled; }
   void SetCaption(const std::u16string& text) override { caption = text; }
 
   int Writes(int id) const { return Find(id) ? Find(id)->writes : 0; }
@@ -64,6 +82,7 @@ class ScriptedDialogControls : public DialogControls {
     std::vector<std::u16string> entries;
     int selection = -1;
     int writes = 0;
+    bool enabled = true;
   };
 
   const Control* Find(int id) const {

@@ -16,11 +16,16 @@ class DialogControls {
   // Radio buttons and check boxes.
   virtual bool Checked(int id) const = 0;
   virtual void SetChecked(int id, bool checked) = 0;
-  // Drop-down lists: entries are appended; the selection is an index or -1 for none.
+  // Drop-down lists and list boxes: entries are appended; the selection is an index or -1 for
+  // none.
   virtual void AddListEntry(int id, const std::u16string& text) = 0;
+  // Empties the list; its selection becomes -1.
+  virtual void ClearList(int id) = 0;
   virtual int ListCount(int id) const = 0;
   virtual int ListSelection(int id) const = 0;
   virtual void SetListSelection(int id, int index) = 0;
   virtual void SetFocus(int id) = 0;
+  // A disabled control shows greyed and takes no input.
+  virtual void SetEnabled(int id, bool enabled) = 0;
   virtual void SetCaption(const std::u16string& caption) = 0;
 };

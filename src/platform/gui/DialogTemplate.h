@@ -6,7 +6,7 @@
 // One control of a dialog template. Positions and sizes are in dialog units: a quarter of the
 // dialog font's average character width across, an eighth of its height down.
 struct DialogControlTemplate {
-  enum class Kind { GroupBox, RadioButton, Label, Edit, DropDownList, Button, DefaultButton };
+  enum class Kind { GroupBox, RadioButton, CheckBox, Label, Edit, DropDownList, ListBox, Button, DefaultButton };
 
   int id = 0;
   Kind kind = Kind::Label;

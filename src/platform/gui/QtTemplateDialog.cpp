@@ -1,9 +1,11 @@
 #include "platform/gui/QtTemplateDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -59,7 +61,10 @@ QWidget* QtTemplateDialog::MakeControl(const DialogControlTemplate& control) {
       return MakeEdit(control);
     case Kind::DropDownList:
       return MakeList(control);
+    case Kind::ListBox:
+      return MakeListBox(control);
     case Kind::RadioButton:
+    case Kind::CheckBox:
     case Kind::Button:
     case Kind::DefaultButton:
       return MakeButton(control);
@@ -73,6 +78,11 @@ QWidget* QtTemplateDialog::MakeButton(const DialogControlTemplate& control) {
     auto* radio = new QRadioButton(ToQt(control.text), this);
     connect(radio, &QRadioButton::clicked, this, [this, id] { handler_.OnChanged(*this, id); });
     return radio;
+  }
+  if (control.kind == Kind::CheckBox) {
+    auto* box = new QCheckBox(ToQt(control.text), this);
+    connect(box, &QCheckBox::clicked, this, [this, id] { handler_.OnChanged(*this, id); });
+    return box;
   }
   auto* button = new QPushButton(ToQt(control.text), this);
   button->setDefault(control.kind == Kind::DefaultButton);
@@ -99,6 +109,14 @@ QWidget* QtTemplateDialog::MakeList(const DialogControlTemplate& control) {
   auto* list = new QComboBox(this);
   const int id = control.id;
   connect(list, &QComboBox::currentIndexChanged, this, [this, id] { handler_.OnChanged(*this, id); });
+  return list;
+}
+
+QWidget* QtTemplateDialog::MakeListBox(const DialogControlTemplate& control) {
+  auto* list = new QListWidget(this);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  const int id = control.id;
+  connect(list, &QListWidget::currentRowChanged, this, [this, id] { handler_.OnChanged(*this, id); });
   return list;
 }
 
@@ -149,6 +167,7 @@ void QtTemplateDialog::SetChecked(int id, bool checked) {
 }
 
 void QtTemplateDialog::AddListEntry(int id, const std::u16string& text) {
+  if (auto* box = qobject_cast<QListWidget*>(Find(id))) box->addItem(ToQt(text));
   auto* list = qobject_cast<QComboBox*>(Find(id));
   if (list == nullptr) return;
   // A list that gets its first entry selects it by itself; the dialog's logic chooses instead.
@@ -157,22 +176,34 @@ void QtTemplateDialog::AddListEntry(int id, const std::u16string& text) {
   list->setCurrentIndex(-1);
 }
 
+void QtTemplateDialog::ClearList(int id) {
+  if (auto* list = qobject_cast<QComboBox*>(Find(id))) list->clear();
+  if (auto* box = qobject_cast<QListWidget*>(Find(id))) box->clear();
+}
+
 int QtTemplateDialog::ListCount(int id) const {
-  auto* list = qobject_cast<QComboBox*>(Find(id));
-  return list == nullptr ? 0 : list->count();
+  if (auto* list = qobject_cast<QComboBox*>(Find(id))) return list->count();
+  if (auto* box = qobject_cast<QListWidget*>(Find(id))) return box->count();
+  return 0;
 }
 
 int QtTemplateDialog::ListSelection(int id) const {
-  auto* list = qobject_cast<QComboBox*>(Find(id));
-  return list == nullptr ? -1 : list->currentIndex();
+  if (auto* list = qobject_cast<QComboBox*>(Find(id))) return list->currentIndex();
+  if (auto* box = qobject_cast<QListWidget*>(Find(id))) return box->currentRow();
+  return -1;
 }
 
 void QtTemplateDialog::SetListSelection(int id, int index) {
   if (auto* list = qobject_cast<QComboBox*>(Find(id))) list->setCurrentIndex(index);
+  if (auto* box = qobject_cast<QListWidget*>(Find(id))) box->setCurrentRow(index);
 }
 
 void QtTemplateDialog::SetFocus(int id) {
   if (QWidget* widget = Find(id)) widget->setFocus();
+}
+
+void QtTemplateDialog::SetEnabled(int id, bool enabled) {
+  if (QWidget* widget = Find(id)) widget->setEnabled(enabled);
 }
 
 void QtTemplateDialog::SetCaption(const std::u16string& caption) { setWindowTitle(ToQt(caption)); }

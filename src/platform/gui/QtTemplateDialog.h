@@ -22,10 +22,12 @@ class QtTemplateDialog : public QDialog, public DialogControls {
   bool Checked(int id) const override;
   void SetChecked(int id, bool checked) override;
   void AddListEntry(int id, const std::u16string& text) override;
+  void ClearList(int id) override;
   int ListCount(int id) const override;
   int ListSelection(int id) const override;
   void SetListSelection(int id, int index) override;
   void SetFocus(int id) override;
+  void SetEnabled(int id, bool enabled) override;
   void SetCaption(const std::u16string& caption) override;
 
  private:
@@ -33,6 +35,7 @@ class QtTemplateDialog : public QDialog, public DialogControls {
   QWidget* MakeButton(const DialogControlTemplate& control);
   QWidget* MakeEdit(const DialogControlTemplate& control);
   QWidget* MakeList(const DialogControlTemplate& control);
+  QWidget* MakeListBox(const DialogControlTemplate& control);
   void Place(QWidget* widget, const DialogControlTemplate& control) const;
   QWidget* Find(int id) const;
   void Confirm();

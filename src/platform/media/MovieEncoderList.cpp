@@ -39,7 +39,7 @@ std::vector<MovieEncoder> SoftwareCandidates() {
   };
 }
 
-std::vector<MovieEncoder> HardwareCandidates() {
+std::vector<MovieEncoder> NvencCandidates() {
   const std::vector<std::string> presets = {"p1", "p2", "p3", "p4", "p5", "p6", "p7"};
   const MovieEncoder::Options constantQuality{{"rc", "vbr"}, {"b", "0"}};
   return {
@@ -49,13 +49,34 @@ std::vector<MovieEncoder> HardwareCandidates() {
   };
 }
 
+// The speed of a VAAPI encoder is the driver's quality level, where a higher level is faster.
+std::vector<MovieEncoder> VaapiCandidates() {
+  const std::vector<std::string> levels = Numbers(7, 1);
+  const MovieEncoder::Options constantQuality{{"rc_mode", "CQP"}};
+  return {
+      {u"H.264 (VAAPI)", "h264_vaapi", "H.264", "qp", 1, 51, 20, "compression_level", levels, "4", constantQuality},
+      {u"H.265 (HEVC) (VAAPI)", "hevc_vaapi", "H.265 (HEVC)", "qp", 1, 51, 25, "compression_level", levels, "4",
+       constantQuality},
+  };
+}
+
 bool IsInstalled(const MovieEncoder& encoder) { return avcodec_find_encoder_by_name(encoder.ffmpegName.c_str()); }
 
-// An NVIDIA device node is the cheap sign that NVENC can work; whether it really opens is found
-// when a movie starts, with the software encoder standing in.
-bool HasNvidiaDevice() {
+// A device node is the cheap sign that a hardware encoder can work: NVIDIA's for NVENC, a render
+// node for VAAPI. Whether it really opens is found when a movie starts, with the software encoder
+// standing in.
+bool HasDevice(const char* node) {
   std::error_code ignored;
-  return std::filesystem::exists("/dev/nvidiactl", ignored);
+  return std::filesystem::exists(node, ignored);
+}
+
+std::vector<MovieEncoder> HardwareCandidates() {
+  std::vector<MovieEncoder> candidates;
+  if (HasDevice("/dev/nvidiactl")) candidates = NvencCandidates();
+  if (HasDevice("/dev/dri/renderD128")) {
+    for (MovieEncoder& vaapi : VaapiCandidates()) candidates.push_back(std::move(vaapi));
+  }
+  return candidates;
 }
 
 AVCodecID CodecOf(const MovieEncoder& encoder) {
@@ -81,7 +102,6 @@ MovieEncoderList MovieEncoderList::Installed(MovieContainer container) {
     });
     if (best != software.end()) list.entries_.push_back(*best);
   }
-  if (!HasNvidiaDevice()) return list;
   for (const MovieEncoder& hardware : HardwareCandidates()) {
     if (IsInstalled(hardware) && mux.Accepts(CodecOf(hardware))) list.entries_.push_back(hardware);
   }

@@ -8,7 +8,8 @@
 
 // The movie encoders a container can hold, in the order the choice lists them: "H.264",
 // "H.265 (HEVC)", "AV1", "VP9" (WebM: "VP9", "AV1"), each only when an FFmpeg encoder for it is
-// installed, then the hardware encoders of this machine (NVENC when an NVIDIA device is there).
+// installed, then the hardware encoders of this machine (NVENC when an NVIDIA device is there,
+// VAAPI when a render node is).
 // Listing opens no encoder: opening many encoders one after another in one process has hung;
 // a hardware encoder is tried when its movie starts. Not for AVI (its list is
 // VideoCompressorList's). Any thread.

@@ -1,6 +1,7 @@
 #include "platform/media/MuxContainer.h"
 
 #include "platform/media/AviContainer.h"
+#include "platform/media/MovieContainerFacts.h"
 #include "platform/sys/StringConvert.h"
 
 extern "C" {
@@ -9,20 +10,6 @@ extern "C" {
 }
 
 namespace {
-
-const char* MuxerName(MovieContainer kind) {
-  switch (kind) {
-    case MovieContainer::Mp4:
-      return "mp4";
-    case MovieContainer::Matroska:
-      return "matroska";
-    case MovieContainer::WebM:
-      return "webm";
-    case MovieContainer::Avi:
-      break;
-  }
-  return "avi";
-}
 
 const AVCodecTag* const* IsoVideoTags() {
   static const AVCodecTag* const tables[] = {avformat_get_mov_video_tags(), nullptr};
@@ -33,7 +20,7 @@ const AVCodecTag* const* IsoVideoTags() {
 
 MuxContainer MuxContainer::Of(MovieContainer kind) {
   if (kind == MovieContainer::Avi) return {kind, AviOutputFormat()};
-  return {kind, av_guess_format(MuxerName(kind), nullptr, nullptr)};
+  return {kind, av_guess_format(MovieContainerFacts::Of(kind).muxer, nullptr, nullptr)};
 }
 
 bool MuxContainer::Accepts(AVCodecID codec) const {

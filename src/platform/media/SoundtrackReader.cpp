@@ -14,6 +14,19 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
+namespace {
+
+// The sound's length as the file's header states it, in seconds; 0 when it states none. The
+// sound's own stream is asked first: a file may hold longer pictures too. A length worked out
+// from the file's size and bit rate shrinks with the file itself, so it counts as none.
+double AnnouncedSeconds(const AVFormatContext* input, const AVStream* sound) {
+  if (input->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE) return 0.0;
+  if (sound->duration > 0) return static_cast<double>(sound->duration) * av_q2d(sound->time_base);
+  return input->duration > 0 ? static_cast<double>(input->duration) / AV_TIME_BASE : 0.0;
+}
+
+}  // namespace
+
 SoundtrackReader::SoundtrackReader(Soundtrack soundtrack) : soundtrack_(std::move(soundtrack)) {
   frame_ = av_frame_alloc();
   ended_ = soundtrack_.empty() || frame_ == nullptr || !OpenFile(0);
@@ -56,6 +69,8 @@ bool SoundtrackReader::OpenFile(size_t index) {
   const AVCodec* codec = nullptr;
   stream_ = av_find_best_stream(input_, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
   if (stream_ < 0 || codec == nullptr) return Break(), false;
+  announcedSeconds_ = AnnouncedSeconds(input_, input_->streams[stream_]);
+  decodedSamples_ = 0;
   decoder_ = avcodec_alloc_context3(codec);
   if (decoder_ == nullptr || avcodec_parameters_to_context(decoder_, input_->streams[stream_]->codecpar) < 0 ||
       avcodec_open2(decoder_, codec, nullptr) < 0) {
@@ -93,7 +108,9 @@ bool SoundtrackReader::Refill() {
     if (draining_) {
       // The resampler's last samples, then the next file.
       Convert(nullptr);
-      if (pending_.empty() && !NextFile()) return false;
+      if (!pending_.empty()) continue;
+      if (CutShort()) return Break(), false;
+      if (!NextFile()) return false;
       continue;
     }
     AVPacket* packet = av_packet_alloc();
@@ -112,6 +129,13 @@ bool SoundtrackReader::Refill() {
     if (!ok) return Break(), false;
   }
   return !pending_.empty();
+}
+
+bool SoundtrackReader::CutShort() const {
+  // Headers and the decoders' start and end padding differ by a few hundredths of a second.
+  constexpr double kSlackSeconds = 0.5;
+  if (announcedSeconds_ <= 0.0 || decoder_ == nullptr || decoder_->sample_rate <= 0) return false;
+  return static_cast<double>(decodedSamples_) / decoder_->sample_rate < announcedSeconds_ - kSlackSeconds;
 }
 
 bool SoundtrackReader::NextFile() {
@@ -134,6 +158,7 @@ bool SoundtrackReader::DecodePacket(AVPacket* packet) {
     const int received = avcodec_receive_frame(decoder_, frame_);
     if (received == AVERROR(EAGAIN) || received == AVERROR_EOF) return true;
     if (received < 0) return false;
+    decodedSamples_ += frame_->nb_samples;
     const bool ok = Convert(frame_);
     av_frame_unref(frame_);
     if (!ok) return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,8 @@ struct SwrContext;
 // Decodes a soundtrack's files one after another as 48 kHz stereo, interleaved float samples.
 // After the last file the list starts again when it loops, else the sound is silence. A file
 // that cannot be opened or fails part-way ends the sound: silence follows, and brokenFile()
-// names it. One thread at a time.
+// names it. Failing part-way includes ending well before the length its header announces, as a
+// download cut short does. One thread at a time.
 class SoundtrackReader {
  public:
   static constexpr int kRate = 48000;
@@ -39,6 +41,8 @@ class SoundtrackReader {
   bool NextFile();
   bool DecodePacket(AVPacket* packet);
   bool Convert(const AVFrame* frame);
+  // Whether the file, decoded to its end, gave clearly less than its header announced.
+  bool CutShort() const;
   void Break();
 
   Soundtrack soundtrack_;
@@ -54,4 +58,8 @@ class SoundtrackReader {
   AVFrame* frame_ = nullptr;
   int stream_ = -1;
   bool draining_ = false;
+  // The current file's announced length in seconds (0 when unknown or only guessed from its
+  // size), and the samples decoded from it so far at its own rate.
+  double announcedSeconds_ = 0.0;
+  int64_t decodedSamples_ = 0;
 };

@@ -35,6 +35,7 @@ bool IsFullRangeYuv(AVPixelFormat format) { return LimitedRangeTwin(format) != A
 void VideoEncoder::Close() {
   av_frame_free(&frame_);
   avcodec_free_context(&context_);
+  hardware_.Release();
 }
 
 HRESULT VideoEncoder::Open(const AVCodec* codec, const RawVideoFormat& input, const AVDictionary* options) {
@@ -48,6 +49,12 @@ HRESULT VideoEncoder::Open(const AVCodec* codec, const RawVideoFormat& input, co
   }
   input_ = input;
   Configure(input);
+  if (HardwareFrames::Needed(codec)) {
+    if (const HRESULT hr = AttachHardware(codec); FAILED(hr)) {
+      Close();
+      return hr;
+    }
+  }
   AVDictionary* remaining = nullptr;
   av_dict_copy(&remaining, options, 0);
   int result = avcodec_open2(context_, codec, &remaining);
@@ -78,6 +85,20 @@ void VideoEncoder::Configure(const RawVideoFormat& input) {
   frame_->colorspace = context_->colorspace;
 }
 
+// The encoder reads video memory; our pictures are staged in the surfaces' format, then uploaded.
+HRESULT VideoEncoder::AttachHardware(const AVCodec* codec) {
+  if (input_.pixelFormat != AV_PIX_FMT_YUV420P || input_.width % 2 != 0 || input_.height % 2 != 0) {
+    return VFW_E_TYPE_NOT_ACCEPTED;
+  }
+  const HRESULT hr = hardware_.Attach(context_);
+  if (FAILED(hr)) {
+    DebugOutput(FromUtf8(std::string("The ") + codec->name + " encoder found no working device\n"));
+    return hr;
+  }
+  frame_->format = HardwareFrames::StagingFormat();
+  return S_OK;
+}
+
 std::vector<uint8_t> VideoEncoder::Extradata() const {
   if (context_ == nullptr || context_->extradata == nullptr) return {};
   return {context_->extradata, context_->extradata + context_->extradata_size};
@@ -93,12 +114,24 @@ HRESULT VideoEncoder::Send(const uint8_t* image, int64_t frame) {
   const uint8_t* planes[4];
   int strides[4];
   input_.Planes(image, planes, strides);
-  av_image_copy(frame_->data, frame_->linesize, planes, strides, input_.pixelFormat, input_.width, input_.height);
-  frame_->pts = frame;
-  // A fixed quantiser is read from each frame, not from the context.
-  if ((context_->flags & AV_CODEC_FLAG_QSCALE) != 0) frame_->quality = context_->global_quality;
-  result = avcodec_send_frame(context_, frame_);
+  if (hardware_.attached()) {
+    AVFrame* surface = nullptr;
+    const HRESULT hr = hardware_.Upload(planes, strides, frame_, &surface);
+    if (FAILED(hr)) return hr;
+    result = SendFrame(surface, frame);
+    av_frame_free(&surface);
+  } else {
+    av_image_copy(frame_->data, frame_->linesize, planes, strides, input_.pixelFormat, input_.width, input_.height);
+    result = SendFrame(frame_, frame);
+  }
   return result < 0 ? Failed(context_->codec, "refused a frame", result) : S_OK;
+}
+
+int VideoEncoder::SendFrame(AVFrame* frame, int64_t number) {
+  frame->pts = number;
+  // A fixed quantiser is read from each frame, not from the context.
+  if ((context_->flags & AV_CODEC_FLAG_QSCALE) != 0) frame->quality = context_->global_quality;
+  return avcodec_send_frame(context_, frame);
 }
 
 HRESULT VideoEncoder::SendEnd() {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/com/HResult.h"
+#include "platform/media/HardwareFrames.h"
 #include "platform/media/RawVideoFormat.h"
 
 struct AVCodec;
@@ -15,8 +16,8 @@ struct AVPacket;
 // One opened FFmpeg video encoder, fed with frames already in its own pixel format (laid out as
 // RawVideoFormat says). Its time unit is one frame, so packets come out stamped in frame numbers;
 // rates a codec cannot state exactly get the nearest fraction it can (29.97 fps: 1001/30000).
-// Failures come back as statuses, with the library's text on the debug output. One thread at a
-// time.
+// A hardware encoder gets each picture uploaded into its video memory. Failures come back as
+// statuses, with the library's text on the debug output. One thread at a time.
 class VideoEncoder {
  public:
   VideoEncoder() = default;
@@ -26,7 +27,7 @@ class VideoEncoder {
 
   // Opens codec (a video encoder) for frames of input with options (borrowed; may be null).
   // VFW_E_TYPE_NOT_ACCEPTED when the encoder will not open so, for example at a size it cannot
-  // code.
+  // code, or, for a hardware encoder, when it has no working device or input is not 4:2:0.
   HRESULT Open(const AVCodec* codec, const RawVideoFormat& input, const AVDictionary* options);
   void Close();
   bool IsOpen() const { return context_ != nullptr; }
@@ -45,8 +46,11 @@ class VideoEncoder {
 
  private:
   void Configure(const RawVideoFormat& input);
+  HRESULT AttachHardware(const AVCodec* codec);
+  int SendFrame(AVFrame* frame, int64_t number);
 
   AVCodecContext* context_ = nullptr;
   AVFrame* frame_ = nullptr;
   RawVideoFormat input_;
+  HardwareFrames hardware_;
 };

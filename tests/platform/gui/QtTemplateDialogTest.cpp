@@ -1,6 +1,7 @@
 #include "platform/gui/QtTemplateDialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -23,6 +24,8 @@ constexpr int kText = 11;
 constexpr int kList = 12;
 constexpr int kRadio = 13;
 constexpr int kLabel = 14;
+constexpr int kFiles = 15;
+constexpr int kLoop = 16;
 
 DialogTemplate SmallDialog() {
   return {500,
@@ -34,6 +37,8 @@ DialogTemplate SmallDialog() {
            {kList, Kind::DropDownList, 10, 30, 80, 100, u"", false},
            {kRadio, Kind::RadioButton, 10, 50, 80, 12, u"Radio", false},
            {kLabel, Kind::Label, 100, 50, 80, 12, u"Label", false},
+           {kFiles, Kind::ListBox, 100, 30, 90, 18, u"", false},
+           {kLoop, Kind::CheckBox, 130, 80, 60, 12, u"Loop", false},
            {1, Kind::DefaultButton, 10, 80, 50, 14, u"OK", false},
            {2, Kind::Button, 70, 80, 50, 14, u"Cancel", false}}};
 }
@@ -102,6 +107,28 @@ TEST_F(QtTemplateDialogTest, ListsStartWithoutSelectionAndReportTheChoice) {
   dialog.SetChecked(kRadio, true);
   EXPECT_TRUE(dialog.Checked(kRadio));
   EXPECT_FALSE(dialog.Checked(kLabel));
+}
+
+TEST_F(QtTemplateDialogTest, AListBoxKeepsItsChoiceWhileFilledAndACheckBoxReportsItsClick) {
+  QtTemplateDialog dialog(SmallDialog(), handler, nullptr);
+  dialog.AddListEntry(kFiles, u"one.mp3");
+  dialog.SetListSelection(kFiles, 0);
+  dialog.AddListEntry(kFiles, u"two.ogg");
+  EXPECT_EQ(dialog.ListCount(kFiles), 2);
+  EXPECT_EQ(dialog.ListSelection(kFiles), 0);
+  EXPECT_EQ(handler.changes, std::vector<int>{kFiles});
+  dialog.ClearList(kFiles);
+  EXPECT_EQ(dialog.ListCount(kFiles), 0);
+  EXPECT_EQ(dialog.ListSelection(kFiles), -1);
+
+  handler.changes.clear();
+  auto* loop = dialog.findChild<QCheckBox*>();
+  ASSERT_NE(loop, nullptr);
+  loop->click();
+  EXPECT_TRUE(dialog.Checked(kLoop));
+  EXPECT_EQ(handler.changes, std::vector<int>{kLoop});
+  dialog.SetEnabled(kLoop, false);
+  EXPECT_FALSE(loop->isEnabled());
 }
 
 TEST_F(QtTemplateDialogTest, OkAsksTheLogicAndCancelEndsWithoutIt) {

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "platform/media/MovieContainerFacts.h"
+#include "platform/media/MuxContainer.h"
+#include "platform/sys/StringConvert.h"
+
 namespace {
 
 TEST(MovieContainerTest, TheExtensionChoosesTheContainerAndEveryOtherNameIsAvi) {
@@ -15,6 +21,19 @@ TEST(MovieContainerTest, TheExtensionChoosesTheContainerAndEveryOtherNameIsAvi) 
   EXPECT_EQ(ContainerOfPath(u""), MovieContainer::Avi);
   EXPECT_EQ(ContainerName(MovieContainer::Matroska), u"Matroska");
   EXPECT_EQ(ContainerExtension(MovieContainer::WebM), u"webm");
+}
+
+TEST(MovieContainerTest, EachContainerHasItsOwnRowWhoseMuxerTheLibraryHas) {
+  std::set<MovieContainer> kinds;
+  for (const MovieContainerFacts& facts : MovieContainerFacts::All()) {
+    const std::string name = ToUtf8(std::u16string(facts.name));
+    EXPECT_TRUE(kinds.insert(facts.kind).second) << name;
+    EXPECT_EQ(&MovieContainerFacts::Of(facts.kind), &facts) << name;
+    EXPECT_EQ(ContainerOfPath(u"/v/tour." + std::u16string(facts.extension)), facts.kind) << name;
+    EXPECT_NE(MuxContainer::Of(facts.kind).format, nullptr) << name;
+  }
+  EXPECT_EQ(kinds.size(), 4u);
+  EXPECT_EQ(ContainerName(static_cast<MovieContainer>(99)), u"AVI");
 }
 
 }  // namespace

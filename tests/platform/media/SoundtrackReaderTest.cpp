@@ -61,6 +61,30 @@ TEST_F(SoundtrackReaderTest, AFileGoneByItsTurnEndsTheSoundInSilenceAndIsNamed) 
   EXPECT_EQ(reader.brokenFile(), gone);
 }
 
+// Files whose second half never arrived: the MP3's header still announces two seconds, the
+// FLAC's last frame breaks off mid-way.
+TEST_F(SoundtrackReaderTest, AFileCutHalfWayPlaysUpToTheCutThenSilenceAndIsNamed) {
+  for (const std::u16string name : {u"cut.mp3", u"cut.flac"}) {
+    const std::u16string whole = folder / (u"whole-" + name);
+    const std::u16string cut = folder / name;
+    ASSERT_TRUE(WriteTone(whole, 2.0));
+    const std::string bytes = ReadBytes(whole);
+    WriteBytes(cut, bytes.substr(0, bytes.size() / 2 + 1));
+    EXPECT_EQ(SoundtrackFileProblem(cut), u"") << ToUtf8(name);
+
+    SoundtrackReader reader(Soundtrack{{cut, ogg}, false});
+    const std::vector<float> peaks = PeaksPerTenth(reader, 2.5);
+    for (int tenth = 0; tenth < 6; ++tenth) EXPECT_GT(peaks[tenth], 0.05f) << ToUtf8(name) << tenth;
+    // Neither the rest of the cut file nor the next one plays.
+    for (int tenth = 13; tenth < 25; ++tenth) EXPECT_EQ(peaks[tenth], 0.0f) << ToUtf8(name) << tenth;
+    EXPECT_EQ(reader.brokenFile(), cut) << ToUtf8(name);
+  }
+  // A whole file is not taken for a cut one.
+  SoundtrackReader whole(Soundtrack{{folder / u"whole-cut.mp3"}, false});
+  PeaksPerTenth(whole, 2.5);
+  EXPECT_EQ(whole.brokenFile(), u"");
+}
+
 TEST_F(SoundtrackReaderTest, OnlyFilesWithSoundPassTheCheckAndEachProblemNamesItsFile) {
   EXPECT_EQ(SoundtrackProblem(Soundtrack{{ogg, flac, wav}, false}), u"");
   const std::u16string missing = folder / u"missing.mp3";
