@@ -140,10 +140,11 @@ class TourPlayerGLTest : public testing::Test {
 TEST_F(TourPlayerGLTest, AtTheSameTourTimeTheWindowShowsTheMoviesFrame) {
   const std::vector<Frame> movie = ExportMovie();
   ASSERT_GE(movie.size(), 55u);
+  app->GoToFirstPage();
   app->PlayTour();
   ASSERT_EQ(app->mode(), AppMode::Playing);
   const uint32_t start = now;
-  for (int index : {2, 8, 17, 29, 37, 44, 52}) {
+  for (int index : {2, 8, 17, 29, 37, 44, 47}) {
     now = start + static_cast<uint32_t>(index) * kFrameMs;
     Draw();
     const Frame shown = WindowFrame();
