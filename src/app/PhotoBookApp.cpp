@@ -18,8 +18,8 @@
 #include "framework/FrameworkControl.h"
 #include "photos/FolderOpener.h"
 #include "photos/PathToOpen.h"
-#include "resources/CommandId.h"
 #include "platform/gui/PopupMenu.h"
+#include "resources/CommandId.h"
 #include "settings/FLocale.h"
 #include "settings/Settings.h"
 

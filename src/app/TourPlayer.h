@@ -31,10 +31,6 @@ class TourPlayer {
   // Leaves the book as it is shown, in a state from which browsing goes on.
   void Stop();
 
-  // Frames per second of the tour's timeline: the export's rate, or the default one when the
-  // export settings hold no usable rate.
-  float fps() const { return fps_; }
-
  private:
   void Show(const ExportFrame& frame);
   void ArrangeTextures(int32_t round);
@@ -42,6 +38,7 @@ class TourPlayer {
   void StartOver();
 
   PhotoBookApp& app_;
+  // The export's rate, or its default one when the settings hold none it could use.
   float fps_;
   ExportTimeline timeline_;
   double startFrame_ = 0.0;
