@@ -3,7 +3,6 @@
 #include "app/BookTextures.h"
 #include "app/ExportObserver.h"
 #include "app/PhotoBookApp.h"
-#include "book/CameraAnimator.h"
 #include "book/SceneFrameInputs.h"
 #include "export/ExportReport.h"
 #include "photos/FilePaths.h"
@@ -35,12 +34,7 @@ void ExportRun::ShowFrame(const ExportFrame& frame) {
   if (frame.shiftTextures) app_.textures().window().ShiftForward();
   spread.CurrentPage = frame.spread * 2;
   if (frame.loadSpread) app_.LoadOpenSpread();
-  const TourPicture& picture = frame.picture;
-  spread.turnDirection = picture.turnDirection;
-  spread.turnProgress = picture.turnProgress;
-  spread.leafDirection = picture.leafDirection;
-  spread.leafPosition = picture.leafPosition;
-  app_.camera().InterpolateViews(picture.camera.fromView, picture.camera.toView, picture.camera.fraction);
+  app_.ShowTourPicture(frame.picture);
 }
 
 void ExportRun::PrepareFrame(SceneFrameInputs& inputs) {

@@ -18,6 +18,7 @@ struct KeyAction {
     FirstPage,
     TechInfo,
     View,
+    PlayTour,
   };
 
   Kind kind = Kind::None;

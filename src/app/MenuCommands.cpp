@@ -97,6 +97,13 @@ bool MenuCommands::RunBookCommand(int command) {
     case Id::LastPage:
       app_.GoToLastPage();
       return true;
+    case Id::PlayTour:
+      app_.PlayTour();
+      return true;
+    case Id::RepeatTour:
+      app_.settings().RepeatTour = !app_.settings().RepeatTour;
+      app_.UpdateMenus();
+      return true;
     default:
       return false;
   }

@@ -37,7 +37,7 @@ class OpenSpread {
   // A left click on photo index whose close-up view is presetCode (4..7): selects it and turns
   // the interleaf away from its side; a click on the selected photo returns to the front view.
   void ClickPhoto(int index, int presetCode);
-  // The view keys F1-F8, F9 and F11: the close-up views 4..7 turn the interleaf away from the
+  // The view keys F1-F8 and F11: the close-up views 4..7 turn the interleaf away from the
   // photo's side, without finishing any transition or selecting a photo.
   void SelectViewByKey(int view);
 

@@ -1,12 +1,11 @@
 #include "app/PhotoBookApp.h"
 
-#include <span>
-
 #include "app/AppPhotoSettings.h"
 #include "app/BookTextures.h"
 #include "app/ContextMenuItems.h"
 #include "app/ExportSession.h"
 #include "app/MenuCommands.h"
+#include "app/TourPlayer.h"
 #include "app/UpdateMenus.h"
 #include "app/ViewerInput.h"
 #include "app/WindowTitle.h"
@@ -15,10 +14,12 @@
 #include "book/LightPreset.h"
 #include "book/PickRay.h"
 #include "book/SceneRenderer.h"
+#include "export/TourPicture.h"
 #include "framework/FrameworkControl.h"
 #include "photos/FolderOpener.h"
 #include "photos/PathToOpen.h"
 #include "platform/gui/PopupMenu.h"
+#include "resources/CommandId.h"
 #include "settings/FLocale.h"
 #include "settings/Settings.h"
 
@@ -27,11 +28,6 @@ namespace {
 constexpr char16_t kProductTitle[] = u"Pagewing";
 constexpr int kSelectHintText = 48;
 constexpr int kCannotOpenPathText = 109;
-
-std::span<const PhotoEntry> Entries(const PhotoList& photos) {
-  if (photos.count() == 0) return {};
-  return {&photos[0], static_cast<size_t>(photos.count())};
-}
 
 }  // namespace
 
@@ -129,6 +125,10 @@ void PhotoBookApp::OnFrameMove(double, float) {
     if (!export_->Step()) EndExport();
     return;
   }
+  if (mode_ == AppMode::Playing) {
+    if (!tour_->Step()) EndTour();
+    return;
+  }
   spread_.FrameMove(services_.clock(), settings_->TimePage, framesRendered_);
 }
 
@@ -142,6 +142,7 @@ void PhotoBookApp::OnFrameRender(GraphicsDevice& device, double, float) {
 void PhotoBookApp::RenderFrame() {
   SceneFrameInputs inputs = FrameInputs();
   if (mode_ == AppMode::Exporting) export_->PrepareFrame(inputs);
+  if (mode_ == AppMode::Playing) tour_->PrepareFrame(inputs);
   renderer_->RenderFrame(inputs, textures_->Gather(*photos_));
   frameMatrices_ = {context_.world(), context_.view(), context_.projection()};
   if (mode_ == AppMode::Exporting) export_->FrameDrawn();
@@ -177,6 +178,7 @@ bool PhotoBookApp::OnMessage(const WindowMessage& message) {
     return false;
   }
   if (!Rendering()) return false;
+  if (mode_ == AppMode::Playing) return TourMessage(message);
   if (message.kind == Kind::KeyDown) return input_->KeyDown(message.virtualKey);
   if (mode_ != AppMode::Browsing) return false;
   switch (message.kind) {
@@ -194,6 +196,21 @@ bool PhotoBookApp::OnMessage(const WindowMessage& message) {
   }
 }
 
+// Keys and clicks end the tour and do nothing else; a command ends it and then runs, except Play
+// Tour, which only ends it. Alt+Enter keeps it playing, in full screen or out of it.
+bool PhotoBookApp::TourMessage(const WindowMessage& message) {
+  using Kind = WindowMessage::Kind;
+  const bool command = message.kind == Kind::Command;
+  if (command && message.command == CommandId::ToggleFullScreen) {
+    ToggleFullScreen();
+    return true;
+  }
+  EndTour();
+  if (command) return message.command == CommandId::PlayTour || RunCommand(message.command);
+  if (message.kind == Kind::DropPath) OpenPath(message.path);
+  return true;
+}
+
 // A pop-up menu runs the window's messages while it is open, so the window may have been closed
 // by the time its choice arrives; the settings are written by then.
 bool PhotoBookApp::RunCommand(int command) {
@@ -203,6 +220,7 @@ bool PhotoBookApp::RunCommand(int command) {
 void PhotoBookApp::Shutdown() {
   if (shutDown_ || !settings_) return;
   if (mode_ == AppMode::Exporting) EndExport();
+  EndTour();
   shutDown_ = true;
   renderer_.reset();
   scene_.reset();
@@ -329,7 +347,30 @@ void PhotoBookApp::EndExport() {
 }
 
 void PhotoBookApp::LoadOpenSpread() {
-  textures_->window().FillSlots(Entries(*photos_), photoCount(), spread_.CurrentPage, TextureWindow::FillMode::Full);
+  textures_->window().FillSlots(photos_->Entries(), photoCount(), spread_.CurrentPage, TextureWindow::FillMode::Full);
+}
+
+void PhotoBookApp::PlayTour() {
+  if (mode_ != AppMode::Browsing || !Rendering()) return;
+  auto tour = std::make_unique<TourPlayer>(*this);
+  if (!tour->Start()) return;
+  tour_ = std::move(tour);
+  mode_ = AppMode::Playing;
+}
+
+void PhotoBookApp::EndTour() {
+  if (!tour_) return;
+  tour_->Stop();
+  tour_.reset();
+  mode_ = AppMode::Browsing;
+}
+
+void PhotoBookApp::ShowTourPicture(const TourPicture& picture) {
+  spread_.turnDirection = picture.turnDirection;
+  spread_.turnProgress = picture.turnProgress;
+  spread_.leafDirection = picture.leafDirection;
+  spread_.leafPosition = picture.leafPosition;
+  camera_->InterpolateViews(picture.camera.fromView, picture.camera.toView, picture.camera.fraction);
 }
 
 void PhotoBookApp::ShiftTexturesForward() { textures_->window().ShiftForward(); }
@@ -339,7 +380,7 @@ void PhotoBookApp::ShiftTexturesBackward() { textures_->window().ShiftBackward()
 void PhotoBookApp::EmptyTextures() { textures_->window().EmptyAll(); }
 
 void PhotoBookApp::LoadNextTexture() {
-  textures_->window().FillSlots(Entries(*photos_), photoCount(), spread_.CurrentPage,
+  textures_->window().FillSlots(photos_->Entries(), photoCount(), spread_.CurrentPage,
                                 TextureWindow::FillMode::Incremental);
 }
 

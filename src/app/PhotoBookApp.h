@@ -37,6 +37,8 @@ class MenuCommands;
 class ViewerInput;
 class SceneRenderer;
 class Settings;
+class TourPlayer;
+struct TourPicture;
 
 // The application object: owns the settings, the interface texts, the photo list, the book's
 // scene, camera, textures and effect, and reacts to the framework's callbacks. Start-up runs
@@ -117,6 +119,13 @@ class PhotoBookApp : public FrameworkCallbacks, private SpreadHooks, private Fol
   void EndExport();
   // Loads every texture of the open spread at once, as each movie frame needs them.
   void LoadOpenSpread();
+  // Play Tour: while browsing, the export's tour plays live from the open spread; the mode is
+  // Playing until it ends by itself, by any key, click or command (EndTour), or the window closes.
+  void PlayTour();
+  // Stops the tour where the book is.
+  void EndTour();
+  // Puts the leaf, the interleaf and the camera as a frame of the export's tour shows them.
+  void ShowTourPicture(const TourPicture& picture);
   // The export driver, once the program has made it.
   void SetExportStarter(ExportStarter* starter) { services_.exportStarter = starter; }
 
@@ -165,6 +174,7 @@ class PhotoBookApp : public FrameworkCallbacks, private SpreadHooks, private Fol
   void SetDevice(GraphicsDevice* device);
   void InitScene();
   bool Rendering() const { return !shutDown_ && scene_ != nullptr; }
+  bool TourMessage(const WindowMessage& message);
   void RenderFrame();
   SceneFrameInputs FrameInputs();
   void WriteSettings();
@@ -189,6 +199,7 @@ class PhotoBookApp : public FrameworkCallbacks, private SpreadHooks, private Fol
   OffscreenTarget offscreen_;
   ScenePicker picker_;
   std::unique_ptr<ExportSession> export_;
+  std::unique_ptr<TourPlayer> tour_;
   GraphicsDevice* device_ = nullptr;
   AppMode mode_ = AppMode::Browsing;
   glm::vec3 lightPosition_ = kInitialLight;

@@ -38,6 +38,8 @@ void LabelFileAndPlay(MenuBar& menu, Labeller& label, const FLocale& locale) {
                {CommandId::ExportMovie, 73}, {CommandId::Exit, 3}});
   label.TopLevel(1, 4);
   label.Items({{CommandId::NextPage, 5}, {CommandId::PreviousPage, 6}, {CommandId::FirstPage, 7}, {CommandId::LastPage, 8}});
+  label.Item(CommandId::PlayTour, 113, u"\tF9");
+  label.Item(CommandId::RepeatTour, 114);
   label.TopLevel(2, 9);
   label.Items({{CommandId::ChangeEffect, 71}, {CommandId::RotateClockwise, 10}, {CommandId::RotateCounterClockwise, 11},
                {CommandId::FlipHorizontal, 12}, {CommandId::FlipVertical, 13}, {CommandId::CopyPhoto, 14},
@@ -80,6 +82,7 @@ void SetChecks(MenuBar& menu, const Settings& settings) {
   menu.SetItemChecked(CommandId::NormalQuality, settings.Quality == 1);
   menu.SetItemChecked(CommandId::HighQuality, settings.Quality == 2);
   menu.SetItemChecked(CommandId::UseCameraOrientation, settings.UseCameraOrientation);
+  menu.SetItemChecked(CommandId::RepeatTour, settings.RepeatTour);
 }
 
 void SetRecentFolders(MenuBar& menu, const Settings& settings) {

@@ -13,11 +13,27 @@ std::u16string ExportProgressText(const FLocale& locale, const ExportPace& pace)
   return text;
 }
 
+namespace {
+
+int ModeText(AppMode mode) {
+  switch (mode) {
+    case AppMode::Exporting:
+      return 107;
+    case AppMode::Playing:
+      return 115;
+    case AppMode::Browsing:
+      break;
+  }
+  return 106;
+}
+
+}  // namespace
+
 std::u16string WindowTitle(const FLocale& locale, int currentPage, int photoCount, AppMode mode, bool photosLoading,
                            const ExportPace& pace) {
   std::u16string title = u"Pagewing, " + locale.GetText(52) + u" " + DecimalText(currentPage / 2 + 1) + u" " +
                          locale.GetText(53) + u" " + DecimalText(BookLayout::SpreadCount(photoCount)) + u", " +
-                         locale.GetText(mode == AppMode::Browsing ? 106 : 107);
+                         locale.GetText(ModeText(mode));
   if (photosLoading) title += u", " + locale.GetText(54);
   if (mode == AppMode::Exporting && pace.Started()) title += u", " + ExportProgressText(locale, pace);
   return title;

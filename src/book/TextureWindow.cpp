@@ -10,6 +10,7 @@
 namespace {
 
 constexpr int kSpreadSlots = 4;
+constexpr int kOpenSpreadFirstSlot = 4;
 
 }  // namespace
 
@@ -31,6 +32,17 @@ void TextureWindow::EmptyAll() {
 void TextureWindow::ReleaseAll() {
   if (loader_ != nullptr) loader_->Cancel();
   for (TextureHolder* slot : slots_) slot->ReleaseTexture();
+}
+
+void TextureWindow::JumpTo(std::span<const PhotoEntry> photos, int photoCount, int page) {
+  photoCount = std::clamp(photoCount, 0, static_cast<int>(photos.size()));
+  for (TextureHolder* slot : slots_) slot->Clear();
+  if (loader_ == nullptr) return;
+  for (int slot : MissingSlots(photos, photoCount, page)) {
+    const int index = BookLayout::SlotPhotoIndex(page, slot);
+    std::optional<DecodedPhoto> photo = loader_->Take({photos[index].path, index});
+    if (photo) slots_[slot]->LoadDecoded(photos[index].path, index, std::move(*photo));
+  }
 }
 
 bool TextureWindow::FillSlots(std::span<const PhotoEntry> photos, int photoCount, int currentPage, FillMode mode) {
@@ -84,11 +96,18 @@ bool TextureWindow::FillFromLoader(std::span<const PhotoEntry> photos, int photo
     const int index = BookLayout::SlotPhotoIndex(currentPage, slot);
     wanted.emplace_back(photos[index].path, index);
   }
-  loader_->KeepOnly(wanted);
+  const std::vector<PhotoLoader::Key> ahead = LookAheadKeys(photos, photoCount);
+  std::vector<PhotoLoader::Key> kept = wanted;
+  kept.insert(kept.end(), ahead.begin(), ahead.end());
+  loader_->KeepOnly(kept);
   const bool created = mode == FillMode::Incremental && UploadFirstDecoded(missing, photos, currentPage);
   for (size_t k = 0; k < missing.size(); ++k) {
     TextureHolder& holder = *slots_[missing[k]];
     if (!holder.HasTexture() && !loader_->Pending(wanted[k])) loader_->Request(wanted[k], holder.PrepareDecode(wanted[k].first));
+  }
+  // Any slot decodes alike: the settings a decoding follows are the same for all of them.
+  for (const PhotoLoader::Key& key : ahead) {
+    if (!loader_->Pending(key)) loader_->Request(key, slots_[kOpenSpreadFirstSlot]->PrepareDecode(key.first));
   }
   if (mode == FillMode::Full) return UploadAllWaiting(missing, photos, currentPage);
   return created;
@@ -112,4 +131,14 @@ bool TextureWindow::UploadAllWaiting(const std::vector<int>& missing, std::span<
     created |= slots_[slot]->LoadDecoded(photos[index].path, index, loader_->Wait({photos[index].path, index}));
   }
   return created;
+}
+
+std::vector<PhotoLoader::Key> TextureWindow::LookAheadKeys(std::span<const PhotoEntry> photos, int photoCount) const {
+  std::vector<PhotoLoader::Key> keys;
+  if (!lookAhead_) return keys;
+  for (int slot = kOpenSpreadFirstSlot; slot < kOpenSpreadFirstSlot + kSpreadSlots; ++slot) {
+    const int index = BookLayout::SlotPhotoIndex(*lookAhead_, slot);
+    if (index >= 0 && index < photoCount) keys.emplace_back(photos[index].path, index);
+  }
+  return keys;
 }

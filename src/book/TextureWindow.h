@@ -1,13 +1,14 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "book/BookLayout.h"
+#include "book/PhotoLoader.h"
 #include "photos/PhotoEntry.h"
 
-class PhotoLoader;
 class TextureHolder;
 
 // The twelve photo textures around the open spread: slot k holds photo
@@ -43,6 +44,13 @@ class TextureWindow {
   void EmptyAll();
   // Releases the textures and keeps paths and indices, e.g. when the texture size rule changes.
   void ReleaseAll();
+  // Lays the window out for page at once, as a jump of the book needs: every slot is emptied and
+  // filled at once from the decodings already finished for it (see SetLookAhead); the rest load
+  // as usual. Unlike EmptyAll, the decodings pending stay.
+  void JumpTo(std::span<const PhotoEntry> photos, int photoCount, int page);
+  // The photos of page's open spread are decoded along with the window's own (after them), so
+  // that a jump there shows them at once; nothing for no page.
+  void SetLookAhead(std::optional<int> page) { lookAhead_ = page; }
 
   // Loads the missing textures of the window for currentPage, open right page first, and empties
   // slots whose photo does not exist. A photo that fails to load stays missing, is tried again on
@@ -65,7 +73,9 @@ class TextureWindow {
   bool FillFromLoader(std::span<const PhotoEntry> photos, int photoCount, int currentPage, FillMode mode);
   bool UploadFirstDecoded(const std::vector<int>& missing, std::span<const PhotoEntry> photos, int currentPage);
   bool UploadAllWaiting(const std::vector<int>& missing, std::span<const PhotoEntry> photos, int currentPage);
+  std::vector<PhotoLoader::Key> LookAheadKeys(std::span<const PhotoEntry> photos, int photoCount) const;
 
   std::array<TextureHolder*, kSlotCount> slots_;
   PhotoLoader* loader_ = nullptr;
+  std::optional<int> lookAhead_;
 };

@@ -1,6 +1,7 @@
 #include "export/ExportTimeline.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "book/BookLayout.h"
 #include "book/FullTurn.h"
@@ -76,7 +77,7 @@ bool ExportTimeline::AddSpan(int32_t round, int32_t phase, int32_t& firstFrame, 
   const bool ending = photosShown > photoCount_;
   span.frames = ending ? 1 : std::max(span.length, 1);
   spans_.push_back(span);
-  picture = PictureAt(span, span.frames - 1);
+  picture = PictureAt(span, static_cast<float>(span.frames - 1));
   firstFrame += span.frames;
   return !ending;
 }
@@ -89,9 +90,10 @@ int32_t ExportTimeline::FrameCount() const {
 int32_t ExportTimeline::PhaseLength(int phase) const { return sequence_.PhaseFrames(phase, fps_); }
 
 // A phase of one frame (or none) shows its end at once, so a page turn lands instead of jumping.
-float ExportTimeline::Fraction(int32_t length, int32_t step) {
+// Past its last frame a phase holds its end.
+float ExportTimeline::Fraction(int32_t length, float step) {
   if (length <= 1) return 1.0f;
-  return static_cast<float>(step) / static_cast<float>(length - 1);
+  return std::min(step / static_cast<float>(length - 1), 1.0f);
 }
 
 const TimelineSpan& ExportTimeline::SpanOf(int32_t index) const {
@@ -109,7 +111,7 @@ std::optional<ExportFrame> ExportTimeline::FrameAt(int32_t index) const {
   frame.round = span.round;
   frame.phase = span.phase;
   frame.step = index - span.firstFrame;
-  frame.fraction = Fraction(span.length, frame.step);
+  frame.fraction = Fraction(span.length, static_cast<float>(frame.step));
   frame.photosShown = span.photosShown;
   frame.exportSeconds = static_cast<float>(index) / fps_;
   frame.shiftTextures = turnsPage && frame.step == 0;
@@ -117,8 +119,31 @@ std::optional<ExportFrame> ExportTimeline::FrameAt(int32_t index) const {
   frame.loadSpread = turnsPage && frame.step == span.frames - 1;
   frame.spread = turnsPage && !frame.loadSpread ? span.round - 1 : span.round;
   frame.last = index == FrameCount() - 1;
-  frame.picture = PictureAt(span, frame.step);
+  frame.picture = PictureAt(span, static_cast<float>(frame.step));
   return frame;
+}
+
+std::optional<ExportFrame> ExportTimeline::FrameAtPosition(double position) const {
+  if (!(position >= 0.0)) return std::nullopt;
+  const double whole = std::floor(position);
+  if (whole >= static_cast<double>(FrameCount())) return std::nullopt;
+  std::optional<ExportFrame> frame = FrameAt(static_cast<int32_t>(whole));
+  const auto rest = static_cast<float>(position - whole);
+  if (!frame || rest == 0.0f) return frame;
+  const TimelineSpan& span = SpanOf(frame->index);
+  const float step = static_cast<float>(frame->step) + rest;
+  frame->fraction = Fraction(span.length, step);
+  frame->picture = PictureAt(span, step);
+  frame->exportSeconds = static_cast<float>(position / static_cast<double>(fps_));
+  return frame;
+}
+
+int32_t ExportTimeline::SpreadStartFrame(int32_t spread) const {
+  if (spread <= 0) return 0;
+  for (const TimelineSpan& span : spans_) {
+    if (span.round == spread && span.phase == 1) return span.firstFrame;
+  }
+  return FrameCount();
 }
 
 std::optional<ExportFrame> ExportTimeline::Next() {
@@ -132,7 +157,7 @@ float ExportTimeline::PhotoEffectTime(int photoIndex, const ExportFrame& frame) 
 
 // The ending frame and an interleaf phase without the interleaf move nothing: they keep what
 // the frame before showed.
-TourPicture ExportTimeline::PictureAt(const TimelineSpan& span, int32_t step) const {
+TourPicture ExportTimeline::PictureAt(const TimelineSpan& span, float step) const {
   if (span.photosShown > photoCount_) return span.entry;
   const ShowcasePhase phase = *ShowcaseSequence::Phase(span.phase);
   const float t = Fraction(span.length, step);

@@ -35,6 +35,14 @@ class ExportTimeline {
   int32_t PhaseLength(int phase) const;
   // Frame index, or nothing outside 0..FrameCount() - 1.
   std::optional<ExportFrame> FrameAt(int32_t index) const;
+  // The tour at a frame position that need not be whole, for playing it live at the screen's own
+  // rate: the frame of the whole part with its picture and movie time moved on by the rest, so
+  // that a whole position gives exactly FrameAt's frame. Nothing before 0, from FrameCount() on,
+  // or for NaN.
+  std::optional<ExportFrame> FrameAtPosition(double position) const;
+  // The first frame that shows spread open and still: 0 for the first spread, else the one after
+  // the page turn onto it. FrameCount() when the tour never opens it.
+  int32_t SpreadStartFrame(int32_t spread) const;
   // The frames in order, one per call: the one marked last once, then nothing.
   std::optional<ExportFrame> Next();
   // The time photoIndex's effect sees in frame.
@@ -44,8 +52,9 @@ class ExportTimeline {
   void LayOut();
   bool AddSpan(int32_t round, int32_t phase, int32_t& firstFrame, int32_t& photosShown, TourPicture& picture);
   const TimelineSpan& SpanOf(int32_t index) const;
-  TourPicture PictureAt(const TimelineSpan& span, int32_t step) const;
-  static float Fraction(int32_t length, int32_t step);
+  // step may lie between frames.
+  TourPicture PictureAt(const TimelineSpan& span, float step) const;
+  static float Fraction(int32_t length, float step);
 
   ShowcaseSequence sequence_;
   int32_t photoCount_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ class PhotoList {
   // index must satisfy Contains: entries past count() are left over from an earlier folder.
   const PhotoEntry& operator[](int index) const;
   PhotoEntry& operator[](int index);
+  // The first count() entries.
+  std::span<const PhotoEntry> Entries() const { return {entries_.data(), static_cast<size_t>(count_)}; }
 
   // Empties the list; the storage and the old entries' memory stay.
   void Clear() { count_ = 0; }

@@ -42,4 +42,6 @@ inline constexpr int RenderTransparentPage = 40122;
 inline constexpr int SortByName = 40125;
 inline constexpr int SortByDate = 40126;
 inline constexpr int UseCameraOrientation = 40150;
+inline constexpr int PlayTour = 40151;
+inline constexpr int RepeatTour = 40152;
 }  // namespace CommandId

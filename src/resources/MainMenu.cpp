@@ -24,7 +24,9 @@ M FileMenu() {
 M PlayMenu() {
   return M::Submenu(u"&Play", {M::Item(C::NextPage, u"Next Page\tPage Down"),
                                M::Item(C::PreviousPage, u"Previous Page\tPage Up"),
-                               M::Item(C::FirstPage, u"Go to first Page"), M::Item(C::LastPage, u"Go to last Page")});
+                               M::Item(C::FirstPage, u"Go to first Page"), M::Item(C::LastPage, u"Go to last Page"),
+                               M::Separator(), M::Item(C::PlayTour, u"Play Tour\tF9"),
+                               M::Item(C::RepeatTour, u"Repeat Tour")});
 }
 
 M PhotoMenu() {

@@ -123,6 +123,7 @@ void Settings::ResetToDefaults() {
   MovieSpeed.clear();
   Soundtrack.clear();
   LoopSoundtrack = false;
+  RepeatTour = false;
 }
 
 void Settings::Load() { LoadFile(SettingsFilePath()); }
@@ -172,6 +173,8 @@ void Settings::ApplyLine(const TextFile& file) {
     Soundtrack.push_back(file.Token(1));
   } else if (key == u"SoundtrackLoop") {
     LoopSoundtrack = file.TokenBoolean(1);
+  } else if (key == u"RepeatTour") {
+    RepeatTour = file.TokenBoolean(1);
   }
 }
 
@@ -230,6 +233,7 @@ Settings::SaveOutcome Settings::Save(std::u16string& failureText) const {
   for (const SettingsField& field : SettingsField::Trailing()) WriteField(*this, field, out);
   WriteMovieEncoderLines(out);
   WriteSoundtrackLines(out);
+  if (RepeatTour) out.WriteBooleanLine(u"RepeatTour", true);
   if (!out.Close() || !ReplaceFile(partial, target)) {
     DeleteFile(partial, true);
     failureText = u"Could not write:\n\n\"" + path + u"\"";

@@ -114,6 +114,9 @@ class Settings {
   // shorter than the movie. Written after the movie encoder's lines, only when set.
   std::vector<std::u16string> Soundtrack;
   bool LoopSoundtrack = false;
+  // Play Tour starts again from the first spread when it reaches the end. Written last, only
+  // when on, so a file without it means off.
+  bool RepeatTour = false;
 
  private:
   void ApplyLine(const TextFile& file);

@@ -12,6 +12,7 @@ TEST(WindowTitleTest, ShowsSpreadCountModeAndLoading) {
   EXPECT_EQ(WindowTitle(english, 0, 0, AppMode::Browsing, false), u"Pagewing, Page 1 of 1, Browsing");
   EXPECT_EQ(WindowTitle(english, 512, 1024, AppMode::Exporting, false), u"Pagewing, Page 257 of 257, Exporting");
   EXPECT_EQ(WindowTitle(english, 0, 3, AppMode::Browsing, false), u"Pagewing, Page 1 of 2, Browsing");
+  EXPECT_EQ(WindowTitle(english, 4, 12, AppMode::Playing, false), u"Pagewing, Page 3 of 4, Playing Tour");
 }
 
 }  // namespace

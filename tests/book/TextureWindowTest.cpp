@@ -336,6 +336,31 @@ TEST_F(TextureWindowLoaderTest, PhotosThatLeftTheWindowAreDropped) {
   EXPECT_EQ(decoder_.uploaded, (std::vector<int>{8, 9, 6, 7, 2, 3, 4, 5, 10, 11, 12, 13}));
 }
 
+TEST_F(TextureWindowLoaderTest, ALookAheadIsDecodedAfterTheWindowAndShownAtOnceByAJump) {
+  window_.SetLookAhead(0);
+  FillOne(20, 10);  // the last spread of 20 photos; the first spread's photos 0 and 1 come after its own
+  EXPECT_EQ(jobs_.size(), 8u);
+  RunJobs();
+  EXPECT_EQ(decoder_.decoded, (std::vector<int>{18, 19, 14, 15, 16, 17, 0, 1}));
+  EXPECT_EQ(FillUntilDone(20, 10), 6);
+  EXPECT_TRUE(loader_.Pending({u"/photos/A.jpg", 0})) << "the look-ahead was dropped by a fill";
+  window_.JumpTo(photos_, 20, 0);
+  EXPECT_EQ(Indices(), (std::vector<int>{-1, -1, -1, -1, -1, -1, 0, 1, -1, -1, -1, -1}));
+  EXPECT_EQ(holders_[6].decodedFrom_, 0);
+  EXPECT_EQ(holders_[7].decodedFrom_, 1);
+  EXPECT_EQ(decoder_.decoded.size(), 8u) << "the jump decoded on the calling thread";
+  // Without a look-ahead, nothing is kept for it and a jump shows what is decoded later.
+  window_.SetLookAhead(std::nullopt);
+  FillOne(20, 0);
+  RunJobs();
+  EXPECT_EQ(FillUntilDone(20, 0), 4);
+  window_.JumpTo(photos_, 20, 4);
+  EXPECT_TRUE(window_.PhotosLoading(20, 4));
+  FillOne(20, 4);
+  RunJobs();
+  EXPECT_EQ(FillUntilDone(20, 4), 12);
+}
+
 // Jobs run as they are posted, so that waiting fills can be checked on one thread.
 class TextureWindowWaitingTest : public TextureWindowTest {
  protected:

@@ -105,6 +105,45 @@ TEST(ExportTimelineTest, PageTurnShiftsFirstAndOpensTheNextSpreadOnItsLastFrame)
   EXPECT_EQ(hold.picture, (TourPicture{0, 0.0f, 0, 0.0f, {0, 0, 0.0f}})) << "interleaf back over the right page";
 }
 
+// Play Tour asks for the tour between frames: whole positions are the movie's frames exactly.
+TEST(ExportTimelineTest, PositionsBetweenFramesMoveOnAndWholeOnesAreTheFrames) {
+  const ExportTimeline timeline(9, AnimationTiming(1, 2, 3), 10.0f, true);
+  for (int32_t index = 0; index < timeline.FrameCount(); ++index) {
+    const ExportFrame frame = *timeline.FrameAt(index);
+    const ExportFrame at = *timeline.FrameAtPosition(index);
+    ASSERT_EQ(at.picture, frame.picture) << index;
+    ASSERT_EQ(at.exportSeconds, frame.exportSeconds) << index;
+    ASSERT_EQ(at.spread, frame.spread) << index;
+    ASSERT_EQ(at.round, frame.round) << index;
+  }
+  const ExportFrame half = *timeline.FrameAtPosition(20.5);  // in the zoom onto photo 0
+  EXPECT_EQ(half.index, 20);
+  EXPECT_FLOAT_EQ(half.fraction, 10.5f / 19.0f);
+  EXPECT_FLOAT_EQ(half.picture.camera.fraction, 10.5f / 19.0f);
+  EXPECT_FLOAT_EQ(half.exportSeconds, 2.05f);
+  // After its last frame a phase holds its end until the next one begins.
+  EXPECT_EQ(timeline.FrameAtPosition(29.5)->picture.camera, (ViewBlend{0, 6, 1.0f}));
+  EXPECT_FLOAT_EQ(timeline.FrameAtPosition(154.5)->picture.turnProgress, FullTurn * 4.5f / 9.0f);
+  EXPECT_EQ(timeline.FrameAtPosition(154.5)->spread, 0);
+  EXPECT_TRUE(timeline.FrameAtPosition(timeline.FrameCount() - 0.5));
+  EXPECT_FALSE(timeline.FrameAtPosition(timeline.FrameCount()));
+  EXPECT_FALSE(timeline.FrameAtPosition(-0.5));
+  EXPECT_FALSE(timeline.FrameAtPosition(std::numeric_limits<double>::quiet_NaN()));
+}
+
+// Tour r ends on spread r; the second tour starts at frame 150, the third 330 frames later.
+TEST(ExportTimelineTest, EachSpreadStartsAfterThePageTurnOntoIt) {
+  const ExportTimeline timeline(9, AnimationTiming(1, 2, 3), 10.0f, true);
+  EXPECT_EQ(timeline.SpreadStartFrame(0), 0);
+  EXPECT_EQ(timeline.SpreadStartFrame(1), 160);
+  EXPECT_EQ(timeline.SpreadStartFrame(2), 490);
+  const ExportFrame third = *timeline.FrameAt(490);
+  EXPECT_EQ(third.spread, 2);
+  EXPECT_EQ(third.phase, 1);
+  EXPECT_EQ(third.picture.turnDirection, 0);
+  EXPECT_EQ(timeline.SpreadStartFrame(3), timeline.FrameCount()) << "9 photos make three spreads";
+}
+
 TEST(ExportTimelineTest, WithoutTheInterleafItsPhaseHoldsWhatWasShown) {
   const ExportTimeline timeline(9, AnimationTiming(1, 2, 3), 10.0f, false);
   for (int index : {0, 9}) {

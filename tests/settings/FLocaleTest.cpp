@@ -78,6 +78,8 @@ TEST(FLocaleBuiltInTest, SpotValues) {
   EXPECT_EQ(texts[112], u"left");
   EXPECT_EQ(texts[109], u"Could not open this folder or photo:");
   EXPECT_EQ(texts[108], u"Use Camera Orientation");
+  EXPECT_EQ(texts[113], u"Play Tour");
+  EXPECT_EQ(texts[114], u"Repeat Tour");
   EXPECT_EQ(texts[117], u"Soundtrack");
   EXPECT_EQ(texts[48],
             u"Your can select a photo by left clicking on it with your mouse.\r\n\r\n"

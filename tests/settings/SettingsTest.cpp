@@ -181,22 +181,26 @@ TEST_F(SettingsTest, MovieEncoderQualityAndSpeedComeAfterEveryOtherLineAndReadBa
   EXPECT_TRUE(reset.MovieQuality.empty());
 }
 
-TEST_F(SettingsTest, TheSoundtrackComesAfterTheMovieEncoderAndReadsBackInOrder) {
+TEST_F(SettingsTest, TheSoundtrackAndRepeatTourComeAfterTheMovieEncoderAndReadBack) {
   Settings saved(Environment());
   saved.MovieSpeed = {{u"VP9", u"6"}};
   saved.Soundtrack = {u"/music/b side.mp3", u"/music/a.ogg"};
   saved.LoopSoundtrack = true;
+  saved.RepeatTour = true;
   std::u16string failure;
   ASSERT_EQ(saved.Save(failure), Settings::SaveOutcome::Written);
   const std::string bytes = ReadBytes(SettingsFile());
   const std::string tail = Utf16LeBytes(
       u"\r\nMovieSpeed\tVP9\t6\r\nSoundtrackFile\t\"/music/b side.mp3\"\r\nSoundtrackFile\t/music/a.ogg\r\n"
-      u"SoundtrackLoop\tY\r\n");
+      u"SoundtrackLoop\tY\r\nRepeatTour\tY\r\n");
   ASSERT_GE(bytes.size(), tail.size());
   EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail);
   Settings read = Loaded();
   EXPECT_EQ(read.Soundtrack, saved.Soundtrack);
   EXPECT_TRUE(read.LoopSoundtrack);
+  EXPECT_TRUE(read.RepeatTour);
+  read.ResetToDefaults();
+  EXPECT_FALSE(read.RepeatTour);
   // A second file's list replaces the first's rather than adding to it.
   WriteSettingsFile(Utf16LeBytes(u"\uFEFFSoundtrackFile\t/x.flac\r\n"));
   ASSERT_TRUE(read.LoadFile(SettingsFile()));
@@ -206,6 +210,7 @@ TEST_F(SettingsTest, TheSoundtrackComesAfterTheMovieEncoderAndReadsBackInOrder) 
   const Settings old = Loaded();
   EXPECT_TRUE(old.Soundtrack.empty());
   EXPECT_FALSE(old.LoopSoundtrack);
+  EXPECT_FALSE(old.RepeatTour);
   EXPECT_EQ(old.Quality, 2);
 }
 

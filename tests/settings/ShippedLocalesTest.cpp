@@ -15,6 +15,8 @@ constexpr int kSelectHint = 48;
 constexpr int kBrowsing = 106;
 constexpr int kExporting = 107;
 constexpr int kUseCameraOrientation = 108;
+constexpr int kPlayTour = 113;
+constexpr int kPlayingTour = 115;
 
 class ShippedLocalesTest : public testing::TestWithParam<const char*> {
  protected:
@@ -33,6 +35,8 @@ TEST_P(ShippedLocalesTest, EveryTextIsThereAndTheUsedOnesAreTranslated) {
   EXPECT_NE(locale.GetText(kMenuFile), english.GetText(kMenuFile));
   EXPECT_NE(locale.GetText(kExporting), english.GetText(kExporting));
   EXPECT_NE(locale.GetText(kUseCameraOrientation), english.GetText(kUseCameraOrientation));
+  for (int text = kPlayTour; text <= kPlayingTour; ++text) EXPECT_NE(locale.GetText(text), english.GetText(text)) << text;
+  EXPECT_NE(locale.GetText(kPlayingTour), locale.GetText(kBrowsing));
   EXPECT_NE(locale.GetText(kBrowsing), locale.GetText(4)) << "the title's mode and the Play menu read alike";
 }
 
