@@ -18,7 +18,6 @@ struct KeyAction {
     FirstPage,
     TechInfo,
     View,
-    PlayTour,
   };
 
   Kind kind = Kind::None;

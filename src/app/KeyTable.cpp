@@ -55,11 +55,9 @@ KeyAction CameraKey(int key) {
 
 KeyAction OtherKey(int key) {
   if (key >= VirtualKey::Key1 && key < VirtualKey::Key1 + 4) return {Kind::Light, key - VirtualKey::Key1};
-  // F1-F8 are views 0-7 and F9 plays the tour; F10 arrives as a system key, so F11 takes view 9.
-  if (key >= VirtualKey::F1 && key < VirtualKey::F9) return {Kind::View, key - VirtualKey::F1};
+  // F1-F9 are views 0-8; F10 arrives as a system key, so F11 takes view 9.
+  if (key >= VirtualKey::F1 && key <= VirtualKey::F9) return {Kind::View, key - VirtualKey::F1};
   switch (key) {
-    case VirtualKey::F9:
-      return {Kind::PlayTour};
     case VirtualKey::F11:
       return {Kind::View, 9};
     case VirtualKey::Tab:

@@ -38,7 +38,7 @@ void LabelFileAndPlay(MenuBar& menu, Labeller& label, const FLocale& locale) {
                {CommandId::ExportMovie, 73}, {CommandId::Exit, 3}});
   label.TopLevel(1, 4);
   label.Items({{CommandId::NextPage, 5}, {CommandId::PreviousPage, 6}, {CommandId::FirstPage, 7}, {CommandId::LastPage, 8}});
-  label.Item(CommandId::PlayTour, 113, u"\tF9");
+  label.Item(CommandId::PlayTour, 113, u"\tShift+F9");
   label.Item(CommandId::RepeatTour, 114);
   label.TopLevel(2, 9);
   label.Items({{CommandId::ChangeEffect, 71}, {CommandId::RotateClockwise, 10}, {CommandId::RotateCounterClockwise, 11},

@@ -51,9 +51,6 @@ void ViewerInput::Run(const KeyAction& action) {
     case Kind::View:
       app_.spread().SelectViewByKey(action.argument);
       break;
-    case Kind::PlayTour:
-      app_.PlayTour();
-      break;
     case Kind::None:
       break;
     default:

@@ -25,7 +25,7 @@ M PlayMenu() {
   return M::Submenu(u"&Play", {M::Item(C::NextPage, u"Next Page\tPage Down"),
                                M::Item(C::PreviousPage, u"Previous Page\tPage Up"),
                                M::Item(C::FirstPage, u"Go to first Page"), M::Item(C::LastPage, u"Go to last Page"),
-                               M::Separator(), M::Item(C::PlayTour, u"Play Tour\tF9"),
+                               M::Separator(), M::Item(C::PlayTour, u"Play Tour\tShift+F9"),
                                M::Item(C::RepeatTour, u"Repeat Tour")});
 }
 

@@ -17,9 +17,8 @@ TEST(KeyTableTest, PageKeysTurnBothWays) {
     EXPECT_EQ(KeyActionFor(key).kind, Kind::NextPage) << key;
 }
 
-TEST(KeyTableTest, ViewKeysSkipF9ForTheTourAndF10AndF12DoesNothing) {
-  for (int view = 0; view < 8; ++view) EXPECT_EQ(KeyActionFor(Vk::F1 + view), (KeyAction{Kind::View, view}));
-  EXPECT_EQ(KeyActionFor(Vk::F9).kind, Kind::PlayTour);
+TEST(KeyTableTest, ViewKeysSkipF10AndF12DoesNothing) {
+  for (int view = 0; view < 9; ++view) EXPECT_EQ(KeyActionFor(Vk::F1 + view), (KeyAction{Kind::View, view}));
   EXPECT_EQ(KeyActionFor(Vk::F11), (KeyAction{Kind::View, 9}));
   EXPECT_EQ(KeyActionFor(Vk::F10).kind, Kind::None);
   EXPECT_EQ(KeyActionFor(Vk::F12).kind, Kind::None);

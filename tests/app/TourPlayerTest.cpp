@@ -60,14 +60,14 @@ class TourPlayerTest : public AppFixture {
   }
 
   void PlayAndRun(uint32_t milliseconds) {
-    Key(VirtualKey::F9);
+    Command(Id::PlayTour);
     ASSERT_EQ(app->mode(), AppMode::Playing);
     Frame(milliseconds);
   }
 };
 
 TEST_F(TourPlayerTest, PacedByTheClockASlowFrameSkipsAhead) {
-  Key(VirtualKey::F9);
+  Command(Id::PlayTour);
   ASSERT_EQ(app->mode(), AppMode::Playing);
   Frame(0);
   EXPECT_EQ(framework.title, u"Pagewing, Page 1 of 4, Playing Tour");
@@ -87,7 +87,7 @@ TEST_F(TourPlayerTest, StartsOnTheOpenSpreadLoadsAheadAndEndsOnTheLast) {
   Key(VirtualKey::Right);
   RunToRest();
   ASSERT_EQ(spread().CurrentPage, 2);
-  Key(VirtualKey::F9);
+  Command(Id::PlayTour);
   const int32_t start = Timeline().SpreadStartFrame(1);
   ExpectShows(start);
   int frames = 0;
@@ -156,7 +156,7 @@ TEST_F(TourPlayerTest, RepeatStartsOverFromTheFirstSpreadWithItsPhotosReady) {
   EXPECT_TRUE(last->second);
   Command(Id::LastPage);
   RunToRest();
-  Key(VirtualKey::F9);
+  Command(Id::PlayTour);
   const int32_t start = Timeline().SpreadStartFrame(3);
   for (int32_t k = 1; start + 5 * k < Timeline().FrameCount(); ++k) {
     Frame(500);

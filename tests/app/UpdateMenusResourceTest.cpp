@@ -66,12 +66,18 @@ TEST(UpdateMenusResourceTest, EveryItemOfTheMainMenuIsRelabelledAndNothingElse) 
   EXPECT_EQ(menu.items().at(CommandId::RecentFolder0)->text, u"/opt/pagewing/media/photos");
 }
 
-TEST(UpdateMenusResourceTest, ToggleFullScreenIsOnlyAnAccelerator) {
+TEST(UpdateMenusResourceTest, ToggleFullScreenIsOnlyAnAcceleratorAndShiftF9PlaysTheTour) {
   ResourceMenuBar menu;
   EXPECT_FALSE(menu.items().count(CommandId::ToggleFullScreen));
-  ASSERT_EQ(AcceleratorTableResource().size(), 1u);
+  ASSERT_EQ(AcceleratorTableResource().size(), 2u);
   EXPECT_EQ(AcceleratorTableResource()[0].commandId, CommandId::ToggleFullScreen);
   EXPECT_TRUE(AcceleratorTableResource()[0].alt);
+  EXPECT_FALSE(AcceleratorTableResource()[0].shift);
+  const AcceleratorResource& tour = AcceleratorTableResource()[1];
+  EXPECT_EQ(tour.commandId, CommandId::PlayTour);
+  EXPECT_EQ(tour.virtualKey, 0x78);
+  EXPECT_TRUE(tour.shift);
+  EXPECT_FALSE(tour.alt);
 }
 
 }  // namespace

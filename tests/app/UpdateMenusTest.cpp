@@ -71,7 +71,7 @@ std::vector<MenuCall> ExpectedBuiltInEnglishCalls() {
       C::Text(40089, u"Previous Page"),
       C::Text(40090, u"Go to first Page"),
       C::Text(40091, u"Go to last Page"),
-      C::Text(40151, u"Play Tour\tF9"),
+      C::Text(40151, u"Play Tour\tShift+F9"),
       C::Text(40152, u"Repeat Tour"),
       C::TopLevel(2, u"Photo"),
       C::Text(40104, u"Change Effect..."),

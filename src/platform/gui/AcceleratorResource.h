@@ -5,4 +5,5 @@ struct AcceleratorResource {
   int virtualKey = 0;
   bool alt = false;
   int commandId = 0;
+  bool shift = false;
 };

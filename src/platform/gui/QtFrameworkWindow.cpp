@@ -164,7 +164,8 @@ void QtFrameworkWindow::AddAccelerators(const std::vector<AcceleratorResource>& 
   for (const AcceleratorResource& accelerator : accelerators) {
     const int key = QtKeyFromVirtualKey(accelerator.virtualKey);
     if (key == 0) continue;
-    const Qt::KeyboardModifiers modifiers = accelerator.alt ? Qt::AltModifier : Qt::NoModifier;
+    Qt::KeyboardModifiers modifiers = accelerator.alt ? Qt::AltModifier : Qt::NoModifier;
+    if (accelerator.shift) modifiers |= Qt::ShiftModifier;
     QList<QKeySequence> sequences{QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key)))};
     if (key == Qt::Key_Return)
       sequences.append(QKeySequence(QKeyCombination(modifiers | Qt::KeypadModifier, Qt::Key_Enter)));
