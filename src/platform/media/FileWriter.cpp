@@ -97,12 +97,23 @@ HRESULT FileWriter::OnStart() {
 
 HRESULT FileWriter::OnStop() {
   if (descriptor_ < 0) return S_OK;
-  const HRESULT trimmed = TrimUnusedRoom();
+  HRESULT hr = TrimUnusedRoom();
+  if (SUCCEEDED(hr)) hr = CheckStillNamed();
   // A delayed write error (a network disk) shows only here; it is still lost data.
   const int closed = close(descriptor_);
   descriptor_ = -1;
   if (closed != 0) return Abort(HResultFromLastError());
-  return FAILED(trimmed) ? Abort(trimmed) : S_OK;
+  return FAILED(hr) ? Abort(hr) : S_OK;
+}
+
+// A file removed while it was written (its folder deleted) takes every write and is gone when
+// closed: that is lost data, not a movie.
+HRESULT FileWriter::CheckStillNamed() const {
+  struct stat written {}, named {};
+  if (fstat(descriptor_, &written) != 0 || !S_ISREG(written.st_mode)) return S_OK;
+  if (stat(ToUtf8(fileName_).c_str(), &named) != 0) return HResultFromLastError();
+  const bool same = named.st_dev == written.st_dev && named.st_ino == written.st_ino;
+  return same ? S_OK : HResultFromWin32(ENOENT);
 }
 
 // Takes the disk space up to end now. A file system that cannot (or a file that is no plain

@@ -14,7 +14,8 @@
 // tried, so the muxer can complete what fits. A sample without bytes asks for room: the file
 // is made to reach its start time with space taken on the disk (where the file system can),
 // so a full disk fails there, before anything is cut; room not written into is trimmed away
-// when the filter stops. The end of the stream reports EC_COMPLETE.
+// when the filter stops. A file no longer found under its name when the filter stops (removed
+// with its folder) is reported as a failure. The end of the stream reports EC_COMPLETE.
 // Graph's thread for everything but the pin's streaming calls.
 class FileWriter final : public ComObject<MediaFilter, IFileSinkFilter2> {
  public:
@@ -46,6 +47,7 @@ class FileWriter final : public ComObject<MediaFilter, IFileSinkFilter2> {
   HRESULT WriteAt(int64_t offset, const uint8_t* bytes, int32_t count);
   HRESULT Reserve(int64_t end);
   HRESULT TrimUnusedRoom();
+  HRESULT CheckStillNamed() const;
 
   InputPin input_;
   std::u16string fileName_;

@@ -195,6 +195,23 @@ TEST_F(FileWriterTest, RoomIsTakenAheadRefusedByAFullDiskAndTrimmedAtTheStop) {
   EXPECT_EQ(events[0], std::make_pair(EC_ERRORABORT, static_cast<intptr_t>(HResultFromWin32(EFBIG))));
 }
 
+// Writes to a file removed meanwhile all succeed and are lost with it; the stop says so.
+TEST_F(FileWriterTest, AFileRemovedWhileItIsWrittenFailsTheStop) {
+  const auto path = folder_ / u"removed.avi";
+  ASSERT_EQ(writer_->SetFileName(path.c_str(), nullptr), S_OK);
+  ASSERT_EQ(Connect(), S_OK);
+  ComPtr<IMediaControl> control;
+  graph_.As(control);
+  ASSERT_EQ(control->Run(), S_OK);
+  EXPECT_EQ(source_->Send(0, "HEAD"), S_OK);
+  ASSERT_EQ(unlink(ToUtf8(path).c_str()), 0);
+  EXPECT_EQ(source_->Send(4, "body"), S_OK);
+  control->Stop();
+  const auto events = Events();
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0], std::make_pair(EC_ERRORABORT, static_cast<intptr_t>(HResultFromWin32(ENOENT))));
+}
+
 TEST_F(FileWriterTest, TakesOnlyAByteStreamAndAStartNeedsAFile) {
   ComPtr<IPin> input;
   ASSERT_EQ(writer_->FindPin(u"in", input.Receive()), S_OK);
