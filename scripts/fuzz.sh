@@ -17,6 +17,8 @@ nice -n 5 cmake --build build-fuzz --target "${targets[@]/#/fuzz_}"
 # Leaks are caught input by input while fuzzing. The check at exit is left out: it once crashed
 # its own tracer (signal 11) after a clean image run, which says nothing about our code.
 export ASAN_OPTIONS=detect_leaks=1:leak_check_at_exit=0:allocator_may_return_null=1
+# The libraries' own leaks, which our code cannot release, are named as in the sanitizer suites.
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-suppressions.txt:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # Qt's image readers warn on every damaged file; millions of lines would only slow the run.
 export QT_LOGGING_RULES="qt.gui.imageio*=false"

@@ -157,7 +157,7 @@ int CommandLineExport::Loop(PhotoBookApp& app, GLDevice& device, HeadlessWindow&
     if (app.mode() == AppMode::Exporting) app.OnFrameRender(device, 0, 0);
   }
   if (signals.Received() != 0) return signals.ExitCode();
-  return framesStored_ > 0 && framesStored_ >= framesPlanned_ ? kSucceeded : kFailed;
+  return framesStored_ > 0 && framesStored_ >= framesPlanned_ && !failed_ ? kSucceeded : kFailed;
 }
 
 int CommandLineExport::BadCommandLine(const std::string& why) {
@@ -173,4 +173,5 @@ void CommandLineExport::FrameOffered(int32_t index, int32_t frameCount) {
 void CommandLineExport::Ended(const ExportReportFacts& facts) {
   err_ << progress_.Finish() << std::flush;
   framesStored_ = facts.framesStored;
+  failed_ = facts.failed;
 }

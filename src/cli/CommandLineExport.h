@@ -57,6 +57,7 @@ class CommandLineExport : private ExportObserver {
   bool errIsTerminal_;
   ExportProgress progress_;
   int32_t framesStored_ = 0;
+  bool failed_ = false;  // the export showed a failure
   // The tour's length as the export announced it; a movie that stored fewer frames without being
   // stopped by a signal ended on an error (a full disk, say) and does not count as a success.
   int32_t framesPlanned_ = 0;

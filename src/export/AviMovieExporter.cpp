@@ -73,13 +73,13 @@ bool AviMovieExporter::Finish() {
 
 bool AviMovieExporter::Refuse(const std::u16string& text) {
   messages_.ShowLibraryMessage(text, true);
-  failureShown_ = true;
+  failed_ = true;
   return false;
 }
 
 void AviMovieExporter::ReportFailure(const std::u16string& when, HRESULT fallback) {
   const HRESULT reported = graph_->StreamFailure();
   const HRESULT failure = FAILED(reported) ? reported : fallback;
-  if (failureShown_ || SUCCEEDED(failure)) return;
+  if (failed_ || SUCCEEDED(failure)) return;
   Refuse(when + (failure == E_ABORT ? std::u16string(u"the movie stream ended early") : HResultText(failure)));
 }

@@ -44,5 +44,4 @@ class AviMovieExporter : public MovieExporter {
 
   LibraryMessages& messages_;
   std::unique_ptr<ExportGraph> graph_;
-  bool failureShown_ = false;
 };

@@ -45,7 +45,8 @@ std::u16string ExportReportText(const ExportReportFacts& facts) {
   if (facts.framesStored <= 0 || !facts.hasCapture) {
     return u"Error creating " + (facts.containerText.empty() ? std::u16string(u"AVI") : facts.containerText) + u" file";
   }
-  std::u16string text = u"Animation successfully exported as:\n\n";
+  std::u16string text = facts.failed ? u"The export ended with the error shown; what was stored is in:\n\n"
+                                     : u"Animation successfully exported as:\n\n";
   text += u"\"" + facts.moviePath + u"\"\n\n";
   text += u"Width:\t" + DecimalText(facts.width) + u" pixels\n";
   text += u"Height:\t" + DecimalText(facts.height) + u" pixels\n";

@@ -21,10 +21,13 @@ struct ExportReportFacts {
   std::u16string soundtrackText;
   std::u16string methodText;
   std::u16string qualityText;
+  // A failure was shown during the export (a full disk, a file removed): the movie is not all
+  // the tour, or not where it was written.
+  bool failed = false;
 };
 
 // The text of the report box: the movie's facts when at least one frame was stored, else the
-// failure line.
+// failure line. After a failure the facts are not headed as a success.
 std::u16string ExportReportText(const ExportReportFacts& facts);
 
 // A rate as the report writes it: shortest form ("%g"), cut after the first digit behind the

@@ -19,6 +19,7 @@ ExportReportFacts MovieExporter::ReportFacts(uint32_t now, int64_t fileSizeOnDis
   facts.containerText = containerText_;
   facts.encoderText = encoderText_;
   facts.soundtrackText = soundtrackText_;
+  facts.failed = failed_;
   if (capture_) {
     facts.width = capture_->Width();
     facts.height = capture_->Height();

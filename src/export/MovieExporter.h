@@ -26,6 +26,8 @@ class MovieExporter {
   virtual int64_t KnownFileSize() const { return 0; }
 
   bool ok() const { return ok_; }
+  // Whether a failure was shown: the movie is not all it should be.
+  bool failed() const { return failed_; }
   int32_t framesRendered() const { return framesRendered_; }
   int32_t framesStored() const { return framesStored_; }
   const FrameCapture* capture() const { return capture_.get(); }
@@ -34,6 +36,7 @@ class MovieExporter {
 
  protected:
   bool ok_ = true;
+  bool failed_ = false;
   std::u16string moviePath_;
   float fps_;
   std::unique_ptr<FrameCapture> capture_;

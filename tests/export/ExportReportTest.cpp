@@ -49,6 +49,15 @@ TEST(ExportReportTest, NoStoredFrameOrNoCaptureIsTheFailureLine) {
   EXPECT_EQ(ExportReportText(facts), u"Error creating AVI file");
 }
 
+TEST(ExportReportTest, AfterAFailureTheFramesStoredAreNotCalledASuccess) {
+  ExportReportFacts facts = TenSecondMovie();
+  facts.failed = true;
+  const std::u16string text = ExportReportText(facts);
+  EXPECT_EQ(text.find(u"successfully"), std::u16string::npos);
+  EXPECT_EQ(text.find(u"The export ended with the error shown; what was stored is in:\n\n\"/home/u/Videos/book.avi\"\n"), 0u);
+  EXPECT_NE(text.find(u"Frames stored:\t250\n"), std::u16string::npos);
+}
+
 TEST(ExportReportTest, SpeedLineNeedsElapsedTime) {
   ExportReportFacts facts = TenSecondMovie();
   facts.elapsedMilliseconds = 0;

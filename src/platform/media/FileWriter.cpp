@@ -1,8 +1,10 @@
 #include "platform/media/FileWriter.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/com/TaskMemory.h"
@@ -86,15 +88,50 @@ HRESULT FileWriter::OnStart() {
   if (fileName_.empty()) return E_UNEXPECTED;
   const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | ((mode_ & AM_FILE_OVERWRITE) != 0 ? O_TRUNC : 0);
   descriptor_ = open(ToUtf8(fileName_).c_str(), flags, 0666);
-  return descriptor_ >= 0 ? S_OK : HResultFromLastError();
+  if (descriptor_ < 0) return HResultFromLastError();
+  struct stat status {};
+  openedSize_ = fstat(descriptor_, &status) == 0 ? status.st_size : 0;
+  written_ = reserved_ = 0;
+  return S_OK;
 }
 
 HRESULT FileWriter::OnStop() {
   if (descriptor_ < 0) return S_OK;
+  HRESULT hr = TrimUnusedRoom();
+  if (SUCCEEDED(hr)) hr = CheckStillNamed();
   // A delayed write error (a network disk) shows only here; it is still lost data.
   const int closed = close(descriptor_);
   descriptor_ = -1;
-  return closed == 0 ? S_OK : Abort(HResultFromLastError());
+  if (closed != 0) return Abort(HResultFromLastError());
+  return FAILED(hr) ? Abort(hr) : S_OK;
+}
+
+// A file removed while it was written (its folder deleted) takes every write and is gone when
+// closed: that is lost data, not a movie.
+HRESULT FileWriter::CheckStillNamed() const {
+  struct stat written {}, named {};
+  if (fstat(descriptor_, &written) != 0 || !S_ISREG(written.st_mode)) return S_OK;
+  if (stat(ToUtf8(fileName_).c_str(), &named) != 0) return HResultFromLastError();
+  const bool same = named.st_dev == written.st_dev && named.st_ino == written.st_ino;
+  return same ? S_OK : HResultFromWin32(ENOENT);
+}
+
+// Takes the disk space up to end now. A file system that cannot (or a file that is no plain
+// file) gets no room in advance; its writes still report a full disk when it comes.
+HRESULT FileWriter::Reserve(int64_t end) {
+  if (end <= reserved_) return S_OK;
+  if (fallocate(descriptor_, 0, reserved_, end - reserved_) == 0) {
+    reserved_ = end;
+    return S_OK;
+  }
+  if (errno == ENOSPC || errno == EFBIG || errno == EDQUOT || errno == EIO) return HResultFromLastError();
+  return S_OK;
+}
+
+HRESULT FileWriter::TrimUnusedRoom() {
+  const int64_t end = std::max(written_, openedSize_);
+  if (reserved_ <= end) return S_OK;
+  return ftruncate(descriptor_, end) == 0 ? S_OK : HResultFromLastError();
 }
 
 HRESULT FileWriter::Receive(InputPin&, IMediaSample* sample) {
@@ -103,7 +140,8 @@ HRESULT FileWriter::Receive(InputPin&, IMediaSample* sample) {
   if (FAILED(sample->GetTime(&start, &end))) return Abort(VFW_E_SAMPLE_TIME_NOT_SET);
   uint8_t* bytes = nullptr;
   if (start < 0 || FAILED(sample->GetPointer(&bytes))) return Abort(E_INVALIDARG);
-  const HRESULT hr = WriteAt(start, bytes, sample->GetActualDataLength());
+  const int32_t count = sample->GetActualDataLength();
+  const HRESULT hr = count == 0 ? Reserve(start) : WriteAt(start, bytes, count);
   return FAILED(hr) ? Abort(hr) : S_OK;
 }
 
@@ -117,6 +155,7 @@ HRESULT FileWriter::WriteAt(int64_t offset, const uint8_t* bytes, int32_t count)
     bytes += wrote;
     offset += wrote;
     count -= static_cast<int32_t>(wrote);
+    written_ = std::max(written_, offset);
   }
   return S_OK;
 }

@@ -11,7 +11,11 @@
 // samples each carry their file offset as start time, written there. The file is opened when the
 // filter starts (emptied first in AM_FILE_OVERWRITE mode) and closed when it stops. A failed
 // write fails Receive with the system error and reports EC_ERRORABORT; later writes are still
-// tried, so the muxer can complete what fits. The end of the stream reports EC_COMPLETE.
+// tried, so the muxer can complete what fits. A sample without bytes asks for room: the file
+// is made to reach its start time with space taken on the disk (where the file system can),
+// so a full disk fails there, before anything is cut; room not written into is trimmed away
+// when the filter stops. A file no longer found under its name when the filter stops (removed
+// with its folder) is reported as a failure. The end of the stream reports EC_COMPLETE.
 // Graph's thread for everything but the pin's streaming calls.
 class FileWriter final : public ComObject<MediaFilter, IFileSinkFilter2> {
  public:
@@ -41,10 +45,16 @@ class FileWriter final : public ComObject<MediaFilter, IFileSinkFilter2> {
 
  private:
   HRESULT WriteAt(int64_t offset, const uint8_t* bytes, int32_t count);
+  HRESULT Reserve(int64_t end);
+  HRESULT TrimUnusedRoom();
+  HRESULT CheckStillNamed() const;
 
   InputPin input_;
   std::u16string fileName_;
   MediaType fileType_;
   uint32_t mode_ = 0;
   int descriptor_ = -1;
+  int64_t openedSize_ = 0;  // the file's size when opened
+  int64_t written_ = 0;     // the furthest byte written
+  int64_t reserved_ = 0;    // the furthest byte of room taken
 };

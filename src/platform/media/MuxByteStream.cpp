@@ -19,7 +19,7 @@ constexpr int kBufferSize = 64 * 1024;
 
 HRESULT MuxByteStream::Open() {
   Discard();
-  offset_ = size_ = 0;
+  offset_ = size_ = reserved_ = 0;
   failure_ = S_OK;
   auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferSize));
   if (buffer != nullptr) context_ = avio_alloc_context(buffer, kBufferSize, 1, this, nullptr, &Write, &Seek);
@@ -41,6 +41,13 @@ void MuxByteStream::Discard() {
   // The library may have replaced the buffer it was given, so free the one it holds now.
   av_freep(&context_->buffer);
   avio_context_free(&context_);
+}
+
+HRESULT MuxByteStream::Reserve(int64_t end) {
+  if (end <= reserved_) return S_OK;
+  const HRESULT hr = sink_(end, nullptr, 0);
+  if (SUCCEEDED(hr)) reserved_ = end;
+  return hr;
 }
 
 int MuxByteStream::Write(void* opaque, uint8_t* bytes, int count) {

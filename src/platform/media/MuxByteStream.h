@@ -14,10 +14,12 @@ struct AVIOContext;
 // the muxer's packet, not copied into the context's buffer first. A failing delivery is kept
 // (the first one) for the owner to act on, but not shown to the muxer, which would refuse all
 // further writes: this way the bytes that can still be written (the header completed in place
-// when a disk fills up) are. Used by one thread at a time.
+// when a disk fills up) are. Before a frame the owner can ask for room (Reserve), so that a full
+// disk refuses the frame as a whole instead of cutting it. Used by one thread at a time.
 class MuxByteStream {
  public:
-  // sink(offset, bytes, count): deliver count bytes meant for offset; a failure is kept.
+  // sink(offset, bytes, count): deliver count bytes meant for offset; a failure is kept. A call
+  // with no bytes (count 0) asks that the file can grow to offset, see Reserve.
   using Sink = std::function<HRESULT(int64_t offset, const uint8_t* bytes, int count)>;
 
   explicit MuxByteStream(Sink sink) : sink_(std::move(sink)) {}
@@ -30,6 +32,11 @@ class MuxByteStream {
   AVIOContext* context() const { return context_; }
   // The first failing delivery, else S_OK.
   HRESULT failure() const { return failure_; }
+  // The furthest byte written so far.
+  int64_t size() const { return size_; }
+  // Makes sure the file can grow to end before more is written: the sink's status (a full
+  // disk fails here, with nothing written). Not a failing delivery.
+  HRESULT Reserve(int64_t end);
   // Delivers what is buffered and frees the context.
   void Close();
   // Frees the context without delivering anything more (the sink may be gone).
@@ -44,5 +51,6 @@ class MuxByteStream {
   AVIOContext* context_ = nullptr;
   int64_t offset_ = 0;
   int64_t size_ = 0;
+  int64_t reserved_ = 0;
   HRESULT failure_ = S_OK;
 };

@@ -122,16 +122,17 @@ HRESULT PacketMux::SoundtrackBreak(std::u16string* file) const {
   return soundtrackBreak_.empty() ? S_FALSE : S_OK;
 }
 
+// A sample with no bytes asks the writer for room up to its offset (see FileWriter).
 HRESULT PacketMux::DeliverBytes(int64_t offset, const uint8_t* bytes, int count) {
-  while (count > 0) {
+  do {
     ComPtr<IMediaSample> sample;
     HRESULT hr = output_.GetDeliveryBuffer(sample.Receive());
     uint8_t* buffer = nullptr;
     if (SUCCEEDED(hr)) hr = sample->GetPointer(&buffer);
     if (FAILED(hr)) return hr;
     const int piece = std::min(count, sample->GetSize());
-    if (piece <= 0) return E_UNEXPECTED;
-    std::memcpy(buffer, bytes, static_cast<size_t>(piece));
+    if (piece < 0 || (piece == 0 && count > 0)) return E_UNEXPECTED;
+    if (piece > 0) std::memcpy(buffer, bytes, static_cast<size_t>(piece));
     REFERENCE_TIME start = offset;
     REFERENCE_TIME end = offset + piece;
     sample->SetTime(&start, &end);
@@ -142,6 +143,6 @@ HRESULT PacketMux::DeliverBytes(int64_t offset, const uint8_t* bytes, int count)
     offset += piece;
     bytes += piece;
     count -= piece;
-  }
+  } while (count > 0);
   return S_OK;
 }

@@ -19,6 +19,12 @@ extern "C" {
 
 namespace {
 
+// Room asked for beyond a frame's bytes before it is written: per frame its chunk or block
+// header and its index entries, and for the whole file the end that completes it (a
+// Matroska index, a large AVI's index of indexes, a frame's sound).
+constexpr int64_t kRoomPerPacket = 64;
+constexpr int64_t kRoomForTheEnd = 256 * 1024;
+
 // The stream's time unit is exactly one frame: AvgTimePerFrame of 100 ns units, reduced
 // (400000 -> 1/25, 333667 -> 333667/10000000).
 AVRational FrameTimeOf(REFERENCE_TIME frameTime) {
@@ -115,12 +121,19 @@ HRESULT PacketMuxer::WriteHeader(const PacketStreamFormat& format, const Options
   av_dict_free(&options);
   // The header must be on its way to the file before the first frame.
   if (result >= 0) avio_flush(output_->pb);
+  headerEnd_ = bytes_.size();
+  payload_ = packets_ = 0;
   return result < 0 ? Fail("write the header", result) : Keep(bytes_.failure());
 }
 
 HRESULT PacketMuxer::WritePacket(const uint8_t* data, int size, int64_t frame, int64_t shown, bool keyFrame) {
   if (output_ == nullptr) return VFW_E_WRONG_STATE;
   if (FAILED(status_)) return status_;
+  // A frame the disk has no room for is refused whole: the muxer never learns of it, so the
+  // index it writes at the end lists only frames that are in the file.
+  if (const HRESULT room = bytes_.Reserve(RoomFor(size)); FAILED(room)) return Keep(room);
+  payload_ += size;
+  ++packets_;
   // The packet lends the sample's bytes: the muxer writes them straight through, no copy.
   packet_->data = const_cast<uint8_t*>(data);
   packet_->size = size;
@@ -136,6 +149,13 @@ HRESULT PacketMuxer::WritePacket(const uint8_t* data, int size, int64_t frame, i
   // The sound keeps up with the frames decoded so far.
   if (sound_ && FAILED(sound_->WriteUntil(SamplesOf(frame + 1), false))) return Fail("store the sound", AVERROR_UNKNOWN);
   return S_OK;
+}
+
+// Where the file may reach once a packet of size bytes is written and the movie completed. A
+// muxer may still hold earlier frames (a Matroska cluster), so those count as well.
+int64_t PacketMuxer::RoomFor(int size) const {
+  const int64_t held = std::max<int64_t>(0, payload_ - (bytes_.size() - headerEnd_));
+  return bytes_.size() + held + size + kRoomPerPacket * (packets_ + 1) + kRoomForTheEnd;
 }
 
 // Without sound the video's packets go straight to the file, as they always have; with sound

@@ -27,7 +27,9 @@ struct AVStream;
 // MuxByteStream, which the muxer may seek in, so headers are completed in place (AVI files past
 // 1 GB get the OpenDML index, an MP4 index goes into room kept for it at the front). AVI
 // uncompressed frames are stored exactly as they come, bottom row first, as a positive-height
-// bitmap. Failures are the delivery's status when the bytes could not be
+// bitmap. Before each frame the file is asked for room for it and for the end of the movie; a
+// disk without that room refuses the frame whole, and the movie ends consistent with the
+// frames before it. Failures are the delivery's status when the bytes could not be
 // delivered, else the library's error as a status (its text goes to the debug output).
 // One thread at a time.
 class PacketMuxer {
@@ -60,6 +62,7 @@ class PacketMuxer {
   const std::u16string& soundtrackBreak() const { return soundtrackBreak_; }
 
  private:
+  int64_t RoomFor(int size) const;
   HRESULT AddSound();
   int64_t SamplesOf(int64_t frames) const;
   int WriteVideo();
@@ -80,5 +83,8 @@ class PacketMuxer {
   int64_t plannedFrames_ = 0;
   std::unique_ptr<SoundtrackStream> sound_;  // while a movie with sound is open
   int64_t framesEnd_ = 0;                    // one past the last frame shown so far
+  int64_t headerEnd_ = 0;                    // where the header ended
+  int64_t payload_ = 0;                      // bytes of the video packets given to the muxer
+  int64_t packets_ = 0;
   std::u16string soundtrackBreak_;
 };

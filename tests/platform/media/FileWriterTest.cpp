@@ -14,6 +14,7 @@
 #include "platform/media/MediaGuids.h"
 #include "platform/media/OutputPin.h"
 #include "platform/sys/StringConvert.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -163,6 +164,52 @@ TEST_F(FileWriterTest, AFailedWriteFailsReceiveAndIsReportedOnce) {
   EXPECT_EQ(events[0], std::make_pair(EC_ERRORABORT, static_cast<intptr_t>(HResultFromWin32(ENOSPC))));
   // Stopped: no more writing, and no further report.
   EXPECT_EQ(source_->Send(0, "late"), VFW_E_NOT_COMMITTED);
+}
+
+// An empty sample asks for room up to its offset: a full disk refuses it before anything is
+// written, and room that was taken but not written into is gone once the writer stops.
+TEST_F(FileWriterTest, RoomIsTakenAheadRefusedByAFullDiskAndTrimmedAtTheStop) {
+  const auto path = folder_ / u"out.bin";
+  WriteBytes(path, "0123456789");
+  ASSERT_EQ(writer_->SetFileName(path.c_str(), nullptr), S_OK);
+  ASSERT_EQ(Connect(), S_OK);
+  ComPtr<IMediaControl> control;
+  graph_.As(control);
+  ASSERT_EQ(control->Run(), S_OK);
+  EXPECT_EQ(source_->Send(0, "HEAD"), S_OK);
+  EXPECT_EQ(source_->Send(1 << 20, ""), S_OK);
+  struct stat status {};
+  ASSERT_EQ(stat(ToUtf8(path).c_str(), &status), 0);
+  EXPECT_EQ(status.st_size, 1 << 20);  // the disk's blocks are the file's now
+  EXPECT_EQ(source_->Send(4, "body"), S_OK);
+  {
+    FileSizeLimit limit(2 << 20);
+    EXPECT_EQ(source_->Send(3 << 20, ""), HResultFromWin32(EFBIG));
+    EXPECT_EQ(source_->Send(8, "tail"), S_OK);  // still inside the room taken
+  }
+  control->Stop();
+  // The room beyond the last byte written is gone again.
+  EXPECT_EQ(ReadBytes(path), "HEADbodytail");
+  const auto events = Events();
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0], std::make_pair(EC_ERRORABORT, static_cast<intptr_t>(HResultFromWin32(EFBIG))));
+}
+
+// Writes to a file removed meanwhile all succeed and are lost with it; the stop says so.
+TEST_F(FileWriterTest, AFileRemovedWhileItIsWrittenFailsTheStop) {
+  const auto path = folder_ / u"removed.avi";
+  ASSERT_EQ(writer_->SetFileName(path.c_str(), nullptr), S_OK);
+  ASSERT_EQ(Connect(), S_OK);
+  ComPtr<IMediaControl> control;
+  graph_.As(control);
+  ASSERT_EQ(control->Run(), S_OK);
+  EXPECT_EQ(source_->Send(0, "HEAD"), S_OK);
+  ASSERT_EQ(unlink(ToUtf8(path).c_str()), 0);
+  EXPECT_EQ(source_->Send(4, "body"), S_OK);
+  control->Stop();
+  const auto events = Events();
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0], std::make_pair(EC_ERRORABORT, static_cast<intptr_t>(HResultFromWin32(ENOENT))));
 }
 
 TEST_F(FileWriterTest, TakesOnlyAByteStreamAndAStartNeedsAFile) {
