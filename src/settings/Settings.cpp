@@ -123,6 +123,7 @@ void Settings::ResetToDefaults() {
   MovieSpeed.clear();
   Soundtrack.clear();
   LoopSoundtrack = false;
+  RightToLeftBook = false;
 }
 
 void Settings::Load() { LoadFile(SettingsFilePath()); }
@@ -172,12 +173,19 @@ void Settings::ApplyLine(const TextFile& file) {
     Soundtrack.push_back(file.Token(1));
   } else if (key == u"SoundtrackLoop") {
     LoopSoundtrack = file.TokenBoolean(1);
+  } else if (key == u"RightToLeftBook") {
+    RightToLeftBook = file.TokenBoolean(1);
   }
 }
 
 void Settings::WriteSoundtrackLines(TextFile& out) const {
   for (const std::u16string& file : Soundtrack) out.WriteStringLine(u"SoundtrackFile", file);
   if (LoopSoundtrack) out.WriteBooleanLine(u"SoundtrackLoop", true);
+}
+
+// Only a book bound on the right is written, so that a file of defaults stays as it has been.
+void Settings::WriteBindingLine(TextFile& out) const {
+  if (RightToLeftBook) out.WriteBooleanLine(u"RightToLeftBook", true);
 }
 
 void Settings::WriteMovieEncoderLines(TextFile& out) const {
@@ -230,6 +238,7 @@ Settings::SaveOutcome Settings::Save(std::u16string& failureText) const {
   for (const SettingsField& field : SettingsField::Trailing()) WriteField(*this, field, out);
   WriteMovieEncoderLines(out);
   WriteSoundtrackLines(out);
+  WriteBindingLine(out);
   if (!out.Close() || !ReplaceFile(partial, target)) {
     DeleteFile(partial, true);
     failureText = u"Could not write:\n\n\"" + path + u"\"";

@@ -30,8 +30,8 @@ class Settings {
 
   explicit Settings(SettingsEnvironment environment);
 
-  // Every field from Window to AntialiasingQuality, the camera presets and UseCameraOrientation
-  // back to its default;
+  // Every field from Window to AntialiasingQuality, the camera presets, UseCameraOrientation, the
+  // movie encoder, the soundtrack and RightToLeftBook back to its default;
   // recent paths, photo orientations and the loaded flag stay.
   void ResetToDefaults();
 
@@ -114,11 +114,15 @@ class Settings {
   // shorter than the movie. Written after the movie encoder's lines, only when set.
   std::vector<std::u16string> Soundtrack;
   bool LoopSoundtrack = false;
+  // The book is bound on the right: its spreads are read and its leaves turned from right to
+  // left. Written last, only when on, so a file without it means a book bound on the left.
+  bool RightToLeftBook = false;
 
  private:
   void ApplyLine(const TextFile& file);
   void WriteMovieEncoderLines(TextFile& out) const;
   void WriteSoundtrackLines(TextFile& out) const;
+  void WriteBindingLine(TextFile& out) const;
 
   SettingsEnvironment environment_;
   bool loaded_ = false;
