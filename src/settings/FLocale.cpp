@@ -119,6 +119,10 @@ const std::array<const char16_t*, FLocale::kTextCount> kBuiltIn = {{
     u"Frame",  // 110
     u"elapsed",  // 111
     u"left",  // 112
+    u"Play Tour",  // 113
+    u"Repeat Tour",  // 114
+    u"Playing Tour",  // 115
+    u"Right-to-Left Book",  // 116
 }};
 
 }  // namespace

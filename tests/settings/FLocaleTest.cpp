@@ -40,7 +40,7 @@ class FLocaleTest : public testing::Test {
   }
   bool LoadLines(const std::vector<std::u16string>& lines) { return LoadBytes(Utf16Lines(lines)); }
 
-  // Expects entries from..112 to hold their built-in English texts.
+  // Expects entries from..116 to hold their built-in English texts.
   void ExpectEnglishFrom(int from) const {
     for (int i = from; i < FLocale::kTextCount; ++i)
       EXPECT_EQ(locale_.GetText(i), FLocale::BuiltInTexts()[i]) << "entry " << i;
@@ -52,7 +52,7 @@ class FLocaleTest : public testing::Test {
 };
 
 TEST(FLocaleBuiltInTest, HoldsNonEmptyTextsWithReservedEntriesReadingXXX) {
-  ASSERT_EQ(FLocale::BuiltInTexts().size(), 113u);
+  ASSERT_EQ(FLocale::BuiltInTexts().size(), 117u);
   const std::vector<std::u16string> texts = BuiltIn();
   for (int i = 0; i < FLocale::kTextCount; ++i) {
     EXPECT_FALSE(texts[i].empty()) << "entry " << i;
@@ -78,6 +78,7 @@ TEST(FLocaleBuiltInTest, SpotValues) {
   EXPECT_EQ(texts[112], u"left");
   EXPECT_EQ(texts[109], u"Could not open this folder or photo:");
   EXPECT_EQ(texts[108], u"Use Camera Orientation");
+  EXPECT_EQ(texts[116], u"Right-to-Left Book");
   EXPECT_EQ(texts[48],
             u"Your can select a photo by left clicking on it with your mouse.\r\n\r\n"
             u"When you right click on a photo a pop-up menu is displayed!");
@@ -85,8 +86,8 @@ TEST(FLocaleBuiltInTest, SpotValues) {
 
 TEST(FLocaleBuiltInTest, IndexOutsideTableGivesEmptyText) {
   const FLocale locale;
-  EXPECT_EQ(locale.GetText(112), u"left");
-  EXPECT_EQ(locale.GetText(113), u"");
+  EXPECT_EQ(locale.GetText(116), u"Right-to-Left Book");
+  EXPECT_EQ(locale.GetText(117), u"");
   EXPECT_EQ(locale.GetText(-1), u"");
   EXPECT_EQ(locale.GetText(100000), u"");
 }
@@ -138,13 +139,13 @@ TEST_F(FLocaleTest, EmptyFirstLineKeepsEverythingEnglishButStillLoads) {
   EXPECT_EQ(TextsOf(locale_), BuiltIn());
 }
 
-TEST_F(FLocaleTest, OnlyTheFirst113LinesAreUsed) {
+TEST_F(FLocaleTest, OnlyTheFirst117LinesAreUsed) {
   std::vector<std::u16string> lines;
   for (int i = 0; i < 200; ++i) lines.push_back(u"Line " + WidenLatin1(std::to_string(i)));
   ASSERT_TRUE(LoadLines(lines));
   EXPECT_EQ(locale_.GetText(0), u"Line 0");
-  EXPECT_EQ(locale_.GetText(112), u"Line 112");
-  EXPECT_EQ(locale_.GetText(113), u"");
+  EXPECT_EQ(locale_.GetText(116), u"Line 116");
+  EXPECT_EQ(locale_.GetText(117), u"");
 }
 
 TEST_F(FLocaleTest, LastLineWithoutLineBreakIsNotRead) {

@@ -15,6 +15,7 @@ constexpr int kSelectHint = 48;
 constexpr int kBrowsing = 106;
 constexpr int kExporting = 107;
 constexpr int kUseCameraOrientation = 108;
+constexpr int kRightToLeftBook = 116;
 
 class ShippedLocalesTest : public testing::TestWithParam<const char*> {
  protected:
@@ -33,6 +34,7 @@ TEST_P(ShippedLocalesTest, EveryTextIsThereAndTheUsedOnesAreTranslated) {
   EXPECT_NE(locale.GetText(kMenuFile), english.GetText(kMenuFile));
   EXPECT_NE(locale.GetText(kExporting), english.GetText(kExporting));
   EXPECT_NE(locale.GetText(kUseCameraOrientation), english.GetText(kUseCameraOrientation));
+  EXPECT_NE(locale.GetText(kRightToLeftBook), english.GetText(kRightToLeftBook));
   EXPECT_NE(locale.GetText(kBrowsing), locale.GetText(4)) << "the title's mode and the Play menu read alike";
 }
 
