@@ -42,4 +42,5 @@ inline constexpr int RenderTransparentPage = 40122;
 inline constexpr int SortByName = 40125;
 inline constexpr int SortByDate = 40126;
 inline constexpr int UseCameraOrientation = 40150;
+inline constexpr int RightToLeftBook = 40153;
 }  // namespace CommandId

@@ -106,6 +106,7 @@ std::vector<MenuCall> ExpectedBuiltInEnglishCalls() {
       C::Text(40122, u"Render Transparent Page..."),
       C::Text(40107, u"Set Transparent Paper Texture..."),
       C::Text(40113, u"Render Shadows"),
+      C::Text(40153, u"Right-to-Left Book"),
       C::Text(40121, u"Set Animation Speed..."),
       C::Text(40085, u"Low Quality"),
       C::Text(40086, u"Normal Quality"),
@@ -125,6 +126,7 @@ std::vector<MenuCall> ExpectedBuiltInEnglishCalls() {
       C::Check(40086, true),
       C::Check(40087, false),
       C::Check(40150, true),
+      C::Check(40153, false),
       C::Text(40051, u"/opt/pagewing/media/photos"),
   };
   for (int command = 40052; command <= 40060; ++command) calls.push_back(C::Text(command, u" "));
@@ -190,7 +192,7 @@ TEST_F(UpdateMenusTest, QualityChecksExactlyOneItem) {
     menu_.calls.clear();
     Update();
     const Checks checks = menu_.Checks();
-    ASSERT_EQ(checks.size(), 11u);
+    ASSERT_EQ(checks.size(), 12u);
     EXPECT_EQ(Checks(checks.begin() + 5, checks.begin() + 8), expected) << "Quality " << quality;
   }
 }
@@ -198,18 +200,18 @@ TEST_F(UpdateMenusTest, QualityChecksExactlyOneItem) {
 TEST_F(UpdateMenusTest, EachBooleanSettingDrivesItsOwnCheckMark) {
   bool Settings::*const fields[] = {&Settings::LightenPhotos, &Settings::RenderShadows,
                                     &Settings::RenderTransparentPage, &Settings::ShinyPaper, &Settings::ShinyPhotos,
-                                    &Settings::UseCameraOrientation};
-  const int commands[] = {40099, 40113, 40122, 40112, 40111, 40150};
-  for (int on = 0; on < 6; ++on) {
+                                    &Settings::UseCameraOrientation, &Settings::RightToLeftBook};
+  const int commands[] = {40099, 40113, 40122, 40112, 40111, 40150, 40153};
+  for (int on = 0; on < 7; ++on) {
     for (bool Settings::*field : fields) settings_.*field = false;
     settings_.*fields[on] = true;
     menu_.calls.clear();
     Update();
     Checks expected;
-    for (int i = 0; i < 6; ++i) expected.emplace_back(commands[i], i == on);
+    for (int i = 0; i < 7; ++i) expected.emplace_back(commands[i], i == on);
     Checks checks = menu_.Checks();
     checks.erase(checks.begin() + 5, checks.begin() + 8);  // the three quality items
-    EXPECT_EQ(Checks(checks.begin(), checks.begin() + 6), expected) << "field " << on;
+    EXPECT_EQ(Checks(checks.begin(), checks.begin() + 7), expected) << "field " << on;
   }
 }
 
