@@ -326,6 +326,23 @@ TEST_F(SceneRendererGLTest, HalfwayThroughATurnTheLeafStandsBetweenThePages) {
     EXPECT_EQ(At(FacePoint(face, 16, 1)), At(FacePoint(face, 16, 1), &rest));
 }
 
+// Bound on the right, the standing leaf's photo faces the other way and is still drawn, not
+// culled: each face is culled for the side it is seen from in the mirrored book.
+TEST_F(SceneRendererGLTest, HalfwayThroughATurnOfARightToLeftBookTheLeafShowsItsPhotoToTheRight) {
+  RedPhotoIn(5, 3);
+  settings_.RenderTransparentPage = false;
+  settings_.RightToLeftBook = true;
+  inputs_.turnDirection = 1;
+  inputs_.turnProgress = FullTurn / 2;
+  Render();
+  const glm::vec3 photoCentre = FacePoint(BookFace::TurningBack, 16, 9);
+  EXPECT_GT(photoCentre.y, 40.0f);
+  EXPECT_GT(photoCentre.x, 0.0f) << "past upright, leaning towards the right page it turns to";
+  const uint32_t photo = At(photoCentre);
+  EXPECT_GT(Red(photo), 240) << std::hex << photo;
+  EXPECT_LT(Green(photo), 20) << std::hex << photo;
+}
+
 TEST_F(SceneRendererGLTest, TheInterleafBlendsItsTextureOverThePageItLiesOn) {
   textures_.transparentPaper = Solid(0xFF0000FFu);
   RedPhotoIn(6, 0);
