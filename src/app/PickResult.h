@@ -3,8 +3,8 @@
 // What lies under a client-area point. code is a photo index (>= 0, possibly past the last
 // photo on the last spread) or one of the part codes; preset is the close-up view of a photo
 // position (4 top left, 5 bottom left, 6 top right, 7 bottom right, as seen), 0 for everything
-// else. The left paper is the page of the spread read first in a left-to-right book, the one
-// before the spine; in a right-to-left book it lies on the right.
+// else. The left and right paper are the spread's earlier and later page, named as a book bound
+// on the left shows them; in a book bound on the right the earlier page lies on the right.
 struct PickResult {
   static constexpr int kLeftPaper = -1;
   static constexpr int kRightPaper = -2;

@@ -28,7 +28,6 @@ const Mesh* BookScene::Cover(GraphicsDevice& device, int half) {
 }
 
 void BookScene::SetRightToLeft(bool rightToLeft) {
-  rightToLeft_ = rightToLeft;
   for (PageFace& face : faces_) face.page().SetMirrored(rightToLeft);
 }
 

@@ -32,7 +32,6 @@ class BookScene {
   // of the spreads and the leaves' turn run from right to left), photos still reading as they
   // are. The cover and floor are alike on both sides and stay. Takes effect as faces are prepared.
   void SetRightToLeft(bool rightToLeft);
-  bool rightToLeft() const { return rightToLeft_; }
 
   void ReleaseDeviceResources();
 
@@ -40,5 +39,4 @@ class BookScene {
   std::array<PageFace, kBookFaceCount> faces_;
   std::unique_ptr<Mesh> floor_;
   std::array<std::unique_ptr<Mesh>, 2> covers_;
-  bool rightToLeft_ = false;
 };
