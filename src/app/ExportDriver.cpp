@@ -28,7 +28,7 @@ std::unique_ptr<ExportSession> ExportDriver::StartExport(const std::u16string& m
   }
   if (FileExists(moviePath)) DeleteFile(moviePath, false);
   if (!request.InRange()) return nullptr;
-  ExportTimeline timeline(app_.photoCount(), request.timing, request.fps, request.turnInterleaf);
+  ExportTimeline timeline(app_.photoCount(), request.timing, request.fps, request.turnInterleaf, request.rightToLeft);
   const MovieFormat format = request.FormatFor(moviePath, timeline.FrameCount());
   const PixelSize client = FitWindow({request.width, request.height});
   ExportRun::Plan plan{moviePath, request.pixelAspect, !request.ScreenGrab(), nullptr};

@@ -75,7 +75,9 @@ KeyAction OtherKey(int key) {
 
 }  // namespace
 
-KeyAction KeyActionFor(int virtualKey) {
+KeyAction KeyActionFor(int virtualKey, bool rightToLeft) {
+  if (rightToLeft && (virtualKey == VirtualKey::Left || virtualKey == VirtualKey::Right))
+    virtualKey = virtualKey == VirtualKey::Left ? VirtualKey::Right : VirtualKey::Left;
   for (KeyAction (*table)(int) : {PageKey, CameraKey, OtherKey}) {
     const KeyAction action = table(virtualKey);
     if (action.kind != Kind::None) return action;

@@ -8,6 +8,7 @@
 #include "app/PhotoBookApp.h"
 #include "app/SettingsDialogs.h"
 #include "book/CameraAnimator.h"
+#include "book/MirroredView.h"
 #include "photos/FileDialogKind.h"
 #include "photos/FilePaths.h"
 #include "photos/FolderOpener.h"
@@ -167,6 +168,9 @@ bool MenuCommands::RunSettingsCommand(int command) {
     case Id::ResetAllSettings:
       ResetAllSettings();
       return true;
+    case Id::RightToLeftBook:
+      ToggleRightToLeft();
+      return true;
     default:
       return RunToggle(command) || RunSurfaceCommand(command);
   }
@@ -246,6 +250,16 @@ void MenuCommands::ToggleCameraOrientation() {
   settings.UseCameraOrientation = !settings.UseCameraOrientation;
   app_.textures().ReloadAll();
   app_.UpdateMenus();
+}
+
+// The book turns over in place: the camera follows the part of the book it was showing, so a
+// photo in close-up stays in view on its new side.
+void MenuCommands::ToggleRightToLeft() {
+  Settings& settings = app_.settings();
+  settings.RightToLeftBook = !settings.RightToLeftBook;
+  app_.UpdateMenus();
+  const int view = app_.camera().currentView();
+  if (MirroredView(view) != view) app_.SelectView(MirroredView(view), true);
 }
 
 void MenuCommands::ChooseColour(Colour& colour) {

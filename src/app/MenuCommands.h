@@ -30,6 +30,7 @@ class MenuCommands {
   void CopyPhoto();
   void SetQuality(int quality);
   void ToggleCameraOrientation();
+  void ToggleRightToLeft();
   void ChooseColour(Colour& colour);
   void ChooseSurfaceTexture(SurfaceTexture surface, std::u16string& path);
   void ChooseEffect();

@@ -3,6 +3,7 @@
 #include "app/SpreadHooks.h"
 #include "book/AnimationTiming.h"
 #include "book/BookLayout.h"
+#include "book/MirroredView.h"
 
 namespace {
 
@@ -130,7 +131,10 @@ void OpenSpread::SelectViewByKey(int view) {
   TurnLeafAwayFrom(view);
 }
 
+// The interleaf's position counts from the spread's later page to its earlier one, which in a
+// right-to-left book lie left and right of the camera: the view is taken back to the book's own side.
 void OpenSpread::TurnLeafAwayFrom(int presetCode) {
-  if ((presetCode == 4 || presetCode == 5) && leafPosition > 0) leafDirection = -1;
-  if ((presetCode == 6 || presetCode == 7) && leafPosition == 0) leafDirection = +1;
+  const int view = hooks_.RightToLeft() ? MirroredView(presetCode) : presetCode;
+  if ((view == 4 || view == 5) && leafPosition > 0) leafDirection = -1;
+  if ((view == 6 || view == 7) && leafPosition == 0) leafDirection = +1;
 }

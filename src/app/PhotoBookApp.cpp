@@ -301,7 +301,7 @@ PickResult PhotoBookApp::PickAt(int x, int y) {
   const PixelSize client = services_.framework.ClientSize();
   const PickRay ray =
       PickRay::Under(static_cast<float>(x), static_cast<float>(y), client.width, client.height, frameMatrices_);
-  return picker_.PickAt(*scene_, ray, spread_.CurrentPage, spread_.turnDirection);
+  return picker_.PickAt(*scene_, ray, spread_.CurrentPage, spread_.turnDirection, settings_->RightToLeftBook);
 }
 
 void PhotoBookApp::ShowContextMenu(int x, int y, ContextMenuKind kind) {
@@ -387,3 +387,5 @@ void PhotoBookApp::LoadNextTexture() {
 bool PhotoBookApp::CameraMoving() const { return camera_->IsMoving(); }
 
 int PhotoBookApp::CurrentView() const { return camera_->currentView(); }
+
+bool PhotoBookApp::RightToLeft() const { return settings_ && settings_->RightToLeftBook; }

@@ -166,6 +166,7 @@ class PhotoBookApp : public FrameworkCallbacks, private SpreadHooks, private Fol
   void LoadNextTexture() override;
   bool CameraMoving() const override;
   int CurrentView() const override;
+  bool RightToLeft() const override;
   // FolderOpenEffects: an empty folder shows the one empty spread.
   void ShowEmptyBook() override { spread_.GoToFirstPage(); }
 

@@ -3,6 +3,7 @@
 #include "book/BookLayout.h"
 #include "book/BookScene.h"
 #include "book/CoverGeometry.h"
+#include "book/MirroredView.h"
 
 namespace {
 
@@ -22,13 +23,16 @@ ScenePicker::ScenePicker() : covers_{BuildCoverHalf(false), BuildCoverHalf(true)
   if (grid) pageIndices_ = grid->indices;
 }
 
-PickResult ScenePicker::PickAt(BookScene& scene, const PickRay& ray, int currentPage, int turnDirection) const {
-  for (const Candidate& candidate : Candidates(currentPage, turnDirection))
+PickResult ScenePicker::PickAt(BookScene& scene, const PickRay& ray, int currentPage, int turnDirection,
+                               bool rightToLeft) const {
+  for (const Candidate& candidate : Candidates(currentPage, turnDirection, rightToLeft))
     if (Hits(scene, ray, candidate)) return {true, candidate.code, candidate.preset};
   return {};
 }
 
-std::vector<ScenePicker::Candidate> ScenePicker::Candidates(int p, int turnDirection) const {
+// The faces are named after where they lie in a left-to-right book; the scene mirrors them all
+// for a right-to-left one, so only the views change.
+std::vector<ScenePicker::Candidate> ScenePicker::Candidates(int p, int turnDirection, bool rightToLeft) const {
   using F = BookFace;
   std::vector<Candidate> list;
   if (turnDirection < 0) {
@@ -51,6 +55,8 @@ std::vector<ScenePicker::Candidate> ScenePicker::Candidates(int p, int turnDirec
   list.push_back({F::LeftStatic, Part::Cover0, PickResult::kCover, 0});
   list.push_back({F::LeftStatic, Part::Cover1, PickResult::kCover, 0});
   list.push_back({F::LeftStatic, Part::Floor, PickResult::kBackground, 0});
+  if (rightToLeft)
+    for (Candidate& candidate : list) candidate.preset = MirroredView(candidate.preset);
   return list;
 }
 

@@ -19,12 +19,13 @@ class ScenePicker {
 
   // Tests the candidates in a fixed order (photos of the turning leaf, its paper, the photos of
   // the lying pages, their paper, the cover, the floor) and returns the first one hit; the first
-  // in that order wins, not the nearest. currentPage is the spread the turn started from.
-  PickResult PickAt(BookScene& scene, const PickRay& ray, int currentPage, int turnDirection) const;
+  // in that order wins, not the nearest. currentPage is the spread the turn started from. In a
+  // right-to-left book the photos answer the close-up views of where they lie, mirrored.
+  PickResult PickAt(BookScene& scene, const PickRay& ray, int currentPage, int turnDirection, bool rightToLeft) const;
 
  private:
   struct Candidate;
-  std::vector<Candidate> Candidates(int currentPage, int turnDirection) const;
+  std::vector<Candidate> Candidates(int currentPage, int turnDirection, bool rightToLeft) const;
   bool Hits(BookScene& scene, const PickRay& ray, const Candidate& candidate) const;
   bool HitsFace(BookScene& scene, const PickRay& ray, const Candidate& candidate) const;
 

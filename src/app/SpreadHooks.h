@@ -14,4 +14,6 @@ class SpreadHooks {
   virtual bool CameraMoving() const = 0;
   virtual int CurrentView() const = 0;
   virtual void SelectView(int view, bool animated) = 0;
+  // The book is bound on the right: the camera's left is the spread's later page.
+  virtual bool RightToLeft() const = 0;
 };

@@ -18,7 +18,9 @@ float TourFps(float fps) { return fps > 0.0f && fps <= ExportTimeline::kMaxFps ?
 TourPlayer::TourPlayer(PhotoBookApp& app) : TourPlayer(app, ExportRequest::FromSettings(app.settings())) {}
 
 TourPlayer::TourPlayer(PhotoBookApp& app, const ExportRequest& request)
-    : app_(app), fps_(TourFps(request.fps)), timeline_(app.photoCount(), request.timing, fps_, request.turnInterleaf) {}
+    : app_(app),
+      fps_(TourFps(request.fps)),
+      timeline_(app.photoCount(), request.timing, fps_, request.turnInterleaf, request.rightToLeft) {}
 
 bool TourPlayer::Start() {
   OpenSpread& spread = app_.spread();

@@ -61,8 +61,8 @@ void LabelSettingsAndHelp(MenuBar& menu, Labeller& label, const FLocale& locale)
                {CommandId::SetCoverTexture, 83}, {CommandId::SetPaperColour, 33}, {CommandId::SetPaperTexture, 74},
                {CommandId::ShinyPaper, 35}, {CommandId::ShinyPhotos, 34}, {CommandId::LightenPhotos, 37},
                {CommandId::RenderTransparentPage, 97}, {CommandId::SetTransparentPaperTexture, 75},
-               {CommandId::RenderShadows, 36}, {CommandId::SetAnimationSpeed, 96}, {CommandId::LowQuality, 38},
-               {CommandId::NormalQuality, 39}, {CommandId::HighQuality, 40}});
+               {CommandId::RenderShadows, 36}, {CommandId::RightToLeftBook, 116}, {CommandId::SetAnimationSpeed, 96},
+               {CommandId::LowQuality, 38}, {CommandId::NormalQuality, 39}, {CommandId::HighQuality, 40}});
   // Whoever picked a language they cannot read must still find the way back.
   std::u16string language = locale.GetText(42);
   if (language.find(u"Language") == std::u16string::npos) language += u" (Set Language)";
@@ -83,6 +83,7 @@ void SetChecks(MenuBar& menu, const Settings& settings) {
   menu.SetItemChecked(CommandId::HighQuality, settings.Quality == 2);
   menu.SetItemChecked(CommandId::UseCameraOrientation, settings.UseCameraOrientation);
   menu.SetItemChecked(CommandId::RepeatTour, settings.RepeatTour);
+  menu.SetItemChecked(CommandId::RightToLeftBook, settings.RightToLeftBook);
 }
 
 void SetRecentFolders(MenuBar& menu, const Settings& settings) {

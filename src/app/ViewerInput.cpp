@@ -5,6 +5,7 @@
 #include "app/VirtualKey.h"
 #include "book/CameraAnimator.h"
 #include "framework/FrameworkControl.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ bool ViewerInput::KeyDown(int virtualKey) {
     if (escape) app_.EndExport();
     return escape;
   }
-  Run(KeyActionFor(virtualKey));
+  Run(KeyActionFor(virtualKey, app_.settings().RightToLeftBook));
   return escape;
 }
 

@@ -27,6 +27,10 @@ const Mesh* BookScene::Cover(GraphicsDevice& device, int half) {
   return cover.get();
 }
 
+void BookScene::SetRightToLeft(bool rightToLeft) {
+  for (PageFace& face : faces_) face.page().SetMirrored(rightToLeft);
+}
+
 void BookScene::ReleaseDeviceResources() {
   for (PageFace& face : faces_) face.ReleaseDeviceResources();
   floor_.reset();

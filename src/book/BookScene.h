@@ -28,6 +28,11 @@ class BookScene {
   const Mesh* FloorMesh() const { return floor_.get(); }
   const Mesh* CoverMesh(int half) const { return half == 0 || half == 1 ? covers_[half].get() : nullptr; }
 
+  // Binds the book on the right: every page face is mirrored across the spine (the reading order
+  // of the spreads and the leaves' turn run from right to left), photos still reading as they
+  // are. The cover and floor are alike on both sides and stay. Takes effect as faces are prepared.
+  void SetRightToLeft(bool rightToLeft);
+
   void ReleaseDeviceResources();
 
  private:

@@ -13,7 +13,8 @@ const Mesh* PageFace::Prepare(GraphicsDevice& device, float progress, int direct
 }
 
 bool PageFace::Holds(const Shape& shape) const {
-  return shape.uploaded && shape.easedProgress == page_.CachedProgress() && shape.direction == page_.CachedDirection();
+  return shape.uploaded && shape.easedProgress == page_.CachedProgress() &&
+         shape.direction == page_.CachedDirection() && shape.mirrored == page_.Mirrored();
 }
 
 bool PageFace::Upload(GraphicsDevice& device, Shape& shape) {
@@ -26,6 +27,7 @@ bool PageFace::Upload(GraphicsDevice& device, Shape& shape) {
   if (!UploadSceneVertices(*shape.mesh, page_.Vertices())) return false;
   shape.easedProgress = page_.CachedProgress();
   shape.direction = page_.CachedDirection();
+  shape.mirrored = page_.Mirrored();
   shape.uploaded = true;
   return true;
 }
@@ -34,7 +36,8 @@ const Mesh* PageFace::PreparePhoto(GraphicsDevice& device, bool top, int imageWi
                                    PhotoRotation flags) {
   const std::optional<PhotoSlotRect> rect = BookLayout::PhotoSlotRect(imageWidth, imageHeight, flags, top);
   if (!rect) return nullptr;
-  const int side = page_.Side() ? 1 : 0;
+  // The photo reads as in a left-to-right book whichever side the book is bound on.
+  const int side = page_.ColumnsRunRight() ? 1 : 0;
   const int columns = rect->columnCount, rows = rect->rowCount;
   const auto uv = [=](int j, int i) { return BookLayout::PhotoUV(j, i, columns, rows, flags, side); };
   PhotoMesh& photo = top ? page_.TopPhoto() : page_.BottomPhoto();

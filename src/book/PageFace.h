@@ -46,6 +46,7 @@ class PageFace {
     std::unique_ptr<Mesh> mesh;
     float easedProgress = 0.0f;
     int direction = 0;
+    bool mirrored = false;
     bool uploaded = false;
   };
   bool Holds(const Shape& shape) const;

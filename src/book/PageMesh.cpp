@@ -38,6 +38,22 @@ void PageMesh::UpdatePage(float easedProgress, int direction) {
     for (int column = 0; column < kPageColumns; ++column)
       vertices_[PageVertexIndex(column, row)] = TurnedVertex(column, row, easedProgress, direction);
   ComputeNormals(vertices_, kPageColumns, kPageRows, side_);
+  if (mirrored_) MirrorAcrossSpine();
+}
+
+void PageMesh::SetMirrored(bool mirrored) {
+  if (mirrored == mirrored_) return;
+  mirrored_ = mirrored;
+  InvalidateCache();
+}
+
+// The normals are mirrored with the positions, not computed again from them: mirrored positions
+// in the same grid order would turn every normal to the other side of the face.
+void PageMesh::MirrorAcrossSpine() {
+  for (SceneVertex& vertex : vertices_) {
+    vertex.position.x = -vertex.position.x;
+    vertex.normal.x = -vertex.normal.x;
+  }
 }
 
 SceneVertex PageMesh::TurnedVertex(int column, int row, float easedProgress, int direction) const {

@@ -35,6 +35,15 @@ class PageMesh {
   // Makes the next Update compute whatever it is given; for when the device copies are released.
   void InvalidateCache() { cachedDirection_ = kNoCachedDirection; }
 
+  // Mirrors the face across the spine (x to -x, normals too), as a book bound on the right shows
+  // it; takes effect at the next Update, which then reshapes the face.
+  void SetMirrored(bool mirrored);
+  bool Mirrored() const { return mirrored_; }
+  // Whether the face is seen with its columns running towards +x where it lies, and so with its
+  // triangles wound as on the right-facing kind of face of a left-to-right book: that kind unless
+  // mirrored, the other kind when mirrored.
+  bool ColumnsRunRight() const { return side_ != mirrored_; }
+
   // Fills the shadow-volume array from the face's current shape and a point light.
   void BuildShadowVolume(glm::vec3 light);
 
@@ -52,10 +61,12 @@ class PageMesh {
 
  private:
   SceneVertex TurnedVertex(int column, int row, float easedProgress, int direction) const;
+  void MirrorAcrossSpine();
 
   PageProfile profile_;
   bool side_;
   bool transparent_;
+  bool mirrored_ = false;
   std::vector<SceneVertex> vertices_;
   PhotoMesh topPhoto_;
   PhotoMesh bottomPhoto_;

@@ -40,6 +40,7 @@ bool SceneRenderer::RenderFrame(const SceneFrameInputs& inputs, const SceneTextu
   effectTime_ = AnimationTiming::ViewerEffectSeconds(inputs.nowMilliseconds);
   SetFrameStates();
   SetUpCamera();
+  scene_.SetRightToLeft(settings_.RightToLeftBook);
   const bool begun = BeginScene();
   if (begun) {
     direction_ = FrameTurnDirection(inputs.turnDirection, inputs.leafDirection);
@@ -172,7 +173,7 @@ MeshDrawParams SceneRenderer::PaperParams(PageFace& face, const FaceDraw& draw) 
   params.texture = interleaf ? textures_->transparentPaper : textures_->paper;
   params.shiny = settings_.ShinyPaper;
   params.colour = interleaf ? kInterleafColour : Opaque(settings_.PaperColour);
-  params.cull = face.page().Side() ? Cull::Clockwise : Cull::CounterClockwise;
+  params.cull = face.page().ColumnsRunRight() ? Cull::Clockwise : Cull::CounterClockwise;
   params.depthLessEqual = !interleaf && Lifted(draw.progress);
   return params;
 }

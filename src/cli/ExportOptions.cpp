@@ -122,6 +122,16 @@ const std::vector<OptionSpec>& Specs() {
       {"--time-zoom", "SECONDS", "camera move time, 1 to 20", Integer(&ExportOptions::timeZoom, kMinSeconds, kMaxSeconds, "--time-zoom")},
       {"--time-view", "SECONDS", "photo hold time, 1 to 20", Integer(&ExportOptions::timeView, kMinSeconds, kMaxSeconds, "--time-view")},
       {"--interleaf", "on|off", "show and turn the transparent interleaf", Choice("--interleaf", "on", "off", [](ExportOptions& o, bool on) { o.interleaf = on; })},
+      {"--right-to-left", nullptr, "bind the book on the right: spreads read and leaves turn from right to left",
+       [](ExportOptions& options, const std::string&) {
+         options.rightToLeft = true;
+         return std::string();
+       }},
+      {"--left-to-right", nullptr, "bind the book on the left, whatever the settings say",
+       [](ExportOptions& options, const std::string&) {
+         options.rightToLeft = false;
+         return std::string();
+       }},
       {"--sort", "name|date", "photo order", Choice("--sort", "name", "date", [](ExportOptions& o, bool byName) { o.sort = byName ? 0 : 1; })},
       {"--texture-quality", "N", "photo texture quality, 0 (fast) to 2 (best)", Integer(&ExportOptions::quality, 0, kMaxQuality, "--texture-quality")},
       {"--settings", "FILE", "start from this settings file (default: your own; never written)",
@@ -217,6 +227,7 @@ bool ExportOptions::ApplyTo(Settings& settings, std::string& error) const {
   if (timeZoom) settings.TimeZoom = *timeZoom;
   if (timeView) settings.TimeView = *timeView;
   if (interleaf) settings.RenderTransparentPage = *interleaf;
+  if (rightToLeft) settings.RightToLeftBook = *rightToLeft;
   if (sort) settings.Sort = *sort;
   if (quality) settings.Quality = *quality;
   if (!soundtrack.empty()) settings.Soundtrack = soundtrack;

@@ -31,6 +31,7 @@ struct ExportOptions {
   std::optional<int32_t> timeZoom;
   std::optional<int32_t> timeView;
   std::optional<bool> interleaf;
+  std::optional<bool> rightToLeft;  // the book bound on the right, or (false) on the left
   std::optional<int32_t> sort;
   std::optional<int32_t> quality;  // photo texture quality
   std::optional<std::u16string> settingsFile;

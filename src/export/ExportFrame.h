@@ -22,4 +22,6 @@ struct ExportFrame {
   // The movie's final frame; after it the export ends.
   bool last = false;
   TourPicture picture;
+
+  bool operator==(const ExportFrame&) const = default;
 };

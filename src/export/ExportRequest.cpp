@@ -28,6 +28,7 @@ ExportRequest ExportRequest::FromSettings(const Settings& settings) {
   request.movieSpeed = settings.MovieSpeed;
   request.timing = AnimationTiming::FromSettings(settings);
   request.turnInterleaf = settings.RenderTransparentPage;
+  request.rightToLeft = settings.RightToLeftBook;
   request.soundtrack = {settings.Soundtrack, settings.LoopSoundtrack};
   return request;
 }

@@ -33,6 +33,7 @@ struct ExportRequest {
   std::map<std::u16string, std::u16string> movieSpeed;
   AnimationTiming timing{2, 2, 2};
   bool turnInterleaf = true;
+  bool rightToLeft = false;  // the book is bound on the right
   Soundtrack soundtrack;
 
   // The export settings as they stand; the encoder only when the export type is compressed.

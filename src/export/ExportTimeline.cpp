@@ -5,6 +5,7 @@
 
 #include "book/BookLayout.h"
 #include "book/FullTurn.h"
+#include "book/MirroredView.h"
 
 namespace {
 
@@ -48,11 +49,13 @@ bool ValidFps(float fps) { return fps > 0.0f && fps <= ExportTimeline::kMaxFps; 
 
 }  // namespace
 
-ExportTimeline::ExportTimeline(int32_t photoCount, AnimationTiming timing, float fps, bool turnInterleaf)
+ExportTimeline::ExportTimeline(int32_t photoCount, AnimationTiming timing, float fps, bool turnInterleaf,
+                               bool rightToLeft)
     : sequence_(timing),
       photoCount_(std::clamp(photoCount, 0, BookLayout::kMaxPhotos)),
       fps_(fps),
-      turnInterleaf_(turnInterleaf) {
+      turnInterleaf_(turnInterleaf),
+      rightToLeft_(rightToLeft) {
   if (ValidFps(fps_)) LayOut();
 }
 
@@ -159,7 +162,11 @@ float ExportTimeline::PhotoEffectTime(int photoIndex, const ExportFrame& frame) 
 // the frame before showed.
 TourPicture ExportTimeline::PictureAt(const TimelineSpan& span, float step) const {
   if (span.photosShown > photoCount_) return span.entry;
-  const ShowcasePhase phase = *ShowcaseSequence::Phase(span.phase);
+  ShowcasePhase phase = *ShowcaseSequence::Phase(span.phase);
+  if (rightToLeft_) {
+    phase.fromView = MirroredView(phase.fromView);
+    phase.toView = MirroredView(phase.toView);
+  }
   const float t = Fraction(span.length, step);
   switch (phase.action) {
     case Action::TurnPage:

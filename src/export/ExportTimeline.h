@@ -27,7 +27,9 @@ class ExportTimeline {
   // photoCount is clamped to 0..BookLayout::kMaxPhotos. fps must be above 0 and at most
   // kMaxFps; with any other value (or NaN) the timeline has no frames. turnInterleaf: the
   // interleaf is shown and turns in its phase; otherwise that phase holds the front view.
-  ExportTimeline(int32_t photoCount, AnimationTiming timing, float fps, bool turnInterleaf);
+  // rightToLeft: the book is bound on the right, so the camera visits each page on the other
+  // side of the spine (the mirrored views); frames and book positions stay the same.
+  ExportTimeline(int32_t photoCount, AnimationTiming timing, float fps, bool turnInterleaf, bool rightToLeft = false);
 
   int32_t FrameCount() const;
   // Frames of showcase phase 0..14 as the timing and fps make it, truncated (0 below 1 fps;
@@ -60,6 +62,7 @@ class ExportTimeline {
   int32_t photoCount_;
   float fps_;
   bool turnInterleaf_;
+  bool rightToLeft_;
   std::vector<TimelineSpan> spans_;
   int32_t next_ = 0;
 };

@@ -44,4 +44,5 @@ inline constexpr int SortByDate = 40126;
 inline constexpr int UseCameraOrientation = 40150;
 inline constexpr int PlayTour = 40151;
 inline constexpr int RepeatTour = 40152;
+inline constexpr int RightToLeftBook = 40153;
 }  // namespace CommandId

@@ -69,6 +69,7 @@ M SettingsMenu() {
        M::Item(C::RenderTransparentPage, u"Render Transparent Page..."),
        M::Item(C::SetTransparentPaperTexture, u"Set Transparent Paper Texture..."), M::Separator(),
        M::Item(C::RenderShadows, u"Render Shadows"), M::Separator(),
+       M::Item(C::RightToLeftBook, u"Right-to-Left Book"), M::Separator(),
        M::Item(C::SetAnimationSpeed, u"Set Animation Speed..."), M::Separator(),
        M::Item(C::LowQuality, u"Low Quality"), M::Item(C::NormalQuality, u"Normal Quality"),
        M::Item(C::HighQuality, u"High Quality"), M::Separator(), M::Item(C::SetLanguage, u"Set Language..."),

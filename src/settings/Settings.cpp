@@ -124,6 +124,7 @@ void Settings::ResetToDefaults() {
   Soundtrack.clear();
   LoopSoundtrack = false;
   RepeatTour = false;
+  RightToLeftBook = false;
 }
 
 void Settings::Load() { LoadFile(SettingsFilePath()); }
@@ -175,12 +176,19 @@ void Settings::ApplyLine(const TextFile& file) {
     LoopSoundtrack = file.TokenBoolean(1);
   } else if (key == u"RepeatTour") {
     RepeatTour = file.TokenBoolean(1);
+  } else if (key == u"RightToLeftBook") {
+    RightToLeftBook = file.TokenBoolean(1);
   }
 }
 
 void Settings::WriteSoundtrackLines(TextFile& out) const {
   for (const std::u16string& file : Soundtrack) out.WriteStringLine(u"SoundtrackFile", file);
   if (LoopSoundtrack) out.WriteBooleanLine(u"SoundtrackLoop", true);
+}
+
+// Only a book bound on the right is written, so that a file of defaults stays as it has been.
+void Settings::WriteBindingLine(TextFile& out) const {
+  if (RightToLeftBook) out.WriteBooleanLine(u"RightToLeftBook", true);
 }
 
 void Settings::WriteMovieEncoderLines(TextFile& out) const {
@@ -234,6 +242,7 @@ Settings::SaveOutcome Settings::Save(std::u16string& failureText) const {
   WriteMovieEncoderLines(out);
   WriteSoundtrackLines(out);
   if (RepeatTour) out.WriteBooleanLine(u"RepeatTour", true);
+  WriteBindingLine(out);
   if (!out.Close() || !ReplaceFile(partial, target)) {
     DeleteFile(partial, true);
     failureText = u"Could not write:\n\n\"" + path + u"\"";

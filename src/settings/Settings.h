@@ -30,9 +30,9 @@ class Settings {
 
   explicit Settings(SettingsEnvironment environment);
 
-  // Every field from Window to AntialiasingQuality, the camera presets and UseCameraOrientation
-  // back to its default;
-  // recent paths, photo orientations and the loaded flag stay.
+  // Every field from Window to AntialiasingQuality, the camera presets, UseCameraOrientation, the
+  // movie encoder, the soundtrack, RepeatTour and RightToLeftBook back to its default; recent
+  // paths, photo orientations and the loaded flag stay.
   void ResetToDefaults();
 
   // Reads the settings file over the current values; a missing or unreadable file changes nothing.
@@ -114,14 +114,18 @@ class Settings {
   // shorter than the movie. Written after the movie encoder's lines, only when set.
   std::vector<std::u16string> Soundtrack;
   bool LoopSoundtrack = false;
-  // Play Tour starts again from the first spread when it reaches the end. Written last, only
-  // when on, so a file without it means off.
+  // Play Tour starts again from the first spread when it reaches the end. Written after the
+  // soundtrack, only when on, so a file without it means off.
   bool RepeatTour = false;
+  // The book is bound on the right: its spreads are read and its leaves turned from right to
+  // left. Written last, only when on, so a file without it means a book bound on the left.
+  bool RightToLeftBook = false;
 
  private:
   void ApplyLine(const TextFile& file);
   void WriteMovieEncoderLines(TextFile& out) const;
   void WriteSoundtrackLines(TextFile& out) const;
+  void WriteBindingLine(TextFile& out) const;
 
   SettingsEnvironment environment_;
   bool loaded_ = false;

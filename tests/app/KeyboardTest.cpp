@@ -17,6 +17,15 @@ TEST(KeyTableTest, PageKeysTurnBothWays) {
     EXPECT_EQ(KeyActionFor(key).kind, Kind::NextPage) << key;
 }
 
+TEST(KeyTableTest, InARightToLeftBookOnlyTheLeftAndRightArrowsSwap) {
+  EXPECT_EQ(KeyActionFor(Vk::Left, true).kind, Kind::NextPage);
+  EXPECT_EQ(KeyActionFor(Vk::Right, true).kind, Kind::PreviousPage);
+  for (int key : {Vk::Back, Vk::PageUp, Vk::Up}) EXPECT_EQ(KeyActionFor(key, true).kind, Kind::PreviousPage) << key;
+  for (int key : {Vk::Return, Vk::Space, Vk::PageDown, Vk::Down})
+    EXPECT_EQ(KeyActionFor(key, true).kind, Kind::NextPage) << key;
+  EXPECT_EQ(KeyActionFor(Vk::F1 + 4, true), (KeyAction{Kind::View, 4}));
+}
+
 TEST(KeyTableTest, ViewKeysSkipF10AndF12DoesNothing) {
   for (int view = 0; view < 9; ++view) EXPECT_EQ(KeyActionFor(Vk::F1 + view), (KeyAction{Kind::View, view}));
   EXPECT_EQ(KeyActionFor(Vk::F11), (KeyAction{Kind::View, 9}));

@@ -180,6 +180,21 @@ TEST_F(MenuCommandsTest, TogglesFlipTheirSettingAndCheckMark) {
   EXPECT_FALSE(settings().RenderTransparentPage);
 }
 
+// The book turns over in place; a close-up follows its photo to the other side, the front view stays.
+TEST_F(MenuCommandsTest, RightToLeftBindsTheBookOnTheRightAndTheCameraFollowsItsPhoto) {
+  EXPECT_FALSE(Checked(Id::RightToLeftBook));
+  Command(Id::ViewFront + 5);
+  Command(Id::RightToLeftBook);
+  EXPECT_TRUE(settings().RightToLeftBook);
+  EXPECT_TRUE(Checked(Id::RightToLeftBook));
+  EXPECT_EQ(app->camera().currentView(), 7);
+  Command(Id::ViewFront);
+  Command(Id::RightToLeftBook);
+  EXPECT_FALSE(settings().RightToLeftBook);
+  EXPECT_FALSE(Checked(Id::RightToLeftBook));
+  EXPECT_EQ(app->camera().currentView(), 0);
+}
+
 TEST_F(MenuCommandsTest, ColourCommandsOfferBytesAndStoreFractions) {
   settings().BGColour = {0.5f, 1.0f, 0.0f};
   colours.chosen = {127, 255, 51};

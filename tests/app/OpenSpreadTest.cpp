@@ -18,6 +18,7 @@ class FakeHooks : public SpreadHooks {
   void LoadNextTexture() override { calls.push_back("load"); }
   bool CameraMoving() const override { return cameraMoving; }
   int CurrentView() const override { return view; }
+  bool RightToLeft() const override { return rightToLeft; }
   void SelectView(int v, bool animated) override {
     view = v;
     calls.push_back("view " + std::to_string(v) + (animated ? " animated" : " at once"));
@@ -26,6 +27,7 @@ class FakeHooks : public SpreadHooks {
   std::vector<std::string> calls;
   bool cameraMoving = false;
   int view = 0;
+  bool rightToLeft = false;
 };
 
 class OpenSpreadTest : public testing::Test {
@@ -234,6 +236,24 @@ TEST_F(OpenSpreadTest, PhotoClicksTurnTheInterleafAwayFromThePhoto) {
   EXPECT_EQ(spread.leafPosition, 0);
   spread.ClickPhoto(1, 7);
   EXPECT_EQ(spread.leafDirection, 1);
+}
+
+// Bound on the right, the sheet lying on the spread's later page lies left of the camera: the
+// views of the left photos turn it away, those of the right photos turn it back over them.
+TEST_F(OpenSpreadTest, InARightToLeftBookTheLeftViewsTurnTheInterleafAwayFromTheLeftPage) {
+  hooks.rightToLeft = true;
+  spread.leafPosition = 0;
+  spread.SelectViewByKey(6);
+  EXPECT_EQ(spread.leafDirection, 0);
+  spread.SelectViewByKey(4);
+  EXPECT_EQ(spread.leafDirection, 1);
+  EXPECT_EQ(hooks.view, 4);
+  spread.FinishTransitions();
+  spread.ClickPhoto(2, 5);
+  EXPECT_EQ(spread.leafDirection, 0);
+  spread.ClickPhoto(3, 7);
+  EXPECT_EQ(spread.leafDirection, -1);
+  EXPECT_EQ(hooks.calls.back(), "view 7 animated");
 }
 
 TEST_F(OpenSpreadTest, ViewKeysMoveTheInterleafButFinishNothing) {

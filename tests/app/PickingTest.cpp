@@ -2,6 +2,9 @@
 
 #include <glm/vec4.hpp>
 #include <optional>
+#include <set>
+#include <utility>
+#include <vector>
 
 #include "app/AppFixture.h"
 #include "app/BookTextures.h"
@@ -9,6 +12,7 @@
 #include "book/BookScene.h"
 #include "book/CameraAnimator.h"
 #include "book/CoverGeometry.h"
+#include "book/MirroredView.h"
 #include "resources/CommandId.h"
 #include "settings/FLocale.h"
 
@@ -107,6 +111,66 @@ TEST_F(PickingTest, DuringABackwardTurnTheLeafAnswersThePhotosItBringsToTheRight
   Click(photo);
   EXPECT_EQ(spread().CurrentPage, 0);
   EXPECT_EQ(spread().selectedPhoto, 0);
+}
+
+// Bound on the right, spread 0 has photos 0 and 1 on its left page; spread s has 4s - 2 and
+// 4s - 1 on its right page and 4s, 4s + 1 on its left one, each answering the view of where it lies.
+TEST_F(PickingTest, ARightToLeftBookShowsTheFirstPhotosOnTheLeftAndTheEarlierPageOnTheRight) {
+  settings().RightToLeftBook = true;
+  Frame();
+  const auto pickLeftOrRight = [&](BookFace face, bool top, bool left) {
+    const glm::vec2 at = PhotoCentre(face, top);
+    EXPECT_EQ(at.x < 320, left);
+    return Pick(at);
+  };
+  EXPECT_EQ(pickLeftOrRight(BookFace::RightStatic, true, true), (PickResult{true, 0, 4}));
+  EXPECT_EQ(pickLeftOrRight(BookFace::RightStatic, false, true), (PickResult{true, 1, 5}));
+  Key(VirtualKey::PageDown);
+  RunToRest();
+  EXPECT_EQ(pickLeftOrRight(BookFace::LeftStatic, true, false), (PickResult{true, 2, 6}));
+  EXPECT_EQ(pickLeftOrRight(BookFace::LeftStatic, false, false), (PickResult{true, 3, 7}));
+  EXPECT_EQ(pickLeftOrRight(BookFace::RightStatic, true, true), (PickResult{true, 4, 4}));
+  EXPECT_EQ(pickLeftOrRight(BookFace::RightStatic, false, true), (PickResult{true, 5, 5}));
+  // A click on the earlier page, now on the right, turns back.
+  Click(PaperPoint(BookFace::LeftStatic));
+  EXPECT_EQ(spread().turnDirection, -1);
+}
+
+// Through a turn either way, every photo point of the book bound on the left answers, at the
+// mirrored point of the book bound on the right, the same photo and the mirrored close-up view.
+TEST_F(PickingTest, MidTurnEachPhotoOfARightToLeftBookIsPickedWhereTheMirroredBookShowsIt) {
+  Key(VirtualKey::PageDown);
+  RunToRest();
+  for (const int key : {VirtualKey::PageDown, VirtualKey::PageUp}) {
+    Key(key);
+    std::set<int> photosHit;  // by the book bound on the right
+    for (int stage = 0; stage < 3; ++stage) {
+      settings().RightToLeftBook = false;
+      for (int i = 0; i < 10; ++i) Frame();
+      ASSERT_NE(spread().turnDirection, 0);
+      std::vector<std::pair<glm::vec2, PickResult>> picks;
+      for (const BookFace face :
+           {BookFace::LeftStatic, BookFace::RightStatic, BookFace::TurningFront, BookFace::TurningBack}) {
+        for (const bool top : {true, false}) {
+          PageMesh& page = app->scene().Face(face).page();
+          if ((top ? page.TopPhoto() : page.BottomPhoto()).Mesh())
+            picks.emplace_back(PhotoCentre(face, top), Pick(PhotoCentre(face, top)));
+        }
+      }
+      settings().RightToLeftBook = true;
+      app->OnFrameRender(device, 0, 0);
+      for (const auto& [at, expected] : picks) {
+        const PickResult mirrored = Pick({640.0f - at.x, at.y});
+        EXPECT_EQ(mirrored, (PickResult{expected.hit, expected.code, MirroredView(expected.preset)})) << key << stage;
+        if (mirrored.code >= 0) photosHit.insert(mirrored.code);
+      }
+    }
+    // The leaf's back is tested before its front: forward it answers for the coming photos 6, 7.
+    const std::set<int> expected = key == VirtualKey::PageDown ? std::set<int>{2, 3, 6, 7, 8, 9}
+                                                               : std::set<int>{2, 3, 4, 5, 8, 9};
+    EXPECT_EQ(photosHit, expected) << key;
+    RunToRest();
+  }
 }
 
 TEST_F(PickingTest, ClickingAPhotoZoomsInAndClickingItAgainReturnsToTheFrontView) {

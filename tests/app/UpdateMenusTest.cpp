@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -108,6 +109,7 @@ std::vector<MenuCall> ExpectedBuiltInEnglishCalls() {
       C::Text(40122, u"Render Transparent Page..."),
       C::Text(40107, u"Set Transparent Paper Texture..."),
       C::Text(40113, u"Render Shadows"),
+      C::Text(40153, u"Right-to-Left Book"),
       C::Text(40121, u"Set Animation Speed..."),
       C::Text(40085, u"Low Quality"),
       C::Text(40086, u"Normal Quality"),
@@ -128,6 +130,7 @@ std::vector<MenuCall> ExpectedBuiltInEnglishCalls() {
       C::Check(40087, false),
       C::Check(40150, true),
       C::Check(40152, false),
+      C::Check(40153, false),
       C::Text(40051, u"/opt/pagewing/media/photos"),
   };
   for (int command = 40052; command <= 40060; ++command) calls.push_back(C::Text(command, u" "));
@@ -193,7 +196,7 @@ TEST_F(UpdateMenusTest, QualityChecksExactlyOneItem) {
     menu_.calls.clear();
     Update();
     const Checks checks = menu_.Checks();
-    ASSERT_EQ(checks.size(), 12u);
+    ASSERT_EQ(checks.size(), 13u);
     EXPECT_EQ(Checks(checks.begin() + 5, checks.begin() + 8), expected) << "Quality " << quality;
   }
 }
@@ -201,18 +204,20 @@ TEST_F(UpdateMenusTest, QualityChecksExactlyOneItem) {
 TEST_F(UpdateMenusTest, EachBooleanSettingDrivesItsOwnCheckMark) {
   bool Settings::*const fields[] = {&Settings::LightenPhotos, &Settings::RenderShadows,
                                     &Settings::RenderTransparentPage, &Settings::ShinyPaper, &Settings::ShinyPhotos,
-                                    &Settings::UseCameraOrientation, &Settings::RepeatTour};
-  const int commands[] = {40099, 40113, 40122, 40112, 40111, 40150, 40152};
-  for (int on = 0; on < 7; ++on) {
+                                    &Settings::UseCameraOrientation, &Settings::RepeatTour,
+                                    &Settings::RightToLeftBook};
+  const int commands[] = {40099, 40113, 40122, 40112, 40111, 40150, 40152, 40153};
+  constexpr int kCount = static_cast<int>(std::size(fields));
+  for (int on = 0; on < kCount; ++on) {
     for (bool Settings::*field : fields) settings_.*field = false;
     settings_.*fields[on] = true;
     menu_.calls.clear();
     Update();
     Checks expected;
-    for (int i = 0; i < 7; ++i) expected.emplace_back(commands[i], i == on);
+    for (int i = 0; i < kCount; ++i) expected.emplace_back(commands[i], i == on);
     Checks checks = menu_.Checks();
     checks.erase(checks.begin() + 5, checks.begin() + 8);  // the three quality items
-    EXPECT_EQ(Checks(checks.begin(), checks.begin() + 7), expected) << "field " << on;
+    EXPECT_EQ(Checks(checks.begin(), checks.begin() + kCount), expected) << "field " << on;
   }
 }
 

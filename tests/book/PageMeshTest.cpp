@@ -121,6 +121,58 @@ TEST(PageMeshTest, MidTurnLagsWhereTheDirectionSays) {
   EXPECT_LT(TurnedFraction(backward, 31, 0), TurnedFraction(backward, 1, 0) - 0.05f);
 }
 
+// Bound on the right, every shape of a face is its left-to-right shape mirrored across the
+// spine, normals too, and changing the binding reshapes the face once.
+TEST(PageMeshTest, AMirroredFaceIsItsShapeMirroredAcrossTheSpine) {
+  for (const bool side : {true, false}) {
+    PageMesh plain(side, false);
+    PageMesh mirrored(side, false);
+    mirrored.SetMirrored(true);
+    EXPECT_EQ(mirrored.ColumnsRunRight(), !side);
+    for (const float progress : {0.0f, 0.3f, 0.647f, 1.1f, FullTurn}) {
+      for (int direction : kDirections) {
+        plain.Update(progress, direction);
+        mirrored.Update(progress, direction);
+        for (int i = 0; i < kPageVertexCount; ++i) {
+          const SceneVertex& a = plain.Vertices()[i];
+          const SceneVertex& b = mirrored.Vertices()[i];
+          ASSERT_EQ(b.position, glm::vec3(-a.position.x, a.position.y, a.position.z)) << i;
+          ASSERT_EQ(b.normal, glm::vec3(-a.normal.x, a.normal.y, a.normal.z)) << i;
+          ASSERT_EQ(std::make_pair(b.u, b.v), std::make_pair(a.u, a.v)) << i;
+        }
+      }
+    }
+  }
+  PageMesh page(true, false);
+  page.Update(0.5f, kTurnForward);
+  page.SetMirrored(false);
+  EXPECT_FALSE(page.Update(0.5f, kTurnForward));
+  page.SetMirrored(true);
+  EXPECT_TRUE(page.Update(0.5f, kTurnForward));
+  EXPECT_FALSE(page.Update(0.5f, kTurnForward));
+}
+
+// A forward turn of a book bound on the right lifts the leaf off the left page and lays it on
+// the right one, its lower outer corner leading.
+TEST(PageMeshTest, AMirroredLeafTurnsForwardFromLeftToRight) {
+  PageMesh leaf(true, false);
+  leaf.SetMirrored(true);
+  float cornerX = -1000.0f;
+  for (float progress = 0.0f; progress <= FullTurn; progress += FullTurn / 8) {
+    leaf.Update(progress, kTurnForward);
+    const float x = At(leaf, 31, 0).position.x;
+    EXPECT_GE(x, cornerX) << progress;
+    cornerX = x;
+    if (progress > 0.1f && progress < 1.0f) {
+      EXPECT_GT(At(leaf, 31, 0).position.x, At(leaf, 31, 34).position.x + 1.0f) << "the corner leads";
+    }
+  }
+  leaf.Update(0.0f, kTurnForward);
+  for (const SceneVertex& v : leaf.Vertices()) EXPECT_LE(v.position.x, 0.0f);
+  leaf.Update(FullTurn, kTurnForward);
+  for (const SceneVertex& v : leaf.Vertices()) EXPECT_GE(v.position.x, 0.0f);
+}
+
 TEST(PageMeshTest, InterleafIsHalfTransparentAndPagesOpaque) {
   PageMesh interleaf(true, true);
   PageMesh paper(true, false);

@@ -245,6 +245,68 @@ TEST_F(SceneRendererGLTest, APhotoIsLaidOutAndDrawnUprightAsItsCameraRecorded) {
   EXPECT_EQ(PhotoFileIn(6, 0, u"turned.jpg", 0, false), (PixelSize{32, 16}));
 }
 
+// Bound on the right, the first photo lies on the left page and reads as it does on the right
+// page of a book bound on the left: each quadrant keeps its place on screen.
+TEST_F(SceneRendererGLTest, ARightToLeftBookShowsTheFirstPhotoOnTheLeftNotMirrored) {
+  WriteBytes(*temp_ / u"quadrants.jpg", QuadrantJpeg(32, 24, kPlainQuadrants, 1));
+  PhotoFileIn(6, 0, u"quadrants.jpg", 0, true);
+  const PhotoSlotRect rect = *BookLayout::PhotoSlotRect(32, 24, 0, true);
+  // The photo's quadrant centres by where they are seen: [top][right] (screen y grows down).
+  const auto quadrants = [&](bool rightToLeft) {
+    settings_.RightToLeftBook = rightToLeft;
+    Render();
+    uint32_t seen[2][2] = {};
+    for (const int row : {rect.firstRow + rect.rowCount / 4, rect.firstRow + rect.rowCount * 3 / 4}) {
+      for (const int column : {rect.firstColumn + rect.columnCount / 4, rect.firstColumn + rect.columnCount * 3 / 4}) {
+        const glm::vec3 point = FacePoint(BookFace::RightStatic, column, row);
+        const glm::vec3 across = FacePoint(BookFace::RightStatic, 2 * rect.firstColumn + rect.columnCount - 1 - column,
+                                           2 * rect.firstRow + rect.rowCount - 1 - row);
+        const glm::ivec2 at = OnScreen(point), other = OnScreen(across);
+        EXPECT_EQ(at.x < kWidth / 2, rightToLeft) << "the photo lies left of the spine only when bound on the right";
+        seen[at.y < other.y][at.x > other.x] = At(point);
+      }
+    }
+    return std::vector<uint32_t>{seen[1][0], seen[1][1], seen[0][0], seen[0][1]};
+  };
+  const std::vector<uint32_t> leftToRight = quadrants(false), rightToLeft = quadrants(true);
+  for (size_t q = 0; q < 4; ++q) {
+    EXPECT_TRUE(Near(rightToLeft[q], leftToRight[q])) << q << std::hex << " " << rightToLeft[q] << " "
+                                                      << leftToRight[q];
+    for (size_t other = q + 1; other < 4; ++other) EXPECT_FALSE(Near(leftToRight[q], leftToRight[other])) << q << other;
+  }
+}
+
+// At rest a book bound on the right has the pages of one bound on the left where they were,
+// lit and shadowed by the light on the left as they were; a mirror image of the frame would
+// put the book's shadow and the light's highlights on the wrong side.
+TEST_F(SceneRendererGLTest, AtRestARightToLeftBookIsLitAndShadowedLikeTheBookItMirrors) {
+  ColourSurfaces();
+  settings_.RenderShadows = true;
+  settings_.RenderTransparentPage = false;
+  Render();
+  const std::vector<uint32_t> leftToRight = frame_;
+  settings_.RightToLeftBook = true;
+  Render();
+  // A shadow takes a fifth off: 0x30 of the floor's 0xC0.
+  const auto close = [](uint32_t a, uint32_t b) {
+    return std::abs(Red(a) - Red(b)) <= 10 && std::abs(Green(a) - Green(b)) <= 10 && std::abs(Blue(a) - Blue(b)) <= 10;
+  };
+  const auto differing = [&](const auto& otherPixel) {
+    int n = 0;
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) n += !close(frame_[y * kWidth + x], otherPixel(x, y));
+    return n;
+  };
+  const int fromBook = differing([&](int x, int y) { return leftToRight[y * kWidth + x]; });
+  const int fromMirrorImage = differing([&](int x, int y) { return leftToRight[y * kWidth + kWidth - 1 - x]; });
+  settings_.RenderShadows = false;
+  Render();
+  const int fromUnshadowed = differing([&](int x, int y) { return leftToRight[y * kWidth + x]; });
+  EXPECT_LT(fromBook, kWidth * kHeight / 1000);
+  EXPECT_GT(fromUnshadowed, kWidth * kHeight / 200) << "the shadows are in the picture";
+  EXPECT_GT(fromMirrorImage, kWidth * kHeight / 50);
+}
+
 TEST_F(SceneRendererGLTest, HalfwayThroughATurnTheLeafStandsBetweenThePages) {
   RedPhotoIn(5, 3);  // the back of the turning leaf: the next spread's left bottom photo
   settings_.RenderTransparentPage = false;
@@ -262,6 +324,23 @@ TEST_F(SceneRendererGLTest, HalfwayThroughATurnTheLeafStandsBetweenThePages) {
   // The static pages' lower edges stay in view in front of the leaf.
   for (const BookFace face : {BookFace::LeftStatic, BookFace::RightStatic})
     EXPECT_EQ(At(FacePoint(face, 16, 1)), At(FacePoint(face, 16, 1), &rest));
+}
+
+// Bound on the right, the standing leaf's photo faces the other way and is still drawn, not
+// culled: each face is culled for the side it is seen from in the mirrored book.
+TEST_F(SceneRendererGLTest, HalfwayThroughATurnOfARightToLeftBookTheLeafShowsItsPhotoToTheRight) {
+  RedPhotoIn(5, 3);
+  settings_.RenderTransparentPage = false;
+  settings_.RightToLeftBook = true;
+  inputs_.turnDirection = 1;
+  inputs_.turnProgress = FullTurn / 2;
+  Render();
+  const glm::vec3 photoCentre = FacePoint(BookFace::TurningBack, 16, 9);
+  EXPECT_GT(photoCentre.y, 40.0f);
+  EXPECT_GT(photoCentre.x, 0.0f) << "past upright, leaning towards the right page it turns to";
+  const uint32_t photo = At(photoCentre);
+  EXPECT_GT(Red(photo), 240) << std::hex << photo;
+  EXPECT_LT(Green(photo), 20) << std::hex << photo;
 }
 
 TEST_F(SceneRendererGLTest, TheInterleafBlendsItsTextureOverThePageItLiesOn) {

@@ -305,6 +305,36 @@ TEST_F(SceneRendererTest, PhotosAreDrawnOnTheirFacesAsTheSettingsAsk) {
   EXPECT_FALSE(DrawsOf(right.photoMesh(true)).at(0).states.lighting);
 }
 
+// Bound on the right, the face read first lies on the right and the other on the left, each
+// culled for the side it is seen from; a photo's u still grows to the right on either side.
+TEST_F(SceneRendererTest, ARightToLeftBookSwapsThePagesAndTheirCullingAndPhotosStillReadLeftToRight) {
+  FillSlot(6, 0);
+  FillSlot(5, 3);
+  for (const bool rightToLeft : {false, true, false}) {
+    settings_.RightToLeftBook = rightToLeft;
+    ASSERT_TRUE(Render());
+    const float leftSign = rightToLeft ? 1.0f : -1.0f;
+    for (const SceneVertex& v : scene_.Face(BookFace::LeftStatic).page().Vertices())
+      ASSERT_GE(v.position.x * leftSign, 0.0f) << rightToLeft;
+    for (const SceneVertex& v : scene_.Face(BookFace::RightStatic).page().Vertices())
+      ASSERT_LE(v.position.x * leftSign, 0.0f) << rightToLeft;
+    const Cull leftCull = rightToLeft ? Cull::Clockwise : Cull::CounterClockwise;
+    const Cull rightCull = rightToLeft ? Cull::CounterClockwise : Cull::Clockwise;
+    EXPECT_EQ(DrawsOf(FaceMesh(BookFace::LeftStatic)).at(0).states.cull, leftCull);
+    EXPECT_EQ(DrawsOf(FaceMesh(BookFace::RightStatic)).at(0).states.cull, rightCull);
+    PageFace& left = scene_.Face(BookFace::LeftStatic);
+    PageFace& right = scene_.Face(BookFace::RightStatic);
+    EXPECT_EQ(DrawsOf(left.photoMesh(false)).at(0).states.cull, leftCull);
+    EXPECT_EQ(DrawsOf(right.photoMesh(true)).at(0).states.cull, rightCull);
+    for (const PhotoMesh* photo : {&left.page().BottomPhoto(), &right.page().TopPhoto()}) {
+      const std::vector<SceneVertex>& row = photo->Mesh()->vertices;
+      const SceneVertex& first = row.front();
+      const SceneVertex& last = row[photo->Columns() - 1];
+      EXPECT_GT((last.position.x - first.position.x) * (last.u - first.u), 0.0f) << rightToLeft;
+    }
+  }
+}
+
 TEST_F(SceneRendererTest, PhotoRectanglesFollowTheSlotsFlagsAndSizelessPhotosAreSkipped) {
   FillSlot(6, 0);  // 400 x 300: 20 x 15 vertices
   FillSlot(7, 1, 1);

@@ -57,6 +57,20 @@ TEST(ExportOptionsTest, RefusesValuesOutsideTheDialogsRanges) {
   EXPECT_FALSE(Parse({"a", "b", "--par", "1", "--dar", "4:3"}).ok);
 }
 
+// Either binding can be asked for over what the settings file says; without either it stays.
+TEST(ExportOptionsTest, TheBindingFlagsOverrideTheSettingsAndTheLastOneWins) {
+  EXPECT_TRUE(Applied(Parse({"photos", "out.avi", "--right-to-left"}).options).RightToLeftBook);
+  EXPECT_FALSE(Applied(Parse({"photos", "out.avi", "--right-to-left", "--left-to-right"}).options).RightToLeftBook);
+  Settings bound{SettingsEnvironment{}};
+  bound.RightToLeftBook = true;
+  std::string error;
+  ASSERT_TRUE(Parse({"photos", "out.avi"}).options.ApplyTo(bound, error)) << error;
+  EXPECT_TRUE(bound.RightToLeftBook);
+  ASSERT_TRUE(Parse({"photos", "out.avi", "--left-to-right"}).options.ApplyTo(bound, error)) << error;
+  EXPECT_FALSE(bound.RightToLeftBook);
+  EXPECT_FALSE(Parse({"photos", "out.avi", "--right-to-left=yes"}).ok);
+}
+
 TEST(ExportOptionsTest, PresetFirstThenSingleOptionsAndTheDisplayAspectForTheFinalSize) {
   const auto parsed = Parse({"--fps", "10", "--preset", "SD PAL DVD Widescreen", "p", "o.avi"});
   ASSERT_TRUE(parsed.ok) << parsed.error;

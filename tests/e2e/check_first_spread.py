@@ -1,6 +1,7 @@
 """Checks a screenshot of the first spread by regions: the wooden floor around the book, paper
 in the middle, and the checker photo (yellow and dark blue) on the right page only. With
---interleaf the right page lies under the transparent interleaf, which pales the photo's colours."""
+--interleaf the right page lies under the transparent interleaf, which pales the photo's colours.
+With --right-to-left the book is bound on the right: the photo lies on the left page only."""
 import sys
 
 
@@ -41,12 +42,18 @@ def main():
         dark_blue = lambda r, g, b: b > 90 and r < 90 and g < 110
     wood = lambda r, g, b: r > g > b and r - b > 40
     paper = lambda r, g, b: min(r, g, b) > 150 and max(r, g, b) - min(r, g, b) < 40
+    photo_page, empty_page = (0.52, 0.2, 0.95, 0.6), (0.1, 0.3, 0.45, 0.8)
+    side, other = "right", "left"
+    if "--right-to-left" in sys.argv[2:]:
+        mirrored = lambda box: (1 - box[2], box[1], 1 - box[0], box[3])
+        photo_page, empty_page = mirrored(photo_page), mirrored(empty_page)
+        side, other = other, side
     checks = [
         ("floor above the book", share(width, height, pixels, (0.05, 0.08, 0.95, 0.16), wood) > 0.6),
-        ("yellow on the right page", share(width, height, pixels, (0.52, 0.2, 0.95, 0.6), yellow) > 0.05),
-        ("blue on the right page", share(width, height, pixels, (0.52, 0.2, 0.95, 0.6), dark_blue) > 0.05),
-        ("no photo on the left page", share(width, height, pixels, (0.1, 0.3, 0.45, 0.8), yellow) < 0.01),
-        ("paper on the left page", share(width, height, pixels, (0.1, 0.3, 0.45, 0.8), paper) > 0.5),
+        ("yellow on the %s page" % side, share(width, height, pixels, photo_page, yellow) > 0.05),
+        ("blue on the %s page" % side, share(width, height, pixels, photo_page, dark_blue) > 0.05),
+        ("no photo on the %s page" % other, share(width, height, pixels, empty_page, yellow) < 0.01),
+        ("paper on the %s page" % other, share(width, height, pixels, empty_page, paper) > 0.5),
     ]
     failed = [name for name, ok in checks if not ok]
     for name in failed:

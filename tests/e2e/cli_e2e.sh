@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # End-to-end test of the command-line export, with no display: a generated folder of five photos
 # exported at 320 x 240, 10 fps and one-second phases (191 frames by the tour's rules), full
-# frames, Motion JPEG and an H.264 MP4, read back by ffprobe; a bad option writes nothing and
-# exits 2; Ctrl+C and SIGTERM during an export leave a complete movie and the report, with exit codes 130 and 143.
+# frames, Motion JPEG and an H.264 MP4, read back by ffprobe; a book bound on the right keeps the
+# tour's length and shows its first photo on the left; a bad option writes nothing and exits 2;
+# Ctrl+C and SIGTERM during an export leave a complete movie and the report, with exit codes 130
+# and 143.
 # Usage: cli_e2e.sh PAGEWING_EXPORT
 set -uo pipefail
 
@@ -57,6 +59,20 @@ status=$?
 [ ! -e "$work/bad.mp4" ] || fail "a bad --speed still wrote a file"
 grep -q '^pagewing-export: --speed for H.264 takes one of' "$work/err" || fail "no clear message for a bad --speed"
 
+# Bound on the right, the tour keeps its length and shows the first photo on the left page once
+# the interleaf has turned (frame 9); bound on the left, on the right page.
+mkdir -p "$work/one"
+cp "$(dirname "$exporter")/media/photos/checker.bmp" "$work/one/" || fail "no sample photo beside the exporter"
+for binding in left-to-right right-to-left; do
+  movie="$work/$binding.avi"
+  "$exporter" "$work/one" "$movie" "${quick[@]}" --$binding >"$work/out" 2>"$work/err" || fail "$binding: exit $?"
+  [ "$(probe "$movie")" = "rawvideo,320,240,10/1,41" ] || fail "$binding: $(probe "$movie")"
+  ffmpeg -v error -i "$movie" -vf 'select=eq(n\,9)' -frames:v 1 "$work/$binding.ppm" || fail "$binding: no frame 9"
+  side=$([ "$binding" = right-to-left ] && echo --right-to-left)
+  python3 "$(dirname "$0")/check_first_spread.py" "$work/$binding.ppm" $side \
+    || fail "$binding: frame 9 shows another book"
+done
+
 # A long export stopped by a signal once it is under way.
 for entry in INT:130 TERM:143; do
   IFS=: read -r signal code <<<"$entry"
@@ -75,4 +91,4 @@ for entry in INT:130 TERM:143; do
   [ "$(probe "$movie")" = "rawvideo,640,480,25/1,$stored" ] || fail "SIG$signal: $(probe "$movie") for $stored frames"
   ffmpeg -v error -xerror -i "$movie" -f null - || fail "SIG$signal: the movie does not decode"
 done
-echo "cli e2e: 191-frame tours, bad option refused, SIGINT and SIGTERM leave complete movies"
+echo "cli e2e: 191-frame tours, both bindings, bad option refused, SIGINT and SIGTERM leave complete movies"

@@ -2,7 +2,7 @@
 # End-to-end test of the desktop program on its sample photos, under its own Xvfb, driven by
 # xdotool: first start with a fresh home, a screenshot checked by regions, a page turn, full
 # screen during a turn, Escape, the settings written, and a second start at the stored window
-# rectangle.
+# rectangle with the book bound on the right, bound on the left again through the menu.
 # Usage: program_e2e.sh PAGEWING
 set -uo pipefail
 
@@ -64,13 +64,28 @@ wait_for_exit || fail "exit status $?"
 first_rect=$(stored_window)
 [ -n "$first_rect" ] || fail "no Window line in the settings"
 
+# The second start reads a book bound on the right, shows its first photo on the left page, and
+# the Settings menu's "Right-to-Left Book" (its 13th item) binds it on the left again.
+printf 'RightToLeftBook\tY\r\n' | iconv -f UTF-8 -t UTF-16LE >>"$settings"
 "$program" >"$work/out2" 2>"$work/err2" &
 program_pid=$!
-window=$(wait_for_title '^Pagewing, Page 1 of 4, Browsing' 30) || fail "no window on the second start"
+window=$(wait_for_title '^Pagewing, Page 1 of 4, Browsing$' 30) || fail "no first spread on the second start"
 sleep 0.5
 xdotool windowfocus --sync "$window"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+ffmpeg -loglevel error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$work/rtl.ppm" \
+  || fail "no screenshot of the right-to-left book"
+python3 "$here/check_first_spread.py" "$work/rtl.ppm" --right-to-left || fail "the book is not bound on the right"
+open_file_menu "$window"
+xdotool key Right Right Right Right Right $(printf 'Down %.0s' $(seq 12)) Return
+sleep 1
+ffmpeg -loglevel error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$work/ltr.ppm" \
+  || fail "no screenshot after the menu"
+python3 "$here/check_first_spread.py" "$work/ltr.ppm" || fail "the menu did not bind the book on the left"
 xdotool key Escape
 wait_for_exit || fail "second exit status $?"
 second_rect=$(stored_window)
 [ "$first_rect" = "$second_rect" ] || fail "the window moved from $first_rect to $second_rect"
-echo "program e2e: page turn $took ms, window at $first_rect"
+iconv -f UTF-16LE -t UTF-8 "$settings" | grep -q RightToLeftBook \
+  && fail "a book bound on the left is still stored as bound on the right"
+echo "program e2e: page turn $took ms, window at $first_rect, right-to-left book shown and unbound"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "book/FullTurn.h"
+#include "book/MirroredView.h"
 #include "export/ExportTimeline.h"
 
 namespace {
@@ -154,6 +155,26 @@ TEST(ExportTimelineTest, WithoutTheInterleafItsPhaseHoldsWhatWasShown) {
   ASSERT_EQ(held.phase, 8);
   EXPECT_EQ(held.picture, timeline.FrameAt(150 + 179)->picture);
   EXPECT_EQ(held.picture.camera, (ViewBlend{5, 0, 1.0f}));
+}
+
+// Bound on the right, the tour is the same frame for frame (turns, spreads, photos counted,
+// effect times) with the camera on the mirrored views: the first photo is zoomed onto on the left.
+TEST(ExportTimelineTest, ARightToLeftBookHasTheSameFramesSeenFromTheMirroredViews) {
+  for (int photos : {1, 6, 9}) {
+    const std::vector<ExportFrame> plain = AllFrames(ExportTimeline(photos, AnimationTiming(1, 2, 3), 10.0f, true));
+    const std::vector<ExportFrame> mirrored =
+        AllFrames(ExportTimeline(photos, AnimationTiming(1, 2, 3), 10.0f, true, true));
+    ASSERT_EQ(mirrored.size(), plain.size()) << photos;
+    for (size_t i = 0; i < plain.size(); ++i) {
+      ExportFrame expected = plain[i];
+      const ViewBlend camera = expected.picture.camera;
+      expected.picture.camera = {MirroredView(camera.fromView), MirroredView(camera.toView), camera.fraction};
+      ASSERT_EQ(mirrored[i], expected) << photos << " photos, frame " << i;
+    }
+  }
+  const ExportTimeline timeline(9, AnimationTiming(1, 2, 3), 10.0f, true, true);
+  EXPECT_EQ(timeline.FrameAt(29)->picture.camera, (ViewBlend{0, 4, 1.0f}));
+  EXPECT_EQ(timeline.FrameAt(60)->picture.camera, (ViewBlend{4, 2, 0.0f}));
 }
 
 TEST(ExportTimelineTest, TheEndIsReportedOnceAndTheEndingFrameMovesNothing) {

@@ -80,6 +80,7 @@ TEST(FLocaleBuiltInTest, SpotValues) {
   EXPECT_EQ(texts[108], u"Use Camera Orientation");
   EXPECT_EQ(texts[113], u"Play Tour");
   EXPECT_EQ(texts[114], u"Repeat Tour");
+  EXPECT_EQ(texts[116], u"Right-to-Left Book");
   EXPECT_EQ(texts[117], u"Soundtrack");
   EXPECT_EQ(texts[48],
             u"Your can select a photo by left clicking on it with your mouse.\r\n\r\n"

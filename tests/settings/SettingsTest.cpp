@@ -405,6 +405,31 @@ TEST_F(SettingsTest, CameraOrientationIsOnUnlessTheFileTurnsItOff) {
   EXPECT_EQ(bytes.substr(bytes.size() - lastLine.size()), lastLine);
 }
 
+// A book bound on the right is the last line, after the soundtrack; files without the key, from
+// before it or written for a left-bound book, load as bound on the left.
+TEST_F(SettingsTest, ARightToLeftBookIsTheLastLineAndAFileWithoutItIsLeftToRight) {
+  Settings saved(Environment());
+  saved.Soundtrack = {u"/music/a.ogg"};
+  saved.RightToLeftBook = true;
+  std::u16string failure;
+  ASSERT_EQ(saved.Save(failure), Settings::SaveOutcome::Written);
+  const std::string bytes = ReadBytes(SettingsFile());
+  const std::string tail = Utf16LeBytes(u"\r\nSoundtrackFile\t/music/a.ogg\r\nRightToLeftBook\tY\r\n");
+  ASSERT_GE(bytes.size(), tail.size());
+  EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail);
+  Settings read = Loaded();
+  EXPECT_TRUE(read.RightToLeftBook);
+  read.ResetToDefaults();
+  EXPECT_FALSE(read.RightToLeftBook);
+  ASSERT_EQ(read.Save(failure), Settings::SaveOutcome::Written);
+  EXPECT_EQ(ReadBytes(SettingsFile()).find(Utf16LeBytes(u"RightToLeftBook")), std::string::npos);
+  EXPECT_FALSE(Loaded().RightToLeftBook);
+  WriteSettingsFile("Quality\t2\r\nRightToLeftBook\tY\r\n");
+  EXPECT_TRUE(Loaded().RightToLeftBook);
+  WriteSettingsFile("Quality\t2\r\nRightToLeftBook\tN\r\n");
+  EXPECT_FALSE(Loaded().RightToLeftBook);
+}
+
 TEST_F(SettingsTest, WindowRectIsKeptOnTheVirtualScreen) {
   Settings settings(Environment());
   const ScreenRect screen{-1920, 0, 1920, 1080};

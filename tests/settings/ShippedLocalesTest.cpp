@@ -17,6 +17,7 @@ constexpr int kExporting = 107;
 constexpr int kUseCameraOrientation = 108;
 constexpr int kPlayTour = 113;
 constexpr int kPlayingTour = 115;
+constexpr int kRightToLeftBook = 116;
 
 class ShippedLocalesTest : public testing::TestWithParam<const char*> {
  protected:
@@ -37,6 +38,7 @@ TEST_P(ShippedLocalesTest, EveryTextIsThereAndTheUsedOnesAreTranslated) {
   EXPECT_NE(locale.GetText(kUseCameraOrientation), english.GetText(kUseCameraOrientation));
   for (int text = kPlayTour; text <= kPlayingTour; ++text) EXPECT_NE(locale.GetText(text), english.GetText(text)) << text;
   EXPECT_NE(locale.GetText(kPlayingTour), locale.GetText(kBrowsing));
+  EXPECT_NE(locale.GetText(kRightToLeftBook), english.GetText(kRightToLeftBook));
   EXPECT_NE(locale.GetText(kBrowsing), locale.GetText(4)) << "the title's mode and the Play menu read alike";
 }
 
