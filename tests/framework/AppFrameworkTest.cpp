@@ -257,7 +257,7 @@ TEST_F(AppFrameworkTest, CloseRequestReachesTheApplicationFirstThenTheLoopEndsAn
   };
   EXPECT_TRUE(framework_.MainLoop(AcceleratorTableResource()));
   EXPECT_TRUE(windowOpenAtClose);
-  EXPECT_EQ(window_.acceleratorCount, 1u);
+  EXPECT_EQ(window_.acceleratorCount, AcceleratorTableResource().size());
   EXPECT_THAT(app_.Take(), ElementsAre("move", "render", "close", "lost", "destroyed"));
   EXPECT_EQ(window_.destroys, 1);
   EXPECT_FALSE(window_.exists());
