@@ -15,6 +15,7 @@
 // a folder that already holds the 24 photos is used as it is, so later runs start at once.
 
 #include <epoxy/gl.h>
+#include <libheif/heif.h>
 
 #include <QBuffer>
 #include <QDir>
@@ -30,7 +31,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <libheif/heif.h>
 #include <memory>
 #include <random>
 #include <string>
@@ -76,8 +76,10 @@ class SixtyHertz {
   void Wait() {
     next_ += std::chrono::microseconds(16667);
     const auto now = Clock::now();
-    if (next_ > now) std::this_thread::sleep_until(next_);
-    else next_ = now;
+    if (next_ > now)
+      std::this_thread::sleep_until(next_);
+    else
+      next_ = now;
   }
 
  private:
@@ -143,7 +145,8 @@ bool MakePhotos(const QString& folder, std::vector<PhotoEntry>& photos) {
         std::printf("cannot encode %s\n", qPrintable(path));
         return false;
       }
-      std::ofstream(path.toStdString(), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+      std::ofstream(path.toStdString(), std::ios::binary)
+          .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
     PhotoEntry entry;
     entry.path = path.toStdU16String();
@@ -311,8 +314,8 @@ TurnFigures TimeTurns(const Run& run, bool preload) {
     }
     for (int frame = 0; frame < kRestFrames && !preload; ++frame) {
       const auto start = Clock::now();
-      figures.uploadsDuringRun += window.FillSlots(run.photos, PhotoCount(run), page + 1,
-                                                   TextureWindow::FillMode::Incremental);
+      figures.uploadsDuringRun +=
+          window.FillSlots(run.photos, PhotoCount(run), page + 1, TextureWindow::FillMode::Incremental);
       frames.Draw(photos.Gather(run.surfaces), 0, 0);
       times.push_back(MillisecondsSince(start));
       vsync.Wait();
@@ -341,8 +344,9 @@ void ReportTurns(const Run& run) {
   const TurnFigures loading = TimeTurns(run, false);
   std::printf("turns with every photo loaded: median frame %.2f ms, longest %.2f ms\n", loaded.medianMs,
               loaded.worstMs);
-  std::printf("turns while photos load (%d uploads): median frame %.2f ms, longest %.2f ms; longest / loaded median %.2f\n",
-              loading.uploadsDuringRun, loading.medianMs, loading.worstMs, loading.worstMs / loaded.medianMs);
+  std::printf(
+      "turns while photos load (%d uploads): median frame %.2f ms, longest %.2f ms; longest / loaded median %.2f\n",
+      loading.uploadsDuringRun, loading.medianMs, loading.worstMs, loading.worstMs / loaded.medianMs);
 }
 
 bool LoadSurfaces(PhotoTexture& background, PhotoTexture& paper, SceneTextures& textures) {

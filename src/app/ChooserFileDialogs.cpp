@@ -8,7 +8,14 @@ std::u16string ChooserFileDialogs::ShowFileDialog(int kind, const std::u16string
   const FileDialogSpec spec = FileDialogSpec::For(kind, initialPath);
   const std::u16string description =
       spec.filterText < 0 ? spec.filterDescription : locale_().GetText(spec.filterText) + u" " + spec.filterDescription;
-  FileChooserRequest request{locale_().GetText(spec.titleText), spec.save, description, spec.filterPattern, spec.initialFolder, spec.defaultExtension, {}, spec.filterIndex};
+  FileChooserRequest request{locale_().GetText(spec.titleText),
+                             spec.save,
+                             description,
+                             spec.filterPattern,
+                             spec.initialFolder,
+                             spec.defaultExtension,
+                             {},
+                             spec.filterIndex};
   for (const FileDialogFilter& filter : spec.moreFilters) {
     request.moreFilters.push_back({filter.description, filter.pattern, filter.defaultExtension});
   }

@@ -120,7 +120,8 @@ std::string ClaimSize(std::string bytes, const std::string& kind, uint32_t side)
     // Little-endian IFD entries of tags 256 and 257 (width, length) as 32-bit values.
     for (const char* tag : {"\x00\x01", "\x01\x01"}) {
       const size_t at = bytes.find(std::string(tag, 2), 8);
-      if (at != std::string::npos && at + 12 <= bytes.size()) Put16(bytes, at + 2, 4), Put32(bytes, at + 8, side, false);
+      if (at != std::string::npos && at + 12 <= bytes.size())
+        Put16(bytes, at + 2, 4), Put32(bytes, at + 8, side, false);
     }
   }
   return bytes;
@@ -131,8 +132,8 @@ void Write(const fs::path& path, const std::string& bytes) { std::ofstream(path,
 // Writes the folder; returns how many files the book should list.
 int WriteAwkwardFolder(const fs::path& folder) {
   const std::vector<std::pair<std::string, const char*>> seeds = {
-      {"jpg", "jpg_quality1.bin"}, {"png", "png_quality1.bin"},   {"bmp", "bmp_quality1.bin"},
-      {"tga", "tga_quality1.bin"}, {"webp", "webp_quality1.bin"}, {"heic", "heic_quality1.bin"},
+      {"jpg", "jpg_quality1.bin"},   {"png", "png_quality1.bin"},   {"bmp", "bmp_quality1.bin"},
+      {"tga", "tga_quality1.bin"},   {"webp", "webp_quality1.bin"}, {"heic", "heic_quality1.bin"},
       {"avif", "avif_quality1.bin"}, {"tif", "tif_quality1.bin"}};
   int files = 0;
   for (const auto& [kind, name] : seeds) {

@@ -166,8 +166,8 @@ TEST_F(PickingTest, MidTurnEachPhotoOfARightToLeftBookIsPickedWhereTheMirroredBo
       }
     }
     // The leaf's back is tested before its front: forward it answers for the coming photos 6, 7.
-    const std::set<int> expected = key == VirtualKey::PageDown ? std::set<int>{2, 3, 6, 7, 8, 9}
-                                                               : std::set<int>{2, 3, 4, 5, 8, 9};
+    const std::set<int> expected =
+        key == VirtualKey::PageDown ? std::set<int>{2, 3, 6, 7, 8, 9} : std::set<int>{2, 3, 4, 5, 8, 9};
     EXPECT_EQ(photosHit, expected) << key;
     RunToRest();
   }

@@ -1,5 +1,3 @@
-#include "app/TourPlayer.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -10,6 +8,7 @@
 #include "app/ExportDriver.h"
 #include "app/PhotoBookApp.h"
 #include "app/ScriptedGui.h"
+#include "app/TourPlayer.h"
 #include "cli/HeadlessFramework.h"
 #include "cli/HeadlessGui.h"
 #include "export/MovieExporter.h"
@@ -96,10 +95,10 @@ class TourPlayerGLTest : public testing::Test {
   std::vector<Frame> ExportMovie() {
     std::vector<Frame> frames;
     ExportDriver driver(*app, library, [] { return PixelSize{1920, 1080}; });
-    driver.SetExporterMaker([&frames](std::unique_ptr<FrameCapture> capture, const std::u16string&,
-                                      const ExportRequest&, uint32_t) {
-      return std::make_unique<FrameRecorder>(std::move(capture), frames);
-    });
+    driver.SetExporterMaker(
+        [&frames](std::unique_ptr<FrameCapture> capture, const std::u16string&, const ExportRequest&, uint32_t) {
+          return std::make_unique<FrameRecorder>(std::move(capture), frames);
+        });
     app->GoToFirstPage();
     app->BeginExport(driver.StartExport(movies / u"tour.avi"));
     for (int guard = 0; app->mode() == AppMode::Exporting && guard < 1000; ++guard) Draw();
@@ -129,9 +128,23 @@ class TourPlayerGLTest : public testing::Test {
   ScriptedMessageBoxes messages;
   RecordingLibraryMessages library;
   uint32_t now = 500000;
-  AppServices services{framework, gui, messages, gui, gui, gui, gui, gui, gui, nullptr,
-                       SettingsEnvironment{root.path(), 1920, 1080, movies.path()}, [this] { return now; },
-                       [] { return ClientSizeState{kWidth, kHeight, false, 0, 0}; }, u"", u""};
+  AppServices services{framework,
+                       gui,
+                       messages,
+                       gui,
+                       gui,
+                       gui,
+                       gui,
+                       gui,
+                       gui,
+                       nullptr,
+                       SettingsEnvironment{root.path(), 1920, 1080, movies.path()},
+                       [this] { return now; },
+                       [] {
+                         return ClientSizeState{kWidth, kHeight, false, 0, 0};
+                       },
+                       u"",
+                       u""};
   std::unique_ptr<PhotoBookApp> app;
 };
 

@@ -1,11 +1,10 @@
-#include "app/TourPlayer.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "app/AppFixture.h"
 #include "app/BookTextures.h"
+#include "app/TourPlayer.h"
 #include "app/VirtualKey.h"
 #include "book/BookLayout.h"
 #include "book/CameraAnimator.h"
@@ -151,7 +150,8 @@ TEST_F(TourPlayerTest, RepeatStartsOverFromTheFirstSpreadWithItsPhotosReady) {
   Command(Id::RepeatTour);
   EXPECT_TRUE(settings().RepeatTour);
   const auto checks = menu.Checks();
-  const auto last = std::find_if(checks.rbegin(), checks.rend(), [](auto check) { return check.first == Id::RepeatTour; });
+  const auto last =
+      std::find_if(checks.rbegin(), checks.rend(), [](auto check) { return check.first == Id::RepeatTour; });
   ASSERT_NE(last, checks.rend());
   EXPECT_TRUE(last->second);
   Command(Id::LastPage);

@@ -36,7 +36,8 @@ TEST_P(ShippedLocalesTest, EveryTextIsThereAndTheUsedOnesAreTranslated) {
   EXPECT_NE(locale.GetText(kMenuFile), english.GetText(kMenuFile));
   EXPECT_NE(locale.GetText(kExporting), english.GetText(kExporting));
   EXPECT_NE(locale.GetText(kUseCameraOrientation), english.GetText(kUseCameraOrientation));
-  for (int text = kPlayTour; text <= kPlayingTour; ++text) EXPECT_NE(locale.GetText(text), english.GetText(text)) << text;
+  for (int text = kPlayTour; text <= kPlayingTour; ++text)
+    EXPECT_NE(locale.GetText(text), english.GetText(text)) << text;
   EXPECT_NE(locale.GetText(kPlayingTour), locale.GetText(kBrowsing));
   EXPECT_NE(locale.GetText(kRightToLeftBook), english.GetText(kRightToLeftBook));
   EXPECT_NE(locale.GetText(kBrowsing), locale.GetText(4)) << "the title's mode and the Play menu read alike";

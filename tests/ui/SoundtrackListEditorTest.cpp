@@ -1,5 +1,3 @@
-#include "ui/SoundtrackListEditor.h"
-
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -11,6 +9,7 @@
 #include "settings/Settings.h"
 #include "ui/RecordingMessages.h"
 #include "ui/ScriptedDialogControls.h"
+#include "ui/SoundtrackListEditor.h"
 
 namespace {
 

@@ -109,7 +109,8 @@ HRESULT FileWriter::OnStop() {
 // A file removed while it was written (its folder deleted) takes every write and is gone when
 // closed: that is lost data, not a movie.
 HRESULT FileWriter::CheckStillNamed() const {
-  struct stat written {}, named {};
+  struct stat written {
+  }, named{};
   if (fstat(descriptor_, &written) != 0 || !S_ISREG(written.st_mode)) return S_OK;
   if (stat(ToUtf8(fileName_).c_str(), &named) != 0) return HResultFromLastError();
   const bool same = named.st_dev == written.st_dev && named.st_ino == written.st_ino;

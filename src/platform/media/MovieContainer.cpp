@@ -40,7 +40,9 @@ MovieContainer ContainerOfPath(const std::u16string& path) {
   return MovieContainer::Avi;
 }
 
-std::u16string ContainerName(MovieContainer container) { return std::u16string(MovieContainerFacts::Of(container).name); }
+std::u16string ContainerName(MovieContainer container) {
+  return std::u16string(MovieContainerFacts::Of(container).name);
+}
 
 std::u16string ContainerExtension(MovieContainer container) {
   return std::u16string(MovieContainerFacts::Of(container).extension);
