@@ -33,6 +33,7 @@ std::unique_ptr<ExportSession> ExportDriver::StartExport(const std::u16string& m
   const PixelSize client = FitWindow({request.width, request.height});
   ExportRun::Plan plan{moviePath, request.pixelAspect, !request.ScreenGrab(), nullptr};
   plan.observer = observer_;
+  plan.drawEveryFrame = drawEveryFrame_;
   CaptureSource* source = request.ScreenGrab() ? PrepareScreenGrab(client, request, plan) : PrepareOffscreen(request);
   if (source == nullptr) return nullptr;
   std::unique_ptr<MovieExporter> exporter = MakeExporter(request, source, moviePath, format);

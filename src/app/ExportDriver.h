@@ -37,6 +37,9 @@ class ExportDriver : public ExportStarter {
   // Who follows the exports started from now on; not owned, null for nobody.
   void SetObserver(ExportObserver* observer) { observer_ = observer; }
   void SetExporterMaker(ExporterMaker maker) { exporterMaker_ = std::move(maker); }
+  // Every frame of the exports started from now on drawn and read whole, even one that repeats
+  // the last: the same movie, slower; for comparing.
+  void DrawEveryFrame() { drawEveryFrame_ = true; }
 
   // How long a screen-grab export shows the book before its first frame, so that the resized
   // window is drawn and settled on the screen.
@@ -56,4 +59,5 @@ class ExportDriver : public ExportStarter {
   std::function<PixelSize()> screenSize_;
   ExportObserver* observer_ = nullptr;
   ExporterMaker exporterMaker_;
+  bool drawEveryFrame_ = false;
 };

@@ -41,20 +41,26 @@ void ExportRun::PrepareFrame(SceneFrameInputs& inputs) {
   if (!frame_) return;
   inputs.exportSeconds = frame_->exportSeconds;
   inputs.aspectFactor = plan_.pixelAspect;
-  if (plan_.offscreen) inputs.target = app_.offscreen().renderTarget();
+  if (!plan_.offscreen) return;
+  inputs.target = app_.offscreen().renderTarget();
+  repeat_.repeated = false;
+  if (!plan_.drawEveryFrame) inputs.repeat = &repeat_;
 }
 
 void ExportRun::FrameDrawn() {
   if (!frame_ || over_ || drawn_) return;
   drawn_ = true;
-  if (plan_.offscreen) {
-    app_.offscreen().DrawToWindow();
-    app_.offscreen().CopyToSystemMemory();
-  }
+  if (plan_.offscreen) TakeOffscreenFrame();
   if (plan_.window && app_.device() != nullptr) plan_.window->FillFromWindow(*app_.device());
   if (!exporter_->AddFrame() || frame_->last) over_ = true;
   framesOffered_ = frame_->index + 1;
   if (plan_.observer != nullptr) plan_.observer->FrameOffered(frame_->index, timeline_.FrameCount());
+}
+
+void ExportRun::TakeOffscreenFrame() {
+  app_.offscreen().DrawToWindow();
+  if (repeat_.repeated && exporter_->RepeatLastFrame()) return;
+  app_.offscreen().CopyToSystemMemory();
 }
 
 ExportPace ExportRun::Pace() const {

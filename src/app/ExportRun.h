@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/ExportSession.h"
+#include "book/FrameRepeat.h"
 #include "export/ExportFrame.h"
 #include "export/ExportTimeline.h"
 #include "export/MovieExporter.h"
@@ -32,6 +33,8 @@ class ExportRun : public ExportSession {
     uint32_t holdMilliseconds = 0;
     // Told of each frame and of the end; not owned, may be null.
     ExportObserver* observer = nullptr;
+    // Every offscreen frame drawn and read whole, even one that repeats the last: for comparing.
+    bool drawEveryFrame = false;
   };
 
   ExportRun(PhotoBookApp& app, LibraryMessages& messages, std::unique_ptr<MovieExporter> exporter,
@@ -46,6 +49,9 @@ class ExportRun : public ExportSession {
 
  private:
   void ShowFrame(const ExportFrame& frame);
+  // The offscreen picture of the frame just drawn, to the capture: read back, or, when it
+  // repeats the last frame's, handed on again as the capture has it.
+  void TakeOffscreenFrame();
   void Report();
 
   PhotoBookApp& app_;
@@ -55,6 +61,8 @@ class ExportRun : public ExportSession {
   std::unique_ptr<MovieExporter> exporter_;
   ExportTimeline timeline_;
   std::optional<ExportFrame> frame_;
+  // The offscreen target's picture between frames; a hold on a photo repeats it.
+  FrameRepeat repeat_;
   // The current frame went into the movie (drawn and handed to the exporter).
   bool drawn_ = false;
   int32_t framesOffered_ = 0;

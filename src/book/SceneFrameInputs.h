@@ -8,6 +8,7 @@
 #include "platform/gfx/RenderTarget.h"
 
 class EffectDrawer;
+struct FrameRepeat;
 
 // The application's state that one frame of the scene is drawn from. Pointers are not owned.
 struct SceneFrameInputs {
@@ -24,4 +25,6 @@ struct SceneFrameInputs {
   float aspectFactor = 1.0f;
   RenderTarget* target = nullptr;  // where to draw; none: the device's current framebuffer
   EffectDrawer* effect = nullptr;  // the photo effect, if one is loaded
+  // With a target: a frame drawn from the same record as the target's picture is not drawn again.
+  FrameRepeat* repeat = nullptr;
 };

@@ -44,8 +44,7 @@ bool SceneRenderer::RenderFrame(const SceneFrameInputs& inputs, const SceneTextu
   const bool begun = BeginScene();
   if (begun) {
     direction_ = FrameTurnDirection(inputs.turnDirection, inputs.leafDirection);
-    DrawBook();
-    if (settings_.RenderShadows) DrawShadows();
+    DrawBookUnlessRepeated();
     EndScene();
   }
   inputs_ = nullptr;
@@ -101,6 +100,33 @@ void SceneRenderer::DrawCover() {
     params.mesh = scene_.Cover(device(), half);
     context_.DrawMesh(params);
   }
+}
+
+void SceneRenderer::DrawBookUnlessRepeated() {
+  FrameRepeat* repeat = inputs_->target != nullptr ? inputs_->repeat : nullptr;
+  if (repeat == nullptr) {
+    DrawBook();
+    if (settings_.RenderShadows) DrawShadows();
+    return;
+  }
+  DrawRecord record = RecordBook();
+  repeat->repeated = record.reusable && record == repeat->last;
+  if (repeat->repeated) return;
+  DrawBook();
+  if (settings_.RenderShadows) DrawShadows();
+  repeat->last = std::move(record);
+}
+
+// The book's draws noted in one record, in the order DrawBook makes them.
+DrawRecord SceneRenderer::RecordBook() {
+  if (settings_.RenderShadows) return {};
+  const std::vector<FaceDraw> draws = PlanPages(inputs_->turnDirection, inputs_->turnProgress,
+                                                inputs_->leafPosition, settings_.RenderTransparentPage);
+  const size_t still = StillDrawCount(draws, inputs_->turnDirection, inputs_->leafDirection);
+  context_.BeginRecording();
+  DrawStill(std::span(draws).first(still));
+  for (const FaceDraw& draw : std::span(draws).subspan(still)) DrawPage(draw);
+  return context_.EndRecording();
 }
 
 void SceneRenderer::DrawBook() {

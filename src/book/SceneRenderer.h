@@ -6,6 +6,7 @@
 #include "book/BookScene.h"
 #include "book/EffectSceneState.h"
 #include "book/FaceDraw.h"
+#include "book/FrameRepeat.h"
 #include "book/RenderContext.h"
 #include "book/SceneFrameInputs.h"
 #include "book/SceneTextures.h"
@@ -30,7 +31,8 @@ class SceneRenderer {
 
   // Sets the frame's states, light, camera and matrices (kept in the context), then draws into
   // inputs.target or the current framebuffer. False when nothing was drawn: no device, a lost
-  // one, or a target that could not be set.
+  // one, or a target that could not be set. With inputs.repeat and a target, a frame whose record
+  // equals the one the target's picture was drawn from leaves the target as it is (and is true).
   bool RenderFrame(const SceneFrameInputs& inputs, const SceneTextures& textures);
 
   // The transforms, camera and light of the last frame, as the effect sees them.
@@ -48,6 +50,10 @@ class SceneRenderer {
   void DrawFloor();
   void DrawCover();
   void DrawBook();
+  // Draws the book unless inputs_->repeat says the target already shows it.
+  void DrawBookUnlessRepeated();
+  // What the whole book would be drawn from; unusable with shadows, which records do not hold.
+  DrawRecord RecordBook();
   // Copied in from an earlier frame when it would be drawn the same.
   void DrawStillPart(std::span<const FaceDraw> draws);
   void DrawStill(std::span<const FaceDraw> draws);

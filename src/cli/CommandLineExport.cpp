@@ -136,6 +136,7 @@ int CommandLineExport::Render(PhotoBookApp& app, const ExportOptions& options) {
   ExportDriver driver(app, messages_, UnlimitedScreen);
   driver.SetObserver(this);
   if (exporterMaker_) driver.SetExporterMaker(exporterMaker_);
+  if (drawEveryFrame_) driver.DrawEveryFrame();
   // Rates and time left count from here, not from loading the settings and the device.
   progress_ = ExportProgress(errIsTerminal_, SystemMilliseconds());
   app.BeginExport(driver.StartExport(options.output));

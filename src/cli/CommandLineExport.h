@@ -37,6 +37,8 @@ class CommandLineExport : private ExportObserver {
   // Photos decoded on this thread rather than on worker threads, which must give the same movie;
   // before Run.
   void DecodeOnThisThread() { decodeOnWorkers_ = false; }
+  // Every frame drawn and read whole, even one that repeats the last (ExportDriver); before Run.
+  void DrawEveryFrame() { drawEveryFrame_ = true; }
 
  private:
   int ListEncoders();
@@ -63,4 +65,5 @@ class CommandLineExport : private ExportObserver {
   int32_t framesPlanned_ = 0;
   ExportDriver::ExporterMaker exporterMaker_;
   bool decodeOnWorkers_ = true;
+  bool drawEveryFrame_ = false;
 };

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 #include <string_view>
+#include <utility>
 
 #include "platform/sys/StringConvert.h"
 
@@ -29,6 +30,18 @@ void FrameCapture::PrepareSampling() {
 }
 
 bool FrameCapture::Grab() {
+  lastRepeated_ = std::exchange(repeatNext_, false);
+  if (lastRepeated_) return true;
+  holdsFrame_ = GrabSource();
+  return holdsFrame_;
+}
+
+bool FrameCapture::RepeatLastFrame() {
+  repeatNext_ = holdsFrame_;
+  return repeatNext_;
+}
+
+bool FrameCapture::GrabSource() {
   if (!Ok() || !CanSample()) return false;
   CaptureLock lock;
   if (!source_->Lock(lock)) return false;

@@ -43,6 +43,11 @@ class FrameCapture {
   // False without a frame, without usable sampling, when the source does not lock or hands out
   // no pointer, or a pitch <= 0 or one shorter than the pixels read.
   bool Grab();
+  // The picture of the next frame is the one last grabbed: the next Grab hands the frame on as it
+  // is, reading nothing. False, changing nothing, unless the last Grab filled the frame.
+  bool RepeatLastFrame();
+  // The last Grab handed the frame before it on again.
+  bool LastGrabRepeated() const { return lastRepeated_; }
 
   // Copies the frame, bottom row first, to destination with stride bytes from row to row: all
   // at once when the stride is the row length (width * 3), row by row when it is larger, leaving
@@ -63,6 +68,7 @@ class FrameCapture {
 
  private:
   void PrepareSampling();
+  bool GrabSource();
   bool SampleLocked(const CaptureLock& lock);
 
   CaptureMode mode_;
@@ -74,4 +80,8 @@ class FrameCapture {
   int32_t sourceHeight_ = 0;
   std::unique_ptr<uint8_t[]> frame_;
   FrameCaptureBoxFilter filter_;
+  // The last Grab filled the frame; the next one is to hand it on again; the last one did.
+  bool holdsFrame_ = false;
+  bool repeatNext_ = false;
+  bool lastRepeated_ = false;
 };

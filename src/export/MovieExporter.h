@@ -20,6 +20,10 @@ class MovieExporter {
   // Takes and stores the frame just drawn. False ends the export (it cannot go on); a frame that
   // could not be taken counts as rendered, not stored, and the export goes on.
   virtual bool AddFrame() = 0;
+  // The frame to be added next shows the picture of the last one added, which the capture then
+  // hands on again instead of reading it. False, changing nothing, when the capture holds no
+  // frame to hand on: the picture must then be read as usual.
+  bool RepeatLastFrame() { return capture_ && capture_->RepeatLastFrame(); }
   // Completes the movie file.
   virtual bool Finish() = 0;
   // The size of the written file when the exporter knows it, else 0.

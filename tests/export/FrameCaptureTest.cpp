@@ -173,6 +173,35 @@ TEST(FrameCaptureGrab, FailsWithoutAReadableSourceAndUnlocksWhatItLocked) {
   EXPECT_EQ(source.unlocks, 5);
 }
 
+TEST(FrameCaptureGrab, HandsTheLastFrameOnAgainOnlyOnceAndOnlyAfterAGrabFilledIt) {
+  FakeSource source(8, 4);
+  source.FillRandom(1);
+  FrameCapture capture(4, 2, &source);
+  // Nothing grabbed yet: nothing to hand on, the next grab reads.
+  EXPECT_FALSE(capture.RepeatLastFrame());
+  ASSERT_TRUE(capture.Grab());
+  EXPECT_FALSE(capture.LastGrabRepeated());
+  const std::vector<uint8_t> first(capture.Frame(), capture.Frame() + capture.FrameBytes());
+
+  source.FillRandom(2);
+  ASSERT_TRUE(capture.RepeatLastFrame());
+  const int locks = source.locks;
+  ASSERT_TRUE(capture.Grab());
+  EXPECT_TRUE(capture.LastGrabRepeated());
+  EXPECT_EQ(source.locks, locks);
+  EXPECT_EQ(std::vector<uint8_t>(capture.Frame(), capture.Frame() + capture.FrameBytes()), first);
+
+  // The hand-on was for one frame: the next grab reads the new picture.
+  ASSERT_TRUE(capture.Grab());
+  EXPECT_FALSE(capture.LastGrabRepeated());
+  EXPECT_EQ(std::vector<uint8_t>(capture.Frame(), capture.Frame() + capture.FrameBytes()), source.DirectAverages(4, 2));
+
+  // A failed grab leaves no frame to hand on.
+  source.lockFails = true;
+  EXPECT_FALSE(capture.Grab());
+  EXPECT_FALSE(capture.RepeatLastFrame());
+}
+
 TEST(FrameCaptureCopy, CopiesBottomUpRowsAtAnyStrideNoShorterThanARow) {
   FakeSource source(641, 3);
   source.FillRandom(641);

@@ -1,6 +1,7 @@
 #include "platform/media/ColourConverter.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/media/MediaGuids.h"
 
@@ -47,6 +48,8 @@ HRESULT ColourConverter::CompleteConnect(FilterPin& pin) {
     return RawVideoFormat::FromMediaType(pin.ConnectionType(), &from_) ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
   }
   if (!RawVideoFormat::FromMediaType(pin.ConnectionType(), &to_)) return VFW_E_TYPE_NOT_ACCEPTED;
+  lastFrom_.clear();
+  lastTo_.clear();
   return converter_.Prepare(from_, to_) ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
 }
 
@@ -56,6 +59,18 @@ HRESULT ColourConverter::DecideBufferSize(const OutputPin& pin, ALLOCATOR_PROPER
   properties->cBuffers = std::max(properties->cBuffers, 1);
   properties->cbBuffer = std::max<int32_t>(properties->cbBuffer, static_cast<int32_t>(format.ImageSize()));
   return S_OK;
+}
+
+void ColourConverter::Convert(const uint8_t* from, uint8_t* to) {
+  const auto fromSize = static_cast<size_t>(from_.ImageSize());
+  const auto toSize = static_cast<size_t>(to_.ImageSize());
+  if (lastFrom_.size() == fromSize && lastTo_.size() == toSize && std::memcmp(from, lastFrom_.data(), fromSize) == 0) {
+    std::memcpy(to, lastTo_.data(), toSize);
+    return;
+  }
+  converter_.Convert(from, to);
+  lastFrom_.assign(from, from + fromSize);
+  lastTo_.assign(to, to + toSize);
 }
 
 HRESULT ColourConverter::Receive(InputPin&, IMediaSample* sample) {
@@ -69,7 +84,7 @@ HRESULT ColourConverter::Receive(InputPin&, IMediaSample* sample) {
   uint8_t* to = nullptr;
   if (SUCCEEDED(hr)) hr = converted->GetPointer(&to);
   if (FAILED(hr)) return Abort(hr);
-  converter_.Convert(from, to);
+  Convert(from, to);
   converted->SetActualDataLength(static_cast<int32_t>(to_.ImageSize()));
   REFERENCE_TIME start = 0;
   REFERENCE_TIME end = 0;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "platform/com/ComObject.h"
 #include "platform/media/InputPin.h"
 #include "platform/media/MediaFilter.h"
@@ -28,10 +31,16 @@ class ColourConverter final : public ComObject<MediaFilter> {
 
  private:
   HRESULT CheckOutputType(const AM_MEDIA_TYPE& type) const;
+  // Converts one frame, or copies the last conversion when the frame equals the last one.
+  void Convert(const uint8_t* from, uint8_t* to);
 
   InputPin input_;
   OutputPin output_;
   RawVideoFormat from_;  // the input's format while it is connected
   RawVideoFormat to_;    // the output's format while it is connected
   PixelConverter converter_;
+  // The last frame converted and its conversion: a movie that holds still sends the same frame
+  // many times, and comparing it costs far less than converting it again.
+  std::vector<uint8_t> lastFrom_;
+  std::vector<uint8_t> lastTo_;
 };

@@ -30,11 +30,15 @@ class ConversionRig {
   ~ConversionRig() { Control()->Stop(); }
 
   HRESULT Run() {
+    const std::vector<uint8_t> frame = RedOverBlueFrame(kWidth, kHeight, kWidth * 3);
+    return Run({frame, frame});
+  }
+  HRESULT Run(const std::vector<std::vector<uint8_t>>& frames) {
     ComPtr<IPin> input;
     sink_->FindPin(u"In", input.Receive());
     HRESULT hr = graph_->Connect(&source_->Output(), input.Get());
     if (SUCCEEDED(hr)) hr = Control()->Run();
-    for (int i = 0; i < 2 && SUCCEEDED(hr); ++i) hr = source_->Push(RedOverBlueFrame(kWidth, kHeight, kWidth * 3));
+    for (size_t i = 0; i < frames.size() && SUCCEEDED(hr); ++i) hr = source_->Push(frames[i]);
     Control()->Stop();
     return hr;
   }
@@ -81,6 +85,22 @@ TEST(ColourConverterTest, MakesI420InTheLimitedRangeAndKeepsTheTimes) {
   EXPECT_EQ(second.start, 400000);
   EXPECT_EQ(second.end, 800000);
   EXPECT_TRUE(second.sync);
+}
+
+TEST(ColourConverterTest, AFrameEqualToTheLastGivesTheSameConversionAndAChangedOneItsOwn) {
+  const std::vector<uint8_t> still = RedOverBlueFrame(kWidth, kHeight, kWidth * 3);
+  // The change is in the last bytes sent (the top row's right end), where a comparison that
+  // stops short would miss it.
+  std::vector<uint8_t> changed = still;
+  std::fill(changed.end() - 6, changed.end(), uint8_t{255});
+  ConversionRig rig(AV_PIX_FMT_YUV420P);
+  ASSERT_EQ(rig.Run({still, still, changed, still}), S_OK);
+  ASSERT_EQ(rig.Frames().size(), 4u);
+  EXPECT_EQ(rig.Frames()[1].bytes, rig.Frames()[0].bytes);
+  EXPECT_EQ(rig.Frames()[3].bytes, rig.Frames()[0].bytes);
+  EXPECT_EQ(rig.Frames()[3].start, 3 * 400000);
+  EXPECT_NEAR(YuvAt(rig.Frames()[2].bytes, kWidth - 1, 0).y, 235, 2);  // white
+  ExpectNear(YuvAt(rig.Frames()[3].bytes, kWidth - 1, 0), {81, 90, 240});
 }
 
 TEST(ColourConverterTest, MakesFullRangeYuvForTheJpegFormats) {

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <sstream>
+#include <vector>
+
+#include "cli/CommandLineExport.h"
+#include "export/ExportTimeline.h"
+#include "export/FrameCapture.h"
+#include "export/MovieExporter.h"
+#include "platform/sys/FileSystem.h"
+#include "platform/sys/StringConvert.h"
+#include "support/ScopedEnv.h"
+#include "support/TempFolder.h"
+#include "support/TestPhotos.h"
+
+namespace {
+
+// What an export stored: each frame's bytes and whether the capture handed it on again.
+struct StoredFrames {
+  std::vector<std::vector<uint8_t>> frames;
+  std::vector<bool> repeated;
+  int RepeatedCount() const { return static_cast<int>(std::count(repeated.begin(), repeated.end(), true)); }
+};
+
+class RecordingExporter : public MovieExporter {
+ public:
+  RecordingExporter(std::unique_ptr<FrameCapture> capture, const std::u16string& path, float fps, uint32_t start,
+                    StoredFrames& stored)
+      : MovieExporter(path, fps, std::move(capture), start), stored_(stored) {}
+  bool AddFrame() override {
+    ++framesRendered_;
+    if (!capture_->Grab()) return true;
+    ++framesStored_;
+    stored_.frames.emplace_back(capture_->Frame(), capture_->Frame() + capture_->FrameBytes());
+    stored_.repeated.push_back(capture_->LastGrabRepeated());
+    return true;
+  }
+  bool Finish() override { return true; }
+
+ private:
+  StoredFrames& stored_;
+};
+
+// The headless export of three small photos at 96 x 64, antialiasing 2, 5 frames per second
+// with one-second phases: interleaf turn, camera moves onto each photo, holds on them, page
+// turns. Each tour is exported twice, frames that repeat the last handed on and every frame
+// drawn whole, and the two must store the same frames.
+class ExportFrameRepeatGLTest : public testing::Test {
+ protected:
+  ExportFrameRepeatGLTest() {
+    MakeFolder(photos);
+    WriteSmallPhotos(photos, 3);
+  }
+
+  StoredFrames Export(bool drawEveryFrame, const std::string& settingsText = "") {
+    const std::u16string settings = root / u"settings.txt";
+    WriteBytes(settings, Utf16LeBytes(u"\uFEFF" + FromUtf8(settingsText)));
+    StoredFrames stored;
+    std::ostringstream out, err;
+    CommandLineExport command(out, err, false);
+    command.DecodeOnThisThread();
+    if (drawEveryFrame) command.DrawEveryFrame();
+    command.SetExporterMaker([&stored](std::unique_ptr<FrameCapture> capture, const std::u16string& path,
+                                       const ExportRequest& request, uint32_t start) {
+      return std::make_unique<RecordingExporter>(std::move(capture), path, request.fps, start, stored);
+    });
+    const int code = command.Run({ToUtf8(photos), ToUtf8(root / u"tour.avi"), "--settings", ToUtf8(settings),
+                                  "--width=96", "--height=64", "--fps=5", "--time-page=1", "--time-zoom=1",
+                                  "--time-view=1", "--antialiasing=2"});
+    EXPECT_EQ(code, CommandLineExport::kSucceeded) << err.str();
+    return stored;
+  }
+  static int TourFrames() { return ExportTimeline(3, AnimationTiming(1, 1, 1), 5.0f, true).FrameCount(); }
+
+  TempFolder config;
+  ScopedEnv configHome{"XDG_CONFIG_HOME", config.path()};
+  TempFolder root;
+  std::u16string photos = root / u"photos";
+};
+
+TEST_F(ExportFrameRepeatGLTest, FramesHandedOnAgainEqualTheFramesDrawnWhole) {
+  const StoredFrames whole = Export(true);
+  const StoredFrames handedOn = Export(false);
+  ASSERT_EQ(whole.frames.size(), static_cast<size_t>(TourFrames()));
+  ASSERT_EQ(handedOn.frames.size(), whole.frames.size());
+  EXPECT_EQ(whole.RepeatedCount(), 0);
+  // The holds on the photos repeat; the moves, turns and the first frame do not.
+  EXPECT_GT(handedOn.RepeatedCount(), 0);
+  EXPECT_LT(handedOn.RepeatedCount(), TourFrames() / 2);
+  EXPECT_FALSE(handedOn.repeated.front());
+  int changes = 0;
+  for (size_t k = 0; k < whole.frames.size(); ++k) {
+    EXPECT_TRUE(handedOn.frames[k] == whole.frames[k]) << "frame " << k << (handedOn.repeated[k] ? ", handed on" : "");
+    if (k > 0 && whole.frames[k] != whole.frames[k - 1]) ++changes;
+  }
+  // The tour really moves: most frames differ from the one before.
+  EXPECT_GT(changes, TourFrames() / 2);
+}
+
+TEST_F(ExportFrameRepeatGLTest, WithAnEffectThatMovesInTimeEveryFrameIsDrawn) {
+  const std::string settings =
+      "EffectPath\t\"" + std::string(PAGEWING_DATA_DIR) + "/Effects/OldFilm.fx\"\r\n";
+  const StoredFrames whole = Export(true, settings);
+  const StoredFrames handedOn = Export(false, settings);
+  ASSERT_EQ(handedOn.frames.size(), static_cast<size_t>(TourFrames()));
+  EXPECT_EQ(handedOn.RepeatedCount(), 0);
+  EXPECT_TRUE(handedOn.frames == whole.frames);
+}
+
+}  // namespace
