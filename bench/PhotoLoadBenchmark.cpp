@@ -288,6 +288,13 @@ struct TurnFigures {
   double medianMs = 0;
   double worstMs = 0;
   int uploadsDuringRun = 0;
+  double worstUploadMs = 0;  // the longest frame that created a texture
+  std::string longest;       // the five longest frames and what they did
+};
+
+struct TimedFrame {
+  double ms = 0;
+  std::string what;
 };
 
 // kTurns forward turns from kFirstPage, each followed by kRestFrames frames at rest in which the
@@ -297,7 +304,7 @@ TurnFigures TimeTurns(const Run& run, bool preload) {
   PhotoWindow photos(run.device, run.workers);
   BookFrames frames(run.device, run.target);
   TextureWindow& window = photos.window();
-  std::vector<double> times;
+  std::vector<TimedFrame> times;
   TurnFigures figures;
   SixtyHertz vsync;
   window.FillSlots(run.photos, PhotoCount(run), kFirstPage, TextureWindow::FillMode::Full);
@@ -309,21 +316,27 @@ TurnFigures TimeTurns(const Run& run, bool preload) {
       const float progress = FullTurn * static_cast<float>(frame) / kFramesPerTurn;
       const auto start = Clock::now();
       frames.Draw(photos.Gather(run.surfaces), 1, progress);
-      times.push_back(MillisecondsSince(start));
+      times.push_back({MillisecondsSince(start), "turn frame " + std::to_string(frame)});
       vsync.Wait();
     }
     for (int frame = 0; frame < kRestFrames && !preload; ++frame) {
       const auto start = Clock::now();
-      figures.uploadsDuringRun +=
+      const bool uploaded =
           window.FillSlots(run.photos, PhotoCount(run), page + 1, TextureWindow::FillMode::Incremental);
       frames.Draw(photos.Gather(run.surfaces), 0, 0);
-      times.push_back(MillisecondsSince(start));
+      times.push_back({MillisecondsSince(start), uploaded ? "rest with upload" : "rest"});
+      figures.uploadsDuringRun += uploaded;
+      if (uploaded) figures.worstUploadMs = std::max(figures.worstUploadMs, times.back().ms);
       vsync.Wait();
     }
   }
-  std::sort(times.begin(), times.end());
-  figures.medianMs = times[times.size() / 2];
-  figures.worstMs = times.back();
+  std::sort(times.begin(), times.end(), [](const TimedFrame& a, const TimedFrame& b) { return a.ms < b.ms; });
+  figures.medianMs = times[times.size() / 2].ms;
+  figures.worstMs = times.back().ms;
+  for (size_t k = 0; k < 5 && k < times.size(); ++k) {
+    const TimedFrame& frame = times[times.size() - 1 - k];
+    figures.longest += (k ? ", " : "") + std::to_string(static_cast<int>(frame.ms + 0.5)) + " ms " + frame.what;
+  }
   return figures;
 }
 
@@ -342,11 +355,14 @@ void ReportFirstSpread(const Run& run) {
 void ReportTurns(const Run& run) {
   const TurnFigures loaded = TimeTurns(run, true);
   const TurnFigures loading = TimeTurns(run, false);
-  std::printf("turns with every photo loaded: median frame %.2f ms, longest %.2f ms\n", loaded.medianMs,
-              loaded.worstMs);
+  std::printf("turns with every photo loaded: median frame %.2f ms, longest %.2f ms (%s)\n", loaded.medianMs,
+              loaded.worstMs, loaded.longest.c_str());
   std::printf(
       "turns while photos load (%d uploads): median frame %.2f ms, longest %.2f ms; longest / loaded median %.2f\n",
       loading.uploadsDuringRun, loading.medianMs, loading.worstMs, loading.worstMs / loaded.medianMs);
+  std::printf("  longest while loading: %s\n", loading.longest.c_str());
+  std::printf("  longest frame with an upload %.2f ms; / loaded median %.2f\n", loading.worstUploadMs,
+              loading.worstUploadMs / loaded.medianMs);
 }
 
 bool LoadSurfaces(PhotoTexture& background, PhotoTexture& paper, SceneTextures& textures) {
