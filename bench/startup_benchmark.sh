@@ -10,10 +10,6 @@ program=$1
 folder=${2:-}
 source "$(dirname "$0")/../tests/e2e/xvfb_session.sh"
 
-export HOME="$work/home"
-export XDG_CONFIG_HOME="$HOME/.config"
-mkdir -p "$HOME"
-
 make_large_folder() {
   mkdir -p "$folder"
   ffmpeg -loglevel error -f lavfi -i testsrc2=size=4000x3000:rate=1 -frames:v 200 -q:v 3 "$folder/photo%03d.jpg" \

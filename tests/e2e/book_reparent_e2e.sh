@@ -8,10 +8,6 @@ set -uo pipefail
 probe=$1
 source "$(dirname "$0")/xvfb_session.sh"
 
-export HOME="$work/home"
-export XDG_CONFIG_HOME="$HOME/.config"
-mkdir -p "$HOME"
-
 title() { xdotool search --name '^Pagewing, Page ' getwindowname 2>/dev/null | head -1; }
 
 # Waits up to $2 seconds for the title to match; every title seen goes to $work/titles.

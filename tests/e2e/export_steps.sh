@@ -1,10 +1,7 @@
 # Steps of a movie export in the desktop program, driven by xdotool, for the end-to-end test and
-# the export benchmark. Needs xvfb_session.sh and $program; gives the program a private home
-# whose settings folder is $settings_folder.
+# the export benchmark. Needs xvfb_session.sh, whose private home holds the settings folder
+# $settings_folder, and $program.
 
-export HOME="$work/home"
-export XDG_CONFIG_HOME="$HOME/.config"
-unset XDG_DOCUMENTS_DIR
 settings_folder="$XDG_CONFIG_HOME/Starwick Software/Pagewing"
 mkdir -p "$settings_folder"
 

@@ -11,11 +11,6 @@ program=$1
 here=$(dirname "$0")
 source "$here/xvfb_session.sh"
 
-export HOME="$work/home"
-export XDG_CONFIG_HOME="$HOME/.config"
-unset XDG_DOCUMENTS_DIR
-mkdir -p "$HOME"
-settings="$XDG_CONFIG_HOME/Starwick Software/Pagewing/Pagewing.txt"
 samples="$(dirname "$program")/media/photos"
 
 recent_path_0() { iconv -f UTF-16LE -t UTF-8 "$settings" | tr -d '\r\357\273\277' | grep '^RecentPath0' | cut -f2-; }

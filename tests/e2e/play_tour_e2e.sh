@@ -9,18 +9,6 @@ program=$1
 here=$(dirname "$0")
 source "$here/xvfb_session.sh"
 
-export HOME="$work/home"
-export XDG_CONFIG_HOME="$HOME/.config"
-unset XDG_DOCUMENTS_DIR
-mkdir -p "$HOME"
-
-screenshot() {
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  ffmpeg -loglevel error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$1" \
-    || fail "no screenshot"
-}
-
 start_display
 "$program" >"$work/out" 2>"$work/err" &
 program_pid=$!
@@ -31,9 +19,9 @@ sleep 0.5
 xdotool key shift+F9
 wait_for_title '^Pagewing, Page 1 of 4, Playing Tour' 10 >/dev/null || fail "Shift+F9 did not start the tour: $(xdotool getwindowname "$window")"
 # The tour plays by itself: the interleaf turns, then the camera moves onto the first photo.
-screenshot "$work/a.ppm"
+screenshot "$window" "$work/a.ppm"
 sleep 1.5
-screenshot "$work/b.ppm"
+screenshot "$window" "$work/b.ppm"
 cmp -s "$work/a.ppm" "$work/b.ppm" && fail "the book did not move during the tour"
 
 xdotool key alt+Return

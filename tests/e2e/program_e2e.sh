@@ -10,11 +10,6 @@ program=$1
 here=$(dirname "$0")
 source "$here/xvfb_session.sh"
 
-export HOME="$work/home"
-export XDG_CONFIG_HOME="$HOME/.config"
-unset XDG_DOCUMENTS_DIR
-mkdir -p "$HOME"
-settings="$XDG_CONFIG_HOME/Starwick Software/Pagewing/Pagewing.txt"
 
 stored_window() { iconv -f UTF-16LE -t UTF-8 "$settings" | tr -d '\r\357\273\277' | grep '^Window' | cut -f2-; }
 
@@ -28,14 +23,12 @@ window=$(wait_for_title '^Pagewing, Page 1 of 4, Browsing$' 30) || fail "no firs
 xdotool windowfocus --sync "$window"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
-ffmpeg -loglevel error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$work/first.ppm" \
-  || fail "no screenshot"
+screenshot "$window" "$work/first.ppm"
 python3 "$here/check_first_spread.py" "$work/first.ppm" || fail "the first spread does not look like the book"
 # An open menu pauses drawing; the book must stay in the window meanwhile.
 open_file_menu "$window"
 sleep 0.5
-ffmpeg -loglevel error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$work/menu.ppm" \
-  || fail "no screenshot with the menu open"
+screenshot "$window" "$work/menu.ppm"
 python3 "$here/check_first_spread.py" "$work/menu.ppm" || fail "the book went while the menu was open"
 # A click outside closes the menu without reaching the book.
 xdotool mousemove $((X + WIDTH - 20)) $((Y + 20)) click 1
@@ -73,14 +66,12 @@ window=$(wait_for_title '^Pagewing, Page 1 of 4, Browsing$' 30) || fail "no firs
 sleep 0.5
 xdotool windowfocus --sync "$window"
 eval "$(xdotool getwindowgeometry --shell "$window")"
-ffmpeg -loglevel error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$work/rtl.ppm" \
-  || fail "no screenshot of the right-to-left book"
+screenshot "$window" "$work/rtl.ppm"
 python3 "$here/check_first_spread.py" "$work/rtl.ppm" --right-to-left || fail "the book is not bound on the right"
 open_file_menu "$window"
 xdotool key Right Right Right Right Right $(printf 'Down %.0s' $(seq 12)) Return
 sleep 1
-ffmpeg -loglevel error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$work/ltr.ppm" \
-  || fail "no screenshot after the menu"
+screenshot "$window" "$work/ltr.ppm"
 python3 "$here/check_first_spread.py" "$work/ltr.ppm" || fail "the menu did not bind the book on the left"
 xdotool key Escape
 wait_for_exit || fail "second exit status $?"

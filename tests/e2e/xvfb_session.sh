@@ -1,7 +1,13 @@
 # Shared by the end-to-end scripts: a scratch folder $work (removed at exit with the programs
-# started), fail, start_display for a private Xvfb display with a window manager, waits for a
-# window title, for the File menu to open and for the program ($program_pid) to end.
+# started) holding a private home whose settings file is $settings, fail, start_display for a
+# private Xvfb display with a window manager, screenshot, waits for a window title, for the File
+# menu to open and for the program ($program_pid) to end.
 work=$(mktemp -d)
+export HOME="$work/home"
+export XDG_CONFIG_HOME="$HOME/.config"
+unset XDG_DOCUMENTS_DIR
+mkdir -p "$HOME"
+settings="$XDG_CONFIG_HOME/Starwick Software/Pagewing/Pagewing.txt"
 xvfb_pid=""
 wm_pid=""
 program_pid=""
@@ -35,6 +41,14 @@ start_display() {
   for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
   # A window mapped before the manager is done starting may be left in an odd state.
   sleep 0.5
+}
+
+# Saves what window $1 shows to the file $2.
+screenshot() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  ffmpeg -loglevel error -y -f x11grab -video_size "${WIDTH}x${HEIGHT}" -i "$DISPLAY+$X,$Y" -frames:v 1 "$2" \
+    || fail "no screenshot $2"
 }
 
 # Waits up to $2 seconds for a window whose whole title matches the pattern; prints its id.
