@@ -13,6 +13,7 @@
 
 #include <unistd.h>
 
+#include "CaptureOnlyExporter.h"
 #include "cli/CommandLineExport.h"
 #include "export/FrameCapture.h"
 #include "export/MovieExporter.h"
@@ -21,19 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-
-// Takes every frame as the movie exporter does and throws it away.
-class CaptureOnlyExporter : public MovieExporter {
- public:
-  CaptureOnlyExporter(std::unique_ptr<FrameCapture> capture, const std::u16string& path, float fps, uint32_t start)
-      : MovieExporter(path, fps, std::move(capture), start) {}
-  bool AddFrame() override {
-    ++framesRendered_;
-    if (capture_ && capture_->Grab()) ++framesStored_;
-    return capture_ != nullptr;
-  }
-  bool Finish() override { return true; }
-};
 
 struct Result {
   double fps = 0;
