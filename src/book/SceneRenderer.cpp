@@ -145,7 +145,9 @@ void SceneRenderer::DrawStillPart(std::span<const FaceDraw> draws) {
   DrawRecord record = context_.EndRecording();
   if (stillPart_.Restore(device(), record)) return;
   DrawStill(draws);
-  stillPart_.Keep(device(), std::move(record));
+  // What lies under a turning leaf stays for the whole turn.
+  const bool turning = inputs_->turnDirection != 0 || inputs_->leafDirection != 0;
+  stillPart_.Keep(device(), std::move(record), turning);
 }
 
 // Floor, cover, the lying pages and their photos are opaque and each drawn over what is below it,

@@ -12,13 +12,12 @@ bool StillPartCache::Restore(GraphicsDevice& device, const DrawRecord& record) {
   return true;
 }
 
-void StillPartCache::Keep(GraphicsDevice& device, DrawRecord record) {
-  const bool repeated = record.reusable && record == previous_;
+void StillPartCache::Keep(GraphicsDevice& device, DrawRecord record, bool staysStill) {
+  const bool repeated = record == previous_;
+  if (!repeated) previousRefused_ = false;
+  const bool worthKeeping = record.reusable && (repeated || staysStill);
   previous_ = std::move(record);
-  if (!repeated) {
-    previousRefused_ = false;
-    return;
-  }
+  if (!worthKeeping) return;
   const GraphicsDevice::Size size = previous_.start.viewport;
   if (previousRefused_ || int64_t{size.width} * size.height > kMaxPixels) return;
   // Whatever the store held is given up from here on.

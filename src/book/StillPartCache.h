@@ -9,9 +9,9 @@
 
 // The picture of the part of a frame that stays still while a leaf turns (the floor, the cover,
 // the lying pages with their photos), kept in a render target of its own with the record it was
-// drawn from, so that frames with an equal record copy it in instead of drawing it again. Only
-// the second of two frames in a row with equal records keeps a copy: a scene that changes every
-// frame pays for no copies. User-interface thread only.
+// drawn from, so that frames with an equal record copy it in instead of drawing it again. Unless
+// the caller knows the part stays, only the second of two frames in a row with equal records
+// keeps a copy: a scene that changes every frame pays for no copies. User-interface thread only.
 class StillPartCache {
  public:
   // Pictures larger than this (a 4K frame) are not kept: memory for a movie at a large factor.
@@ -21,8 +21,9 @@ class StillPartCache {
   // drawing left. False, changing nothing, unless the picture was drawn from an equal record on
   // this device and the copy succeeds.
   bool Restore(GraphicsDevice& device, const DrawRecord& record);
-  // To be called right after the still part was drawn from record.
-  void Keep(GraphicsDevice& device, DrawRecord record);
+  // To be called right after the still part was drawn from record. staysStill tells that the
+  // part will not change for a while (a leaf turns over it), so it is kept from its first frame.
+  void Keep(GraphicsDevice& device, DrawRecord record, bool staysStill = false);
   // Drops the picture and its render target, as before a device reset.
   void Release();
 

@@ -456,6 +456,7 @@ TEST_F(SceneRendererTest, AfterADeviceResetTheNextFrameRemakesTheMeshesInTheirCu
   ASSERT_TRUE(Render());
   device_.OnDeviceLost();
   scene_.ReleaseDeviceResources();
+  renderer_.ReleaseDeviceResources();
   surfaces_.clear();
   textures_ = {};
   EXPECT_EQ(scene_.FloorMesh(), nullptr);

@@ -42,6 +42,22 @@ TEST_F(StillPartCacheTest, KeepsThePictureOfTheSecondOfTwoEqualFramesAndCopiesIt
   EXPECT_TRUE(Frame(Record(1)));
 }
 
+TEST_F(StillPartCacheTest, APartKnownToStayIsKeptFromItsFirstFrameUnlessUnusable) {
+  cache_.Keep(device_, Record(1), true);
+  EXPECT_EQ(device_.log().drawingCopiesTo, 1);
+  EXPECT_TRUE(cache_.Restore(device_, Record(1)));
+  DrawRecord effect = Record(2);
+  effect.reusable = false;
+  cache_.Keep(device_, effect, true);
+  EXPECT_EQ(device_.log().drawingCopiesTo, 1);
+  // A refused copy of one part does not stop the next part known to stay from being kept.
+  device_.SetDrawingCopiesWork(false);
+  cache_.Keep(device_, Record(3), true);
+  device_.SetDrawingCopiesWork(true);
+  cache_.Keep(device_, Record(4), true);
+  EXPECT_TRUE(cache_.Restore(device_, Record(4)));
+}
+
 TEST_F(StillPartCacheTest, ACopiedInPictureComesWithTheStatesItsDrawingLeft) {
   RenderStates drawn;
   drawn.alphaBlend = true;

@@ -1,10 +1,13 @@
 #include "platform/gfx/HeifCodec.h"
 
 #include <libheif/heif.h>
+#include <libheif/heif_plugin.h>
 
 #include <memory>
 #include <string>
 #include <utility>
+
+#include "platform/gfx/HevcDecoderPlugin.h"
 
 namespace {
 
@@ -34,6 +37,7 @@ ImageStatus Failed(Kind kind, const std::string& what, const heif_error& error) 
 ImageStatus OpenPrimary(std::string_view file, Context& context, Handle& handle) {
   context.reset(heif_context_alloc());
   if (!context) return ImageStatus::Failure(Kind::Corrupt, "cannot start the HEIF reader");
+  heif_register_decoder(context.get(), &HevcDecoderPlugin());
   heif_error error = heif_context_read_from_memory_without_copy(context.get(), file.data(), file.size(), nullptr);
   if (error.code != heif_error_Ok) return Failed(Kind::Corrupt, "cannot read the HEIF file", error);
   heif_image_handle* primary = nullptr;

@@ -1,7 +1,24 @@
 #include "platform/sys/WorkerPool.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <utility>
+
+namespace {
+
+// Background work gives way to the thread that draws the frames; the threads a task starts (a
+// decoder's own) inherit the same niceness.
+void LowerThisThreadsPriority() {
+  const auto thread = static_cast<id_t>(gettid());
+  errno = 0;
+  const int current = getpriority(PRIO_PROCESS, thread);
+  if (errno == 0) setpriority(PRIO_PROCESS, thread, std::min(current + WorkerPool::kNicenessAdded, 19));
+}
+
+}  // namespace
 
 WorkerPool::WorkerPool(int threadCount) {
   const int count = std::max(threadCount, 1);
@@ -39,6 +56,7 @@ void WorkerPool::Drain() {
 }
 
 void WorkerPool::Run() {
+  LowerThisThreadsPriority();
   std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
     taskPosted_.wait(lock, [this] { return stopping_ || !queue_.empty(); });

@@ -7,13 +7,16 @@
 #include <thread>
 #include <vector>
 
-// Threads that run posted tasks in the order they were posted, several at a time. Tasks must
-// not throw. The owner's thread (the one that created the pool) may call every operation; Post
-// may also be called from tasks. The destructor drops the tasks not started yet, waits for the
-// running ones and joins the threads.
+// Threads that run posted tasks in the order they were posted, several at a time, at a lower
+// scheduling priority than the thread that made the pool. Tasks must not throw. The owner's
+// thread (the one that created the pool) may call every operation; Post may also be called from
+// tasks. The destructor drops the tasks not started yet, waits for the running ones and joins
+// the threads.
 class WorkerPool {
  public:
   using Task = std::function<void()>;
+  // How much nicer than the thread that made the pool its threads run.
+  static constexpr int kNicenessAdded = 5;
 
   // threadCount below 1 means 1.
   explicit WorkerPool(int threadCount);

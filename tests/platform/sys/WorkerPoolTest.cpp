@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -41,6 +45,19 @@ TEST(WorkerPoolTest, DefaultLeavesACoreForTheUserInterface) {
 
 // The pool's one thread is held in a task while more are queued; the destructor must drop the
 // queued ones, wait for the running one and free what every task held.
+TEST(WorkerPoolTest, TasksRunNicerThanTheThreadThatPostedThem) {
+  errno = 0;
+  const int mine = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+  ASSERT_EQ(errno, 0);
+  if (mine >= 19) GTEST_SKIP() << "this thread already runs at the lowest priority";
+  int theirs = mine;
+  WorkerPool pool(1);
+  pool.Post([&] { theirs = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())); });
+  pool.Drain();
+  EXPECT_EQ(theirs, std::min(mine + WorkerPool::kNicenessAdded, 19));
+  EXPECT_EQ(getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())), mine);
+}
+
 TEST(WorkerPoolTest, DestructorDropsQueuedTasksAndWaitsForTheRunningOne) {
   std::mutex mutex;
   std::condition_variable changed;

@@ -1,0 +1,185 @@
+#include "platform/gfx/HevcDecoderPlugin.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavutil/frame.h>
+#include <libavutil/pixdesc.h>
+}
+#include <libheif/heif_plugin.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr int kPriority = 200;  // above libheif's own HEVC decoder
+
+struct CodecFree {
+  void operator()(AVCodecContext* codec) const { avcodec_free_context(&codec); }
+};
+struct FrameFree {
+  void operator()(AVFrame* frame) const { av_frame_free(&frame); }
+};
+struct PacketFree {
+  void operator()(AVPacket* packet) const { av_packet_free(&packet); }
+};
+struct ImageRelease {
+  void operator()(heif_image* image) const { heif_image_release(image); }
+};
+using Codec = std::unique_ptr<AVCodecContext, CodecFree>;
+using Frame = std::unique_ptr<AVFrame, FrameFree>;
+using Packet = std::unique_ptr<AVPacket, PacketFree>;
+using Image = std::unique_ptr<heif_image, ImageRelease>;
+
+// The coded picture as start-code-separated units, as FFmpeg's decoder reads a raw stream.
+struct Decoder {
+  std::vector<uint8_t> stream;
+};
+
+heif_error Ok() { return {heif_error_Ok, heif_suberror_Unspecified, "Success"}; }
+heif_error DecoderError(const char* message) {
+  return {heif_error_Decoder_plugin_error, heif_suberror_Unspecified, message};
+}
+
+const char* PluginName() { return "FFmpeg HEVC"; }
+
+int SupportsFormat(heif_compression_format format) { return format == heif_compression_HEVC ? kPriority : 0; }
+
+heif_error NewDecoder(void** decoder) {
+  *decoder = new Decoder;
+  return Ok();
+}
+
+void FreeDecoder(void* decoder) { delete static_cast<Decoder*>(decoder); }
+
+// libheif hands the units each behind a four-byte big-endian length.
+heif_error PushData(void* decoder, const void* data, size_t size) {
+  auto& stream = static_cast<Decoder*>(decoder)->stream;
+  const auto* bytes = static_cast<const uint8_t*>(data);
+  static constexpr uint8_t kStartCode[] = {0, 0, 0, 1};
+  while (size >= 4) {
+    const size_t unit = (size_t{bytes[0]} << 24) | (size_t{bytes[1]} << 16) | (size_t{bytes[2]} << 8) | bytes[3];
+    if (unit > size - 4) return DecoderError("a coded unit runs past the end of the picture's data");
+    stream.insert(stream.end(), std::begin(kStartCode), std::end(kStartCode));
+    stream.insert(stream.end(), bytes + 4, bytes + 4 + unit);
+    bytes += 4 + unit;
+    size -= 4 + unit;
+  }
+  return size == 0 ? Ok() : DecoderError("the picture's data ends inside a unit length");
+}
+
+Codec OpenCodec() {
+  const AVCodec* hevc = avcodec_find_decoder(AV_CODEC_ID_HEVC);
+  if (hevc == nullptr) return nullptr;
+  Codec codec(avcodec_alloc_context3(hevc));
+  if (!codec) return nullptr;
+  // One picture: frame threads would only add delay; slice threads share its rows.
+  codec->thread_type = FF_THREAD_SLICE;
+  codec->thread_count = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+  return avcodec_open2(codec.get(), hevc, nullptr) == 0 ? std::move(codec) : nullptr;
+}
+
+bool DecodeStream(AVCodecContext& codec, std::vector<uint8_t>& stream, AVFrame& frame) {
+  Packet packet(av_packet_alloc());
+  if (!packet || stream.empty()) return false;
+  packet->data = stream.data();
+  packet->size = static_cast<int>(stream.size());
+  if (avcodec_send_packet(&codec, packet.get()) < 0) return false;
+  avcodec_send_packet(&codec, nullptr);
+  return avcodec_receive_frame(&codec, &frame) == 0;
+}
+
+// The libheif chroma of FFmpeg's planar layouts, or undefined for any other.
+heif_chroma ChromaOf(const AVPixFmtDescriptor& format) {
+  if ((format.flags & AV_PIX_FMT_FLAG_PLANAR) == 0 || (format.flags & AV_PIX_FMT_FLAG_BE) != 0)
+    return heif_chroma_undefined;
+  if (format.nb_components == 1) return heif_chroma_monochrome;
+  if (format.nb_components != 3) return heif_chroma_undefined;
+  if (format.log2_chroma_w == 1 && format.log2_chroma_h == 1) return heif_chroma_420;
+  if (format.log2_chroma_w == 1 && format.log2_chroma_h == 0) return heif_chroma_422;
+  if (format.log2_chroma_w == 0 && format.log2_chroma_h == 0) return heif_chroma_444;
+  return heif_chroma_undefined;
+}
+
+bool CopyPlane(const AVFrame& frame, int plane, heif_channel channel, int width, int height, int depth,
+               heif_image& image) {
+  if (heif_image_add_plane(&image, channel, width, height, depth).code != heif_error_Ok) return false;
+  int stride = 0;
+  uint8_t* to = heif_image_get_plane(&image, channel, &stride);
+  if (to == nullptr) return false;
+  const size_t rowBytes = static_cast<size_t>(width) * (depth > 8 ? 2 : 1);
+  for (int y = 0; y < height; ++y) {
+    std::memcpy(to + static_cast<ptrdiff_t>(y) * stride,
+                frame.data[plane] + static_cast<ptrdiff_t>(y) * frame.linesize[plane], rowBytes);
+  }
+  return true;
+}
+
+// The colour description the stream carries, which libheif needs to turn the samples into RGB.
+void SetColourProfile(const AVFrame& frame, heif_image& image) {
+  heif_color_profile_nclx* nclx = heif_nclx_color_profile_alloc();
+  if (nclx == nullptr) return;
+  heif_nclx_color_profile_set_color_primaries(nclx, static_cast<uint16_t>(frame.color_primaries));
+  heif_nclx_color_profile_set_transfer_characteristics(nclx, static_cast<uint16_t>(frame.color_trc));
+  heif_nclx_color_profile_set_matrix_coefficients(nclx, static_cast<uint16_t>(frame.colorspace));
+  nclx->full_range_flag = frame.color_range == AVCOL_RANGE_JPEG ? 1 : 0;
+  heif_image_set_nclx_color_profile(&image, nclx);
+  heif_nclx_color_profile_free(nclx);
+}
+
+heif_error ToHeifImage(const AVFrame& frame, heif_image** out) {
+  const AVPixFmtDescriptor* format = av_pix_fmt_desc_get(static_cast<AVPixelFormat>(frame.format));
+  const heif_chroma chroma = format != nullptr ? ChromaOf(*format) : heif_chroma_undefined;
+  if (chroma == heif_chroma_undefined) return DecoderError("the picture's sample layout is not supported");
+  const int depth = format->comp[0].depth;
+  const heif_colorspace space = chroma == heif_chroma_monochrome ? heif_colorspace_monochrome : heif_colorspace_YCbCr;
+  heif_image* created = nullptr;
+  if (heif_image_create(frame.width, frame.height, space, chroma, &created).code != heif_error_Ok)
+    return DecoderError("cannot make the decoded picture");
+  Image image(created);
+  bool copied = CopyPlane(frame, 0, heif_channel_Y, frame.width, frame.height, depth, *image);
+  if (chroma != heif_chroma_monochrome) {
+    const int width = (frame.width + (1 << format->log2_chroma_w) - 1) >> format->log2_chroma_w;
+    const int height = (frame.height + (1 << format->log2_chroma_h) - 1) >> format->log2_chroma_h;
+    copied = copied && CopyPlane(frame, 1, heif_channel_Cb, width, height, depth, *image) &&
+             CopyPlane(frame, 2, heif_channel_Cr, width, height, depth, *image);
+  }
+  if (!copied) return DecoderError("cannot copy the decoded picture");
+  SetColourProfile(frame, *image);
+  *out = image.release();
+  return Ok();
+}
+
+heif_error DecodeImage(void* decoder, heif_image** out) {
+  *out = nullptr;
+  Codec codec = OpenCodec();
+  Frame frame(av_frame_alloc());
+  if (!codec || !frame) return DecoderError("cannot start the HEVC decoder");
+  if (!DecodeStream(*codec, static_cast<Decoder*>(decoder)->stream, *frame))
+    return DecoderError("cannot decode the HEVC picture");
+  return ToHeifImage(*frame, out);
+}
+
+void SetStrictDecoding(void*, int) {}
+
+const heif_decoder_plugin kPlugin = {
+    .plugin_api_version = 3,
+    .get_plugin_name = PluginName,
+    .init_plugin = nullptr,
+    .deinit_plugin = nullptr,
+    .does_support_format = SupportsFormat,
+    .new_decoder = NewDecoder,
+    .free_decoder = FreeDecoder,
+    .push_data = PushData,
+    .decode_image = DecodeImage,
+    .set_strict_decoding = SetStrictDecoding,
+    .id_name = "ffmpeg-hevc",
+};
+
+}  // namespace
+
+const heif_decoder_plugin& HevcDecoderPlugin() { return kPlugin; }

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+#include <libheif/heif.h>
+#include <libheif/heif_plugin.h>
+
+#include <QImage>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "HeifTestFiles.h"
+#include "platform/gfx/HevcDecoderPlugin.h"
+
+namespace {
+
+// A picture with detail in every channel, sharp edges and a size that is no multiple of the
+// coding blocks, so that any fault in the planes, the chroma layout or the crop shows.
+QImage Detailed(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const int red = (x * 255) / width, green = (y * 255) / height, blue = ((x / 3 + y / 5) % 2) * 200 + 20;
+      image.setPixel(x, y, qRgb(red, green, blue));
+    }
+  }
+  return image;
+}
+
+// The primary image of file as RGBA bytes, decoded by libheif's own HEVC decoder or by ours.
+std::vector<uint8_t> DecodeRgba(const std::string& file, bool ours, std::string& error) {
+  heif_context* context = heif_context_alloc();
+  if (ours) heif_register_decoder(context, &HevcDecoderPlugin());
+  heif_image_handle* handle = nullptr;
+  heif_image* image = nullptr;
+  std::vector<uint8_t> bytes;
+  heif_error status = heif_context_read_from_memory_without_copy(context, file.data(), file.size(), nullptr);
+  if (status.code == heif_error_Ok) status = heif_context_get_primary_image_handle(context, &handle);
+  if (status.code == heif_error_Ok)
+    status = heif_decode_image(handle, &image, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, nullptr);
+  if (status.code == heif_error_Ok) {
+    int stride = 0;
+    const uint8_t* plane = heif_image_get_plane_readonly(image, heif_channel_interleaved, &stride);
+    const int width = heif_image_get_width(image, heif_channel_interleaved);
+    for (int y = 0; y < heif_image_get_height(image, heif_channel_interleaved); ++y)
+      bytes.insert(bytes.end(), plane + y * stride, plane + y * stride + width * 4);
+  }
+  error = status.message != nullptr ? status.message : "";
+  heif_image_release(image);
+  heif_image_handle_release(handle);
+  heif_context_free(context);
+  return bytes;
+}
+
+void ExpectTheSamePicture(const std::string& file, int width, int height) {
+  ASSERT_FALSE(file.empty());
+  std::string error;
+  const std::vector<uint8_t> theirs = DecodeRgba(file, false, error);
+  ASSERT_EQ(theirs.size(), static_cast<size_t>(width * height * 4)) << error;
+  const std::vector<uint8_t> ours = DecodeRgba(file, true, error);
+  ASSERT_EQ(ours.size(), theirs.size()) << error;
+  EXPECT_TRUE(ours == theirs);
+}
+
+TEST(HevcDecoderPluginTest, GivesExactlyThePicturesOfLibheifsOwnDecoder) {
+  for (const auto& [width, height] : std::vector<std::pair<int, int>>{{64, 64}, {37, 23}, {130, 9}}) {
+    SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+    ExpectTheSamePicture(EncodeHeif(Detailed(width, height), HeifCodecKind::Hevc), width, height);
+  }
+}
+
+TEST(HevcDecoderPluginTest, ClaimsHevcAboveLibheifsDecoderAndNothingElse) {
+  const heif_decoder_plugin& plugin = HevcDecoderPlugin();
+  EXPECT_GT(plugin.does_support_format(heif_compression_HEVC), 100);
+  EXPECT_EQ(plugin.does_support_format(heif_compression_AV1), 0);
+}
+
+// libheif hands each coded unit behind its length; a length past the data must be refused, not
+// read beyond it.
+TEST(HevcDecoderPluginTest, RefusesUnitsThatRunPastTheirDataAndPicturesThatDoNotDecode) {
+  const heif_decoder_plugin& plugin = HevcDecoderPlugin();
+  void* decoder = nullptr;
+  ASSERT_EQ(plugin.new_decoder(&decoder).code, heif_error_Ok);
+  const uint8_t tooLong[] = {0, 0, 0, 9, 0x40, 0x01};
+  EXPECT_NE(plugin.push_data(decoder, tooLong, sizeof tooLong).code, heif_error_Ok);
+  const uint8_t cutLength[] = {0, 0};
+  EXPECT_NE(plugin.push_data(decoder, cutLength, sizeof cutLength).code, heif_error_Ok);
+  const uint8_t noise[] = {0, 0, 0, 4, 0x26, 0x01, 0xaf, 0x13};
+  EXPECT_EQ(plugin.push_data(decoder, noise, sizeof noise).code, heif_error_Ok);
+  heif_image* image = nullptr;
+  EXPECT_NE(plugin.decode_image(decoder, &image).code, heif_error_Ok);
+  EXPECT_EQ(image, nullptr);
+  plugin.free_decoder(decoder);
+}
+
+}  // namespace
