@@ -26,11 +26,15 @@ void TextureWindow::ShiftBackward() {
 
 void TextureWindow::EmptyAll() {
   if (loader_ != nullptr) loader_->Cancel();
+  requested_.clear();
+  failed_.clear();
   for (TextureHolder* slot : slots_) slot->Clear();
 }
 
 void TextureWindow::ReleaseAll() {
   if (loader_ != nullptr) loader_->Cancel();
+  requested_.clear();
+  failed_.clear();
   for (TextureHolder* slot : slots_) slot->ReleaseTexture();
 }
 
@@ -40,8 +44,9 @@ void TextureWindow::JumpTo(std::span<const PhotoEntry> photos, int photoCount, i
   if (loader_ == nullptr) return;
   for (int slot : MissingSlots(photos, photoCount, page)) {
     const int index = BookLayout::SlotPhotoIndex(page, slot);
-    std::optional<DecodedPhoto> photo = loader_->Take({photos[index].path, index});
-    if (photo) slots_[slot]->LoadDecoded(photos[index].path, index, std::move(*photo));
+    const PhotoLoader::Key key{photos[index].path, index};
+    std::optional<DecodedPhoto> photo = loader_->Take(key);
+    if (photo) LoadResult(slot, key, std::move(*photo));
   }
 }
 
@@ -85,8 +90,8 @@ std::vector<int> TextureWindow::MissingSlots(std::span<const PhotoEntry> photos,
   return missing;
 }
 
-// Every missing photo is asked for each time, so that a file that could not be read is tried
-// again, and decodings of photos that left the window are dropped. An incremental fill creates
+// Every missing photo is asked for each time, but one that could not be decoded only once its
+// file changed, and decodings of photos that left the window are dropped. An incremental fill creates
 // a texture only from decodings finished before it began.
 bool TextureWindow::FillFromLoader(std::span<const PhotoEntry> photos, int photoCount, int currentPage,
                                    FillMode mode) {
@@ -100,15 +105,13 @@ bool TextureWindow::FillFromLoader(std::span<const PhotoEntry> photos, int photo
   std::vector<PhotoLoader::Key> kept = wanted;
   kept.insert(kept.end(), ahead.begin(), ahead.end());
   loader_->KeepOnly(kept);
+  std::erase_if(requested_, [this](const auto& entry) { return !loader_->Pending(entry.first); });
   const bool created = mode == FillMode::Incremental && UploadFirstDecoded(missing, photos, currentPage);
   for (size_t k = 0; k < missing.size(); ++k) {
-    TextureHolder& holder = *slots_[missing[k]];
-    if (!holder.HasTexture() && !loader_->Pending(wanted[k])) loader_->Request(wanted[k], holder.PrepareDecode(wanted[k].first));
+    if (!slots_[missing[k]]->HasTexture()) Request(wanted[k], *slots_[missing[k]]);
   }
   // Any slot decodes alike: the settings a decoding follows are the same for all of them.
-  for (const PhotoLoader::Key& key : ahead) {
-    if (!loader_->Pending(key)) loader_->Request(key, slots_[kOpenSpreadFirstSlot]->PrepareDecode(key.first));
-  }
+  for (const PhotoLoader::Key& key : ahead) Request(key, *slots_[kOpenSpreadFirstSlot]);
   if (mode == FillMode::Full) return UploadAllWaiting(missing, photos, currentPage);
   return created;
 }
@@ -117,8 +120,9 @@ bool TextureWindow::UploadFirstDecoded(const std::vector<int>& missing, std::spa
                                        int currentPage) {
   for (int slot : missing) {
     const int index = BookLayout::SlotPhotoIndex(currentPage, slot);
-    std::optional<DecodedPhoto> photo = loader_->Take({photos[index].path, index});
-    if (photo && slots_[slot]->LoadDecoded(photos[index].path, index, std::move(*photo))) return true;
+    const PhotoLoader::Key key{photos[index].path, index};
+    std::optional<DecodedPhoto> photo = loader_->Take(key);
+    if (photo && LoadResult(slot, key, std::move(*photo))) return true;
   }
   return false;
 }
@@ -128,9 +132,34 @@ bool TextureWindow::UploadAllWaiting(const std::vector<int>& missing, std::span<
   bool created = false;
   for (int slot : missing) {
     const int index = BookLayout::SlotPhotoIndex(currentPage, slot);
-    created |= slots_[slot]->LoadDecoded(photos[index].path, index, loader_->Wait({photos[index].path, index}));
+    const PhotoLoader::Key key{photos[index].path, index};
+    if (loader_->Pending(key)) created |= LoadResult(slot, key, loader_->Wait(key));
   }
   return created;
+}
+
+void TextureWindow::Request(const PhotoLoader::Key& key, const TextureHolder& decoder) {
+  if (loader_->Pending(key) || FailedAsItIs(key)) return;
+  failed_.erase(key);
+  requested_[key] = stamps_(key.first);
+  loader_->Request(key, decoder.PrepareDecode(key.first));
+}
+
+bool TextureWindow::FailedAsItIs(const PhotoLoader::Key& key) const {
+  const auto failed = failed_.find(key);
+  return failed != failed_.end() && stamps_(key.first) == failed->second;
+}
+
+// A failure is noted with the file's stamp from before its decoding, so that a change made while
+// it decoded is not missed.
+bool TextureWindow::LoadResult(int slot, const PhotoLoader::Key& key, DecodedPhoto photo) {
+  const auto requested = requested_.find(key);
+  const std::optional<FileStamp> stamp = requested != requested_.end() ? requested->second : std::nullopt;
+  if (requested != requested_.end()) requested_.erase(requested);
+  const bool decoded = photo.decoded;
+  if (slots_[slot]->LoadDecoded(key.first, key.second, std::move(photo))) return true;
+  if (!decoded) failed_[key] = stamp;
+  return false;
 }
 
 std::vector<PhotoLoader::Key> TextureWindow::LookAheadKeys(std::span<const PhotoEntry> photos, int photoCount) const {

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <map>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "book/BookLayout.h"
 #include "book/PhotoLoader.h"
 #include "photos/PhotoEntry.h"
+#include "platform/sys/FileStamp.h"
 
 class TextureHolder;
 
@@ -35,6 +39,9 @@ class TextureWindow {
   // would with no threads at all. Without one (nullptr), fills decode on the calling thread.
   // The loader must outlive the window or be replaced first.
   void SetLoader(PhotoLoader* loader) { loader_ = loader; }
+  // Where the window learns whether a photo's file changed (StampOfFile unless a test says).
+  using StampSource = std::function<std::optional<FileStamp>(const std::u16string& path)>;
+  void SetStampSource(StampSource stamps) { stamps_ = std::move(stamps); }
 
   // At the start of a forward turn: the spread after the open one becomes the open one. Textures
   // move by reference; CurrentPage advances only when the turn ends.
@@ -53,8 +60,9 @@ class TextureWindow {
   void SetLookAhead(std::optional<int> page) { lookAhead_ = page; }
 
   // Loads the missing textures of the window for currentPage, open right page first, and empties
-  // slots whose photo does not exist. A photo that fails to load stays missing, is tried again on
-  // the next call and never blocks the slots behind it. Call only while no page turn runs, since
+  // slots whose photo does not exist. A photo that fails to load stays missing and never blocks
+  // the slots behind it; with a loader it is tried again once its file changed (a photo still
+  // being copied in), without one on the next call. Call only while no page turn runs, since
   // during a turn the slots are already shifted while currentPage is not. Reports whether a
   // texture was created.
   bool FillSlots(std::span<const PhotoEntry> photos, int photoCount, int currentPage, FillMode mode);
@@ -74,8 +82,16 @@ class TextureWindow {
   bool UploadFirstDecoded(const std::vector<int>& missing, std::span<const PhotoEntry> photos, int currentPage);
   bool UploadAllWaiting(const std::vector<int>& missing, std::span<const PhotoEntry> photos, int currentPage);
   std::vector<PhotoLoader::Key> LookAheadKeys(std::span<const PhotoEntry> photos, int photoCount) const;
+  void Request(const PhotoLoader::Key& key, const TextureHolder& decoder);
+  // Whether key failed to decode and its file is as it was then.
+  bool FailedAsItIs(const PhotoLoader::Key& key) const;
+  bool LoadResult(int slot, const PhotoLoader::Key& key, DecodedPhoto photo);
 
   std::array<TextureHolder*, kSlotCount> slots_;
   PhotoLoader* loader_ = nullptr;
   std::optional<int> lookAhead_;
+  StampSource stamps_ = StampOfFile;
+  // The file's stamp when each pending decoding was asked for, and when each failed one was.
+  std::map<PhotoLoader::Key, std::optional<FileStamp>> requested_;
+  std::map<PhotoLoader::Key, std::optional<FileStamp>> failed_;
 };
