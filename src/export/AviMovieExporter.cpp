@@ -82,11 +82,12 @@ void AviMovieExporter::End(const std::u16string& when, const std::u16string& fal
   }
   const HRESULT reported = graph_->StreamFailure();
   std::u16string text = FAILED(reported) ? when + HResultText(reported) : fallback;
+  const bool removed = RemoveEmptyMovie();
   if (!text.empty()) {
     // The report counts what the file holds, not what was handed over before the failure.
     const int64_t inMovie = graph_->framesInMovie();
     if (inMovie >= 0 && inMovie < framesStored_) framesStored_ = static_cast<int32_t>(inMovie);
-    if (RemoveEmptyMovie()) text += u"\n\nNo frame could be stored, so the unfinished movie file was removed.";
+    if (removed) text += u"\n\nNo frame could be stored, so the unfinished movie file was removed.";
     messages_.ShowLibraryMessage(text, true);
     failed_ = true;
   }

@@ -17,9 +17,9 @@ class LibraryMessages;
 // the capture and handed to the graph's source filter; Finish stops the graph, which completes
 // the file. The graph is built and run on construction; ok() is false when the capture has no
 // frame buffer or the graph could not be built or started (the graph has then said why, where
-// it knows). An export that failed before a single frame reached the file (a disk full from the
-// start) leaves no file: what it wrote is removed, and the message says so. User-interface
-// thread only.
+// it knows). An export that ends before a single frame reached the file leaves no file: what it
+// wrote is removed, and the failure's message, when it failed (a disk full from the start),
+// says so. User-interface thread only.
 class AviMovieExporter : public MovieExporter {
  public:
   // encoderName: a compressor's friendly name, empty for full frames. messages must outlive the
@@ -40,8 +40,7 @@ class AviMovieExporter : public MovieExporter {
  private:
   bool Build(const MovieFormat& format, uint32_t timeoutMs);
   // Stops the graph, which completes the file, and ends the export: shows the failure a filter
-  // reported (after when), else fallback when there is one; a failed movie without a frame is
-  // removed.
+  // reported (after when), else fallback when there is one; a movie without a frame is removed.
   void End(const std::u16string& when, const std::u16string& fallback);
   bool RemoveEmptyMovie();
 

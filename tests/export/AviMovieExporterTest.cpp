@@ -271,6 +271,23 @@ TEST_F(AviMovieExporterTest, AFullDiskBeforeTheFirstFrameLeavesNoFileAndSaysSo) 
   }
 }
 
+// Ended before its first frame (a device lost at once), the movie would be a header that plays
+// nothing, or for MP4 no movie at all.
+TEST_F(AviMovieExporterTest, AnExportEndedBeforeItsFirstFrameLeavesNoFile) {
+  for (const MovieContainer container : {MovieContainer::Avi, MovieContainer::Mp4}) {
+    MovieFormat format;
+    format.container = container;
+    if (container == MovieContainer::Mp4) format.encoder.name = u"H.264";
+    const std::u16string path = folder_ / (container == MovieContainer::Avi ? u"none.avi" : u"none.mp4");
+    AviMovieExporter exporter(std::make_unique<FrameCapture>(kWidth, kHeight, &source_), path, 25.0F, format, messages_,
+                              0, kTimeoutMs);
+    ASSERT_TRUE(exporter.ok());
+    EXPECT_TRUE(exporter.Finish());
+    EXPECT_FALSE(Exists(path));
+  }
+  EXPECT_THAT(messages_.Texts(), IsEmpty());
+}
+
 // A file that was at the path before is not the export's to remove.
 TEST_F(AviMovieExporterTest, AFileAlreadyThereIsNeverRemoved) {
   const std::u16string path = folder_ / u"kept.avi";
