@@ -17,7 +17,9 @@ class LibraryMessages;
 // the capture and handed to the graph's source filter; Finish stops the graph, which completes
 // the file. The graph is built and run on construction; ok() is false when the capture has no
 // frame buffer or the graph could not be built or started (the graph has then said why, where
-// it knows). User-interface thread only.
+// it knows). An export that ends before a single frame reached the file leaves no file: what it
+// wrote is removed, and the failure's message, when it failed (a disk full from the start),
+// says so. User-interface thread only.
 class AviMovieExporter : public MovieExporter {
  public:
   // encoderName: a compressor's friendly name, empty for full frames. messages must outlive the
@@ -37,11 +39,13 @@ class AviMovieExporter : public MovieExporter {
 
  private:
   bool Build(const MovieFormat& format, uint32_t timeoutMs);
-  bool Refuse(const std::u16string& text);
-  // Shows what a filter reported while streaming, else fallback when that is a failure; once
-  // per export.
-  void ReportFailure(const std::u16string& when, HRESULT fallback);
+  // Stops the graph, which completes the file, and ends the export: shows the failure a filter
+  // reported (after when), else fallback when there is one; a movie without a frame is removed.
+  void End(const std::u16string& when, const std::u16string& fallback);
+  bool RemoveEmptyMovie();
 
   LibraryMessages& messages_;
   std::unique_ptr<ExportGraph> graph_;
+  // Only a file this export made is ever removed.
+  bool pathWasFree_ = false;
 };

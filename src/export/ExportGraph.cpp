@@ -149,7 +149,10 @@ void ExportGraph::Stop() {
   // What the filters reported up to the end (the index written last may fail too).
   StreamFailure();
   ComPtr<IConfigMovieMux> config;
-  if (mux_ && SUCCEEDED(mux_.As(config))) config->GetSoundtrackBreak(&soundtrackBreak_);
+  if (mux_ && SUCCEEDED(mux_.As(config))) {
+    config->GetSoundtrackBreak(&soundtrackBreak_);
+    config->GetFramesStored(&framesInMovie_);
+  }
   Release();
 }
 

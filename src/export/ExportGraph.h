@@ -45,6 +45,8 @@ class ExportGraph {
   HRESULT StreamFailure();
   // After Stop: the soundtrack file that broke off (the movie went on in silence), or empty.
   const std::u16string& soundtrackBreak() const { return soundtrackBreak_; }
+  // After Stop: how many frames the movie file holds whole; -1 when no mux said.
+  int64_t framesInMovie() const { return framesInMovie_; }
   // The frame queue's waits; tests shorten them before BuildGraph.
   void SetTimeoutMs(uint32_t timeoutMs) { timeoutMs_ = timeoutMs; }
 
@@ -64,6 +66,7 @@ class ExportGraph {
   uint32_t timeoutMs_ = FrameQueue::kDefaultTimeoutMs;
   HRESULT streamFailure_ = S_OK;
   std::u16string soundtrackBreak_;
+  int64_t framesInMovie_ = -1;
   // In the order of the design; released from the bottom up.
   ComPtr<IBaseFilter> mux_;
   ComPtr<IBaseFilter> encoder_;

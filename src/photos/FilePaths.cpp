@@ -49,7 +49,10 @@ std::u16string AsciiUpper(std::u16string text) {
   return text;
 }
 
-bool FileExists(const std::u16string& path) { return KindOfPath(path) == PathKind::File; }
+bool FileExists(const std::u16string& path) {
+  const PathKind kind = KindOfPath(path);
+  return kind == PathKind::File || kind == PathKind::Other;
+}
 
 bool FolderExists(const std::u16string& path) { return KindOfPath(path) == PathKind::Folder; }
 

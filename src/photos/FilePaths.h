@@ -18,6 +18,7 @@ std::u16string ExtensionOf(const std::u16string& path);
 // Upper-cases the ASCII letters only, so the result is the same in every locale.
 std::u16string AsciiUpper(std::u16string text);
 
+// Something that is not a folder is there (a pipe or device too, such as /dev/null).
 bool FileExists(const std::u16string& path);
 bool FolderExists(const std::u16string& path);
 // 0 for an empty path or a file that cannot be opened.

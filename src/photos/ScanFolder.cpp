@@ -3,6 +3,7 @@
 #include "photos/DateKey.h"
 #include "photos/FilePaths.h"
 #include "photos/SortPhotos.h"
+#include "platform/sys/FileSystem.h"
 #include "platform/sys/FolderListing.h"
 
 namespace {
@@ -23,6 +24,8 @@ void CollectPhotos(const std::u16string& folder, FolderListing& listing, PhotoLi
   while (!photos.full() && listing.Next(name)) {
     if (!IsPhotoName(name)) continue;
     const std::u16string path = folder + u"/" + name;
+    // A folder, pipe or device named like a photo has no picture to show.
+    if (KindOfPath(path) != PathKind::File) continue;
     photos.Append(path, DateKey(path));
   }
 }

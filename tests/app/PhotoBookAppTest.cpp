@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "app/AppFixture.h"
 #include "app/BookTextures.h"
@@ -6,6 +7,7 @@
 #include "book/CameraAnimator.h"
 #include "photos/FilePaths.h"
 #include "platform/sys/FileSystem.h"
+#include "platform/sys/StringConvert.h"
 #include "resources/CommandId.h"
 #include "settings/FLocale.h"
 
@@ -98,6 +100,21 @@ TEST_F(PhotoBookAppTest, SurfaceTexturesComeBackAfterAResetWithoutAnIdleFrame) {
   EXPECT_FALSE(app->textures().Surface(SurfaceTexture::Paper).HasTexture());
   app->OnDeviceReset(device, {640, 480});
   EXPECT_TRUE(app->textures().Surface(SurfaceTexture::Paper).HasTexture());
+}
+
+// Only a file can be a texture: a folder or a pipe named like a photo (in the settings file, or
+// chosen by hand) leaves the plain colour, and the pipe is never waited on.
+TEST_F(PhotoBookAppTest, ASurfaceTextureThatIsAFolderOrAPipeLeavesThePlainColour) {
+  Start();
+  const std::u16string folder = photoFolder / u"wood.jpg";
+  ASSERT_TRUE(MakeFolder(folder));
+  const std::u16string pipe = photoFolder / u"pipe.jpg";
+  ASSERT_EQ(mkfifo(ToUtf8(pipe).c_str(), 0666), 0);
+  for (const std::u16string& path : {folder, pipe}) {
+    app->SetSurfaceTexture(SurfaceTexture::Cover, path);
+    EXPECT_FALSE(app->textures().Surface(SurfaceTexture::Cover).HasTexture()) << ToUtf8(path);
+    Frame();
+  }
 }
 
 TEST_F(PhotoBookAppTest, CloseWritesTheSettingsWithTheWindowRectangleAndStopsRendering) {

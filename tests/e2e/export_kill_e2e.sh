@@ -73,6 +73,16 @@ errors=$(ffmpeg -v error -i "$movie" -f null - 2>&1)
 decoded=$(ffprobe -v error -count_frames -select_streams v:0 -show_entries stream=nb_read_frames -of csv=p=0 "$movie")
 [ "${decoded:-0}" -ge 1 ] || fail "the movie of a full disk holds no frame"
 
+# A disk full before the first frame leaves no file, and the message says so.
+movie="$work/empty.mp4"
+( trap '' XFSZ; ulimit -f 100; exec "$exporter" "$work/photos" "$movie" --settings /dev/null \
+    --width 320 --height 240 --fps 25 >"$work/out" 2>"$work/err" )
+code=$?
+[ "$code" -eq 1 ] || fail "a disk full from the start gave exit code $code, not 1"
+grep -q "No frame could be stored, so the unfinished movie file was removed" "$work/err" ||
+  fail "a disk full from the start did not say the file was removed"
+[ -e "$movie" ] && fail "a disk full from the start left $movie"
+
 # The output folder removed half-way: the writes still go to the removed file, which is lost
 # with it; the export must say so and fail, not report a success.
 mkdir -p "$work/gone"

@@ -14,6 +14,7 @@
 #include "FakeCaptureSource.h"
 #include "export/AviMovieExporter.h"
 #include "export/FrameCapture.h"
+#include "export/MovieFormat.h"
 #include "platform/sys/StringConvert.h"
 #include "support/FileSizeLimit.h"
 #include "support/MovieProbe.h"
@@ -72,7 +73,6 @@ void ExpectPictures(const std::u16string& path, const std::vector<int>& pictures
 }
 
 bool Exists(const std::u16string& path) { return std::filesystem::exists(ToUtf8(path)); }
-
 
 class AviMovieExporterTest : public ::testing::Test {
  protected:
@@ -226,17 +226,80 @@ TEST_F(AviMovieExporterTest, AFullDiskEndsTheExportAtOnceAndLeavesACompleteMovie
   }
 }
 
-TEST_F(AviMovieExporterTest, AFullDiskAtTheStartOrAtTheEndIsNamedOnce) {
-  {
-    const std::u16string path = folder_ / u"start.avi";
-    FileSizeLimit limit(100);  // not even the header fits
-    auto exporter = Start(path);
-    EXPECT_FALSE(exporter->ok());
-    EXPECT_FALSE(exporter->AddFrame());
-    EXPECT_TRUE(exporter->Finish());
-  }
-  EXPECT_THAT(messages_.Texts(), ElementsAre("Error starting the movie file: File too large"));
+constexpr char kNothingStored[] = "\n\nNo frame could be stored, so the unfinished movie file was removed.";
 
+// Whether the header itself does not fit or no frame after it does, a movie without a frame
+// is no movie: every container leaves no file, and the one message says why.
+TEST_F(AviMovieExporterTest, AFullDiskBeforeTheFirstFrameLeavesNoFileAndSaysSo) {
+  struct Case {
+    MovieContainer container;
+    const char16_t* encoder;
+    const char16_t* file;
+  };
+  const Case cases[] = {{MovieContainer::Avi, u"", u"raw.avi"},
+                        {MovieContainer::Avi, u"MJPEG (Motion JPEG)", u"mjpeg.avi"},
+                        {MovieContainer::Mp4, u"H.264", u"h264.mp4"},
+                        {MovieContainer::Matroska, u"H.264", u"h264.mkv"},
+                        {MovieContainer::WebM, u"VP9", u"vp9.webm"}};
+  // 100 bytes hold no header; 200 KB hold every header (an MP4's with its index room) but no
+  // frame besides the room kept for the movie's end.
+  for (const rlim_t room : {rlim_t{100}, rlim_t{200 * 1024}}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(ToUtf8(c.file) + " in " + std::to_string(room) + " bytes");
+      MovieFormat format;
+      format.container = c.container;
+      (c.container == MovieContainer::Avi ? format.aviEncoder : format.encoder.name) = c.encoder;
+      format.encoder.speed = c.container == MovieContainer::WebM ? "8" : "ultrafast";
+      format.frameCount = 100;
+      const std::u16string path = folder_ / c.file;
+      const size_t shown = messages_.Texts().size();
+      FileSizeLimit limit(room);
+      AviMovieExporter exporter(std::make_unique<FrameCapture>(kWidth, kHeight, &source_), path, 25.0F, format,
+                                messages_, 0, kTimeoutMs);
+      for (int n = 0; n < 100 && exporter.ok() && Add(exporter, n);) ++n;
+      EXPECT_FALSE(exporter.AddFrame());
+      EXPECT_TRUE(exporter.Finish());
+      limit.Restore();
+      EXPECT_FALSE(Exists(path));
+      EXPECT_TRUE(exporter.failed());
+      // Frames an encoder took but never handed on are not counted as stored.
+      EXPECT_EQ(exporter.framesStored(), 0);
+      ASSERT_EQ(messages_.Texts().size(), shown + 1);
+      const std::string when = exporter.ok() ? "Error exporting frame: " : "Error starting the movie file: ";
+      EXPECT_EQ(messages_.Texts().back(), when + "File too large" + kNothingStored);
+    }
+  }
+}
+
+// Ended before its first frame (a device lost at once), the movie would be a header that plays
+// nothing, or for MP4 no movie at all.
+TEST_F(AviMovieExporterTest, AnExportEndedBeforeItsFirstFrameLeavesNoFile) {
+  for (const MovieContainer container : {MovieContainer::Avi, MovieContainer::Mp4}) {
+    MovieFormat format;
+    format.container = container;
+    if (container == MovieContainer::Mp4) format.encoder.name = u"H.264";
+    const std::u16string path = folder_ / (container == MovieContainer::Avi ? u"none.avi" : u"none.mp4");
+    AviMovieExporter exporter(std::make_unique<FrameCapture>(kWidth, kHeight, &source_), path, 25.0F, format, messages_,
+                              0, kTimeoutMs);
+    ASSERT_TRUE(exporter.ok());
+    EXPECT_TRUE(exporter.Finish());
+    EXPECT_FALSE(Exists(path));
+  }
+  EXPECT_THAT(messages_.Texts(), IsEmpty());
+}
+
+// A file that was at the path before is not the export's to remove.
+TEST_F(AviMovieExporterTest, AFileAlreadyThereIsNeverRemoved) {
+  const std::u16string path = folder_ / u"kept.avi";
+  WriteBytes(path, "older movie");
+  FileSizeLimit limit(100);
+  EXPECT_FALSE(Start(path)->ok());
+  limit.Restore();
+  EXPECT_TRUE(Exists(path));
+  EXPECT_THAT(messages_.Texts(), ElementsAre("Error starting the movie file: File too large"));
+}
+
+TEST_F(AviMovieExporterTest, AFullDiskAtTheEndIsNamedOnce) {
   // Three frames make the same file each time: the second one finds the disk full where the
   // index of the first one begins.
   {
@@ -256,9 +319,8 @@ TEST_F(AviMovieExporterTest, AFullDiskAtTheStartOrAtTheEndIsNamedOnce) {
   FileSizeLimit limit(indexAt);
   EXPECT_TRUE(exporter->Finish());
   limit.Restore();
-  EXPECT_THAT(messages_.Texts(), ElementsAre("Error starting the movie file: File too large",
-                                             "Error finishing the movie file: File too large"));
-  EXPECT_EQ(messages_.Errors(), 2);
+  EXPECT_THAT(messages_.Texts(), ElementsAre("Error finishing the movie file: File too large"));
+  EXPECT_EQ(messages_.Errors(), 1);
   EXPECT_EQ(DecodingErrors(path), "");
   const int frames = ProbeMovie(path).frames;
   EXPECT_TRUE(frames == 2 || frames == 3) << frames;

@@ -112,6 +112,8 @@ TEST_F(FilePathsDiskTest, ExistenceTestsTellFilesFromFolders) {
   EXPECT_FALSE(FolderExists(temp_ / u"none"));
   EXPECT_FALSE(FileExists(u""));
   EXPECT_FALSE(FolderExists(u""));
+  // "--settings /dev/null" names a settings file that is there and empty.
+  EXPECT_TRUE(FileExists(u"/dev/null"));
 }
 
 TEST_F(FilePathsDiskTest, FileSizeIsZeroWhenNothingCanBeOpened) {

@@ -1,9 +1,8 @@
 #include "platform/gfx/GLDevice.h"
 
-#include <algorithm>
-
 #include <epoxy/gl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/gfx/EffectCompileFlags.h"
@@ -80,6 +79,8 @@ DeviceStatus GLDevice::Create() {
 
 void GLDevice::DestroyObjects() {
   ready_ = false;
+  // A program still in use is only marked for deletion: it and its shaders would outlive the loss.
+  if (vertexArray_ != 0) glUseProgram(0);
   programs_.Clear();
   if (vertexArray_ != 0) glDeleteVertexArrays(1, &vertexArray_);
   if (streamBuffer_ != 0) glDeleteBuffers(1, &streamBuffer_);
@@ -202,7 +203,10 @@ bool GLDevice::DrawMeshWithEffect(const Mesh& mesh, const Effect& effect, const 
   if (effect.lost() || !effect.BelongsTo(registry_) || effect.PassCount() == 0) return false;
   if (!PrepareDraw(false)) return false;
   BindMesh(mesh);
-  const GLEffectFrame frame{world_, projection_ * view_, !clipControl_, target_ != nullptr,
+  const GLEffectFrame frame{world_,
+                            projection_ * view_,
+                            !clipControl_,
+                            target_ != nullptr,
                             {UsableTextureName(parameters.myTexture0), UsableTextureName(parameters.myTexture1)}};
   const auto& glEffect = static_cast<const GLEffect&>(effect);
   for (int pass = 0; pass < effect.PassCount(); ++pass) {

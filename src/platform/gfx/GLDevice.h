@@ -58,6 +58,8 @@ class GLDevice : public GraphicsDevice {
   // Create again, on the (new) current context, once no lost resource is alive.
   DeviceStatus OnDeviceReset() override;
   bool lost() const override { return !ready_; }
+  // Resources alive (lost or not): after a loss and the release it asks for, none may remain.
+  int LiveResources() const { return registry_.Count(); }
 
  private:
   bool Usable() const { return ready_; }

@@ -13,4 +13,5 @@ class AviMux final : public ComObject<PacketMux, IConfigMovieMux> {
   HRESULT SetFrameCount(int64_t frames) override { return KeepFrameCount(frames); }
   HRESULT SetSoundtrack(const Soundtrack& soundtrack) override { return KeepSoundtrack(soundtrack); }
   HRESULT GetSoundtrackBreak(std::u16string* file) override { return SoundtrackBreak(file); }
+  HRESULT GetFramesStored(int64_t* frames) override { return FramesStored(frames); }
 };

@@ -21,4 +21,6 @@ class IConfigMovieMux : public IUnknown {
   // After the movie: S_OK with the soundtrack file that broke off (the sound after it was
   // silence), S_FALSE when none did.
   virtual HRESULT GetSoundtrackBreak(std::u16string* file) = 0;
+  // After the movie: how many frames the file holds whole (0 when the disk had no room for one).
+  virtual HRESULT GetFramesStored(int64_t* frames) = 0;
 };

@@ -14,7 +14,9 @@ constexpr int32_t kSampleBytes = 1 << 20;
 }  // namespace
 
 PacketMux::PacketMux(MovieContainer container, const char16_t* outputName, const Guid& subtype)
-    : container_(MuxContainer::Of(container)), subtype_(subtype), input_(*this, u"Input 01"),
+    : container_(MuxContainer::Of(container)),
+      subtype_(subtype),
+      input_(*this, u"Input 01"),
       output_(*this, outputName) {
   AddPin(&input_);
   AddPin(&output_);
@@ -57,6 +59,7 @@ HRESULT PacketMux::OnStart() {
       [this](int64_t offset, const uint8_t* bytes, int count) { return DeliverBytes(offset, bytes, count); });
   muxer_->SetSoundtrack(soundtrack_, frameCount_);
   soundtrackBreak_.clear();
+  framesStored_ = 0;
   const HRESULT hr = muxer_->Open(format_, container_, MuxerOptions());
   if (FAILED(hr)) muxer_.reset();
   return hr;
@@ -99,6 +102,7 @@ HRESULT PacketMux::Finish() {
   if (!muxer_) return S_OK;
   const HRESULT hr = muxer_->Finish();
   soundtrackBreak_ = muxer_->soundtrackBreak();
+  framesStored_ = muxer_->framesStored();
   muxer_.reset();
   return hr;
 }
@@ -120,6 +124,12 @@ HRESULT PacketMux::SoundtrackBreak(std::u16string* file) const {
   if (file == nullptr) return E_POINTER;
   *file = soundtrackBreak_;
   return soundtrackBreak_.empty() ? S_FALSE : S_OK;
+}
+
+HRESULT PacketMux::FramesStored(int64_t* frames) const {
+  if (frames == nullptr) return E_POINTER;
+  *frames = framesStored_;
+  return S_OK;
 }
 
 // A sample with no bytes asks the writer for room up to its offset (see FileWriter).

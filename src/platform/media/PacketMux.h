@@ -40,6 +40,7 @@ class PacketMux : public MediaFilter {
   HRESULT KeepFrameCount(int64_t frames);
   HRESULT KeepSoundtrack(const Soundtrack& soundtrack);
   HRESULT SoundtrackBreak(std::u16string* file) const;
+  HRESULT FramesStored(int64_t* frames) const;
   int64_t frameCount() const { return frameCount_; }
 
  private:
@@ -56,4 +57,5 @@ class PacketMux : public MediaFilter {
   int64_t frameCount_ = 0;
   Soundtrack soundtrack_;
   std::u16string soundtrackBreak_;  // of the last movie
+  int64_t framesStored_ = 0;        // in the last movie
 };

@@ -42,6 +42,7 @@ PacketMuxer::~PacketMuxer() { Release(); }
 HRESULT PacketMuxer::Open(const PacketStreamFormat& format, const MuxContainer& container, const Options& options) {
   Release();
   status_ = S_OK;
+  framesStored_ = 0;
   container_ = container;
   if (container.format == nullptr) return Keep(E_NOTIMPL);
   frameTime_ = FrameTimeOf(format.frameTime);
@@ -146,8 +147,10 @@ HRESULT PacketMuxer::WritePacket(const uint8_t* data, int size, int64_t frame, i
   const int result = WriteVideo();
   if (FAILED(bytes_.failure())) return Keep(bytes_.failure());
   if (result < 0) return Fail("store a frame", result);
+  ++framesStored_;
   // The sound keeps up with the frames decoded so far.
-  if (sound_ && FAILED(sound_->WriteUntil(SamplesOf(frame + 1), false))) return Fail("store the sound", AVERROR_UNKNOWN);
+  if (sound_ && FAILED(sound_->WriteUntil(SamplesOf(frame + 1), false)))
+    return Fail("store the sound", AVERROR_UNKNOWN);
   return S_OK;
 }
 
@@ -161,7 +164,8 @@ int64_t PacketMuxer::RoomFor(int size) const {
 // Without sound the video's packets go straight to the file, as they always have; with sound
 // the muxer interleaves the two streams by time.
 int PacketMuxer::WriteVideo() {
-  return sound_ && !container_.IsAvi() ? av_interleaved_write_frame(output_, packet_) : av_write_frame(output_, packet_);
+  return sound_ && !container_.IsAvi() ? av_interleaved_write_frame(output_, packet_)
+                                       : av_write_frame(output_, packet_);
 }
 
 HRESULT PacketMuxer::Finish() {

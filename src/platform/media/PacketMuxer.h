@@ -6,9 +6,9 @@
 #include <string>
 
 #include "platform/com/HResult.h"
-#include "platform/media/PacketStreamFormat.h"
 #include "platform/media/MuxByteStream.h"
 #include "platform/media/MuxContainer.h"
+#include "platform/media/PacketStreamFormat.h"
 #include "platform/media/Soundtrack.h"
 
 class SoundtrackStream;
@@ -60,6 +60,8 @@ class PacketMuxer {
   HRESULT Finish();
   // The soundtrack file that broke off in the last movie (the rest was silent), or empty.
   const std::u16string& soundtrackBreak() const { return soundtrackBreak_; }
+  // The frames of the last movie whose packets went whole to the file.
+  int64_t framesStored() const { return framesStored_; }
 
  private:
   int64_t RoomFor(int size) const;
@@ -86,5 +88,6 @@ class PacketMuxer {
   int64_t headerEnd_ = 0;                    // where the header ended
   int64_t payload_ = 0;                      // bytes of the video packets given to the muxer
   int64_t packets_ = 0;
+  int64_t framesStored_ = 0;
   std::u16string soundtrackBreak_;
 };

@@ -45,7 +45,8 @@ constexpr int kMostLinksFollowed = 40;  // the kernel's own limit for one path
 PathKind KindOfPath(const std::u16string& path) {
   struct stat info {};
   if (!StatPath(path, info)) return PathKind::Missing;
-  return S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::File;
+  if (S_ISDIR(info.st_mode)) return PathKind::Folder;
+  return S_ISREG(info.st_mode) ? PathKind::File : PathKind::Other;
 }
 
 bool IsReadable(const std::u16string& path) {
@@ -80,7 +81,8 @@ bool MakeReadOnly(const std::u16string& path) {
 }
 
 bool RemoveFile(const std::u16string& path) {
-  return KindOfPath(path) == PathKind::File && unlink(ToUtf8(path).c_str()) == 0;
+  const PathKind kind = KindOfPath(path);
+  return kind != PathKind::Missing && kind != PathKind::Folder && unlink(ToUtf8(path).c_str()) == 0;
 }
 
 bool MoveWithoutReplacing(const std::u16string& from, const std::u16string& to) {

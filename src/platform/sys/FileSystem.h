@@ -6,7 +6,8 @@
 // File-system primitives over the operating system. Paths are full UTF-16 paths with "/".
 // Each returns false (or a neutral value) on any failure; none of them throws.
 
-enum class PathKind { Missing, File, Folder };
+// Symbolic links are followed. File means a regular file; a pipe, socket or device is Other.
+enum class PathKind { Missing, File, Folder, Other };
 
 PathKind KindOfPath(const std::u16string& path);
 
@@ -27,7 +28,7 @@ bool IsReadOnly(const std::u16string& path);
 bool ClearReadOnly(const std::u16string& path);
 bool MakeReadOnly(const std::u16string& path);
 
-// Removes a file (never a folder).
+// Removes a file, pipe or socket (never a folder).
 bool RemoveFile(const std::u16string& path);
 
 // Moves a file without ever replacing an existing target, also across file systems.

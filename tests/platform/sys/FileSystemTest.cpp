@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -29,8 +30,13 @@ class FileSystemTest : public testing::Test {
   TempFolder temp_;
 };
 
-TEST_F(FileSystemTest, KindOfPathTellsFilesFoldersAndMissing) {
+TEST_F(FileSystemTest, KindOfPathTellsFilesFoldersPipesAndMissingThroughLinks) {
   EXPECT_EQ(KindOfPath(File(u"a.txt")), PathKind::File);
+  ASSERT_EQ(symlink("a.txt", ToUtf8(temp_ / u"link.txt").c_str()), 0);
+  EXPECT_EQ(KindOfPath(temp_ / u"link.txt"), PathKind::File);
+  ASSERT_EQ(mkfifo(ToUtf8(temp_ / u"pipe.jpg").c_str(), 0666), 0);
+  EXPECT_EQ(KindOfPath(temp_ / u"pipe.jpg"), PathKind::Other);
+  EXPECT_EQ(KindOfPath(u"/dev/null"), PathKind::Other);
   EXPECT_EQ(KindOfPath(temp_.path()), PathKind::Folder);
   EXPECT_EQ(KindOfPath(temp_ / u"none"), PathKind::Missing);
   EXPECT_EQ(KindOfPath(u""), PathKind::Missing);
