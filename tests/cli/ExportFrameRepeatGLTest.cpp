@@ -1,47 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <sstream>
 #include <vector>
 
 #include "cli/CommandLineExport.h"
 #include "export/ExportTimeline.h"
-#include "export/FrameCapture.h"
-#include "export/MovieExporter.h"
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/StringConvert.h"
+#include "support/RecordingExporter.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 #include "support/TestPhotos.h"
 
 namespace {
-
-// What an export stored: each frame's bytes and whether the capture handed it on again.
-struct StoredFrames {
-  std::vector<std::vector<uint8_t>> frames;
-  std::vector<bool> repeated;
-  int RepeatedCount() const { return static_cast<int>(std::count(repeated.begin(), repeated.end(), true)); }
-};
-
-class RecordingExporter : public MovieExporter {
- public:
-  RecordingExporter(std::unique_ptr<FrameCapture> capture, const std::u16string& path, float fps, uint32_t start,
-                    StoredFrames& stored)
-      : MovieExporter(path, fps, std::move(capture), start), stored_(stored) {}
-  bool AddFrame() override {
-    ++framesRendered_;
-    if (!capture_->Grab()) return true;
-    ++framesStored_;
-    stored_.frames.emplace_back(capture_->Frame(), capture_->Frame() + capture_->FrameBytes());
-    stored_.repeated.push_back(capture_->LastGrabRepeated());
-    return true;
-  }
-  bool Finish() override { return true; }
-
- private:
-  StoredFrames& stored_;
-};
 
 // The headless export of three small photos at 96 x 64, antialiasing 2, 5 frames per second
 // with one-second phases: interleaf turn, camera moves onto each photo, holds on them, page
