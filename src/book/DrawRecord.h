@@ -5,16 +5,18 @@
 #include <vector>
 
 #include <glm/mat4x4.hpp>
+#include <glm/vec3.hpp>
 #include <glm/vec4.hpp>
 
 #include "book/MeshDrawParams.h"
 #include "platform/gfx/GraphicsDevice.h"
 
 // What a stretch of drawing through a RenderContext was made from: where it went and the
-// device's states, light and transforms when it began, then every clear, coverage change and
-// mesh draw, meshes and textures by their versions. Two equal records draw the same pixels and
-// leave the device with the same states. A draw through an effect makes the record unusable for
-// that: an effect's picture may change with what the record does not hold, its time above all.
+// device's states, light and transforms when it began, then every clear, coverage change, mesh
+// draw and shadow step, meshes and textures by their versions, shadow volumes by their positions.
+// Two equal records draw the same pixels and leave the device with the same states. A draw
+// through an effect makes the record unusable for that: an effect's picture may change with what
+// the record does not hold, its time above all.
 struct DrawRecord {
   struct Start {
     const RenderTarget* target = nullptr;
@@ -48,7 +50,18 @@ struct DrawRecord {
     bool depthLessEqual = false;
     bool operator==(const Draw&) const = default;
   };
-  using Step = std::variant<Clear, Coverage, Draw>;
+  // The sides of a shadow volume counted into the stencil.
+  struct ShadowVolume {
+    int triangles = 0;
+    std::vector<glm::vec3> positions;
+    bool operator==(const ShadowVolume&) const = default;
+  };
+  // The shadowed pixels darkened.
+  struct Darken {
+    uint32_t argb = 0;
+    bool operator==(const Darken&) const = default;
+  };
+  using Step = std::variant<Clear, Coverage, Draw, ShadowVolume, Darken>;
 
   DrawRecord() = default;
   DrawRecord(const GraphicsDevice& device, const glm::mat4& world, const glm::mat4& view,

@@ -1,6 +1,8 @@
 #include "book/RenderContext.h"
 
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "book/EffectDrawer.h"
 
@@ -89,28 +91,24 @@ Material RenderContext::DrawMaterial(const MeshDrawParams& params) {
 }
 
 bool RenderContext::ClearStencil() {
-  if (recording_) return NotRecordable();
-  return device_ != nullptr && device_->Clear(GraphicsDevice::kClearStencil, 0, 1.0f, 0);
+  if (device_ == nullptr) return false;
+  if (recording_) return Note(DrawRecord::Clear{GraphicsDevice::kClearStencil, 0});
+  return device_->Clear(GraphicsDevice::kClearStencil, 0, 1.0f, 0);
 }
 
 bool RenderContext::ClearFrame(uint32_t argb) {
   const unsigned everything =
       GraphicsDevice::kClearColour | GraphicsDevice::kClearDepth | GraphicsDevice::kClearStencil;
-  if (recording_ && device_ != nullptr) {
-    recording_->steps.push_back(DrawRecord::Clear{everything, argb});
-    return true;
-  }
-  return device_ != nullptr && device_->Clear(everything, argb, 1.0f, 0);
+  if (device_ == nullptr) return false;
+  if (recording_) return Note(DrawRecord::Clear{everything, argb});
+  return device_->Clear(everything, argb, 1.0f, 0);
 }
 
 bool RenderContext::SetCoverage(uint8_t hiddenBy, uint8_t marks) {
   if (device_ == nullptr || (hiddenBy & marks) != 0) return false;
   // A recording asked the device once, when it began.
   if (!(recording_ ? recording_->start.stencil : device_->StencilAvailable())) return false;
-  if (recording_) {
-    recording_->steps.push_back(DrawRecord::Coverage{true, hiddenBy, marks});
-    return true;
-  }
+  if (recording_) return Note(DrawRecord::Coverage{true, hiddenBy, marks});
   RenderStates states = device_->renderStates();
   states.stencilEnable = true;
   // Passes where (marks & hiddenBy), which is 0, equals the stored hiddenBy bits.
@@ -128,7 +126,7 @@ bool RenderContext::SetCoverage(uint8_t hiddenBy, uint8_t marks) {
 void RenderContext::EndCoverage() {
   if (device_ == nullptr) return;
   if (recording_) {
-    recording_->steps.push_back(DrawRecord::Coverage{});
+    Note(DrawRecord::Coverage{});
     return;
   }
   RenderStates states = device_->renderStates();
@@ -138,7 +136,8 @@ void RenderContext::EndCoverage() {
 
 bool RenderContext::DrawShadowVolume(int triangleCount, std::span<const glm::vec3> positions) {
   if (device_ == nullptr || triangleCount < 1 || positions.empty()) return false;
-  if (recording_) return NotRecordable();
+  if (recording_)
+    return Note(DrawRecord::ShadowVolume{triangleCount, std::vector<glm::vec3>(positions.begin(), positions.end())});
   SetShadowVolumeStates();
   RenderStates states = device_->renderStates();
   states.cull = Cull::Clockwise;
@@ -186,7 +185,7 @@ void RenderContext::RestoreAfterShadowVolume() {
 
 bool RenderContext::DarkenShadowed(uint32_t argb) {
   if (device_ == nullptr) return false;
-  if (recording_) return NotRecordable();
+  if (recording_) return Note(DrawRecord::Darken{argb});
   SetDarkeningStates();
   device_->SetTexture(nullptr);
   const bool drawn = device_->DrawScreenQuad(ViewportQuad(device_->viewport(), argb));
@@ -222,7 +221,7 @@ DrawRecord RenderContext::EndRecording() {
   return record;
 }
 
-bool RenderContext::NotRecordable() {
-  recording_->reusable = false;
-  return false;
+bool RenderContext::Note(DrawRecord::Step step) {
+  recording_->steps.push_back(std::move(step));
+  return true;
 }

@@ -58,10 +58,10 @@ class RenderContext {
   // Blends argb (its alpha as the weight) over every pixel whose stencil value is 1 or more.
   bool DarkenShadowed(uint32_t argb);
 
-  // Until EndRecording, frame clears, coverage changes and mesh draws are noted in a record
-  // instead of being made, and succeed as they would; the device is not touched. The record
-  // tells whether drawing them would give what drawing an earlier record gave. Stencil clears
-  // and shadows are not noted and make the record unusable, as does having no device.
+  // Until EndRecording, clears, coverage changes, mesh draws, shadow volumes and darkening are
+  // noted in a record instead of being made, and succeed as they would; the device is not
+  // touched. The record tells whether drawing them would give what drawing an earlier record
+  // gave. Having no device makes the record unusable.
   void BeginRecording();
   DrawRecord EndRecording();
 
@@ -71,8 +71,8 @@ class RenderContext {
   void SetShadowVolumeStates();
   void RestoreAfterShadowVolume();
   void SetDarkeningStates();
-  // While recording: the record can no longer be matched; the call draws nothing.
-  bool NotRecordable();
+  // While recording with a device: notes step and succeeds.
+  bool Note(DrawRecord::Step step);
 
   GraphicsDevice* device_;
   glm::mat4 world_{1.0f};

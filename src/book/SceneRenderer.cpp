@@ -119,13 +119,13 @@ void SceneRenderer::DrawBookUnlessRepeated() {
 
 // The book's draws noted in one record, in the order DrawBook makes them.
 DrawRecord SceneRenderer::RecordBook() {
-  if (settings_.RenderShadows) return {};
   const std::vector<FaceDraw> draws = PlanPages(inputs_->turnDirection, inputs_->turnProgress,
                                                 inputs_->leafPosition, settings_.RenderTransparentPage);
   const size_t still = StillDrawCount(draws, inputs_->turnDirection, inputs_->leafDirection);
   context_.BeginRecording();
   DrawStill(std::span(draws).first(still));
   for (const FaceDraw& draw : std::span(draws).subspan(still)) DrawPage(draw);
+  if (settings_.RenderShadows) DrawShadows();
   return context_.EndRecording();
 }
 

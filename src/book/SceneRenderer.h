@@ -52,7 +52,7 @@ class SceneRenderer {
   void DrawBook();
   // Draws the book unless inputs_->repeat says the target already shows it.
   void DrawBookUnlessRepeated();
-  // What the whole book would be drawn from; unusable with shadows, which records do not hold.
+  // What the whole book, shadows included, would be drawn from.
   DrawRecord RecordBook();
   // Copied in from an earlier frame when it would be drawn the same.
   void DrawStillPart(std::span<const FaceDraw> draws);

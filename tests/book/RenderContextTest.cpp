@@ -3,6 +3,7 @@
 #include <functional>
 #include <initializer_list>
 #include <limits>
+#include <vector>
 
 #include <glm/ext/matrix_transform.hpp>
 
@@ -350,25 +351,37 @@ TEST_F(RenderContextRecordingTest, EveryInputOfThePictureChangesTheRecord) {
   startDiffers("the stencil", [&] { device_.SetStencilAvailable(false); });
 }
 
-TEST_F(RenderContextRecordingTest, EffectsShadowsAndNoDeviceMakeARecordUnusable) {
+// The shadow steps of a frame: stencil cleared, one volume counted, the shadowed pixels darkened.
+TEST_F(RenderContextRecordingTest, NotesShadowsWithTheirVolumesAndColour) {
+  std::vector<glm::vec3> volume = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1, 1, 0}, {0, 1, 1}};
+  const auto noteShadows = [&](int triangles, uint32_t argb) {
+    context_.BeginRecording();
+    EXPECT_TRUE(context_.ClearStencil());
+    EXPECT_TRUE(context_.DrawShadowVolume(triangles, volume));
+    EXPECT_TRUE(context_.DarkenShadowed(argb));
+    return context_.EndRecording();
+  };
+  const DrawRecord reference = noteShadows(2, 0x30000000u);
+  EXPECT_TRUE(reference.reusable);
+  EXPECT_EQ(reference.steps.size(), 3u);
+  EXPECT_EQ(device_.log().clears, 0);
+  EXPECT_EQ(device_.log().triangleDraws, 0);
+  EXPECT_EQ(device_.log().quadDraws, 0);
+  EXPECT_EQ(noteShadows(2, 0x30000000u), reference);
+
+  EXPECT_NE(noteShadows(1, 0x30000000u), reference) << "the triangle count";
+  EXPECT_NE(noteShadows(2, 0x40000000u), reference) << "the colour";
+  volume[4].x += 0.001f;
+  EXPECT_NE(noteShadows(2, 0x30000000u), reference) << "a position";
+}
+
+TEST_F(RenderContextRecordingTest, EffectsAndNoDeviceMakeARecordUnusable) {
   CountingEffect effect;
   MeshDrawParams params = Params();
   params.useEffect = true;
   params.effect = &effect;
   EXPECT_FALSE(Note(params).reusable);
   EXPECT_EQ(effect.draws, 0);
-
-  const glm::vec3 triangle[3] = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
-  for (auto shadowStep : std::initializer_list<std::function<bool()>>{
-           [&] { return context_.DrawShadowVolume(1, triangle); },
-           [&] { return context_.DarkenShadowed(0x30000000u); }, [&] { return context_.ClearStencil(); }}) {
-    context_.BeginRecording();
-    EXPECT_FALSE(shadowStep());
-    EXPECT_FALSE(context_.EndRecording().reusable);
-  }
-  EXPECT_EQ(device_.log().clears, 0);
-  EXPECT_EQ(device_.log().triangleDraws, 0);
-  EXPECT_EQ(device_.log().quadDraws, 0);
 
   RenderContext none;
   none.BeginRecording();

@@ -1,47 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <sstream>
 #include <vector>
 
 #include "cli/CommandLineExport.h"
 #include "export/ExportTimeline.h"
-#include "export/FrameCapture.h"
-#include "export/MovieExporter.h"
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/StringConvert.h"
+#include "support/RecordingExporter.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 #include "support/TestPhotos.h"
 
 namespace {
-
-// What an export stored: each frame's bytes and whether the capture handed it on again.
-struct StoredFrames {
-  std::vector<std::vector<uint8_t>> frames;
-  std::vector<bool> repeated;
-  int RepeatedCount() const { return static_cast<int>(std::count(repeated.begin(), repeated.end(), true)); }
-};
-
-class RecordingExporter : public MovieExporter {
- public:
-  RecordingExporter(std::unique_ptr<FrameCapture> capture, const std::u16string& path, float fps, uint32_t start,
-                    StoredFrames& stored)
-      : MovieExporter(path, fps, std::move(capture), start), stored_(stored) {}
-  bool AddFrame() override {
-    ++framesRendered_;
-    if (!capture_->Grab()) return true;
-    ++framesStored_;
-    stored_.frames.emplace_back(capture_->Frame(), capture_->Frame() + capture_->FrameBytes());
-    stored_.repeated.push_back(capture_->LastGrabRepeated());
-    return true;
-  }
-  bool Finish() override { return true; }
-
- private:
-  StoredFrames& stored_;
-};
 
 // The headless export of three small photos at 96 x 64, antialiasing 2, 5 frames per second
 // with one-second phases: interleaf turn, camera moves onto each photo, holds on them, page
@@ -72,6 +44,31 @@ class ExportFrameRepeatGLTest : public testing::Test {
     EXPECT_EQ(code, CommandLineExport::kSucceeded) << err.str();
     return stored;
   }
+  // Exports the tour both ways and checks that the holds were handed on, and that every frame
+  // handed on equals the one drawn whole. The frames drawn whole.
+  StoredFrames ExpectHandedOnFramesEqualTheWhole(const std::string& settingsText = "") {
+    const StoredFrames whole = Export(true, settingsText);
+    const StoredFrames handedOn = Export(false, settingsText);
+    EXPECT_EQ(whole.frames.size(), static_cast<size_t>(TourFrames()));
+    if (handedOn.frames.size() != whole.frames.size()) {
+      ADD_FAILURE() << "frame counts differ";
+      return whole;
+    }
+    EXPECT_EQ(whole.RepeatedCount(), 0);
+    // The holds on the photos repeat; the moves, turns and the first frame do not.
+    EXPECT_GT(handedOn.RepeatedCount(), 0);
+    EXPECT_LT(handedOn.RepeatedCount(), TourFrames() / 2);
+    EXPECT_FALSE(handedOn.repeated.front());
+    int changes = 0;
+    for (size_t k = 0; k < whole.frames.size(); ++k) {
+      EXPECT_TRUE(handedOn.frames[k] == whole.frames[k])
+          << "frame " << k << (handedOn.repeated[k] ? ", handed on" : "");
+      if (k > 0 && whole.frames[k] != whole.frames[k - 1]) ++changes;
+    }
+    // The tour really moves: most frames differ from the one before.
+    EXPECT_GT(changes, TourFrames() / 2);
+    return whole;
+  }
   static int TourFrames() { return ExportTimeline(3, AnimationTiming(1, 1, 1), 5.0f, true).FrameCount(); }
 
   TempFolder config;
@@ -81,22 +78,15 @@ class ExportFrameRepeatGLTest : public testing::Test {
 };
 
 TEST_F(ExportFrameRepeatGLTest, FramesHandedOnAgainEqualTheFramesDrawnWhole) {
-  const StoredFrames whole = Export(true);
-  const StoredFrames handedOn = Export(false);
-  ASSERT_EQ(whole.frames.size(), static_cast<size_t>(TourFrames()));
-  ASSERT_EQ(handedOn.frames.size(), whole.frames.size());
-  EXPECT_EQ(whole.RepeatedCount(), 0);
-  // The holds on the photos repeat; the moves, turns and the first frame do not.
-  EXPECT_GT(handedOn.RepeatedCount(), 0);
-  EXPECT_LT(handedOn.RepeatedCount(), TourFrames() / 2);
-  EXPECT_FALSE(handedOn.repeated.front());
-  int changes = 0;
-  for (size_t k = 0; k < whole.frames.size(); ++k) {
-    EXPECT_TRUE(handedOn.frames[k] == whole.frames[k]) << "frame " << k << (handedOn.repeated[k] ? ", handed on" : "");
-    if (k > 0 && whole.frames[k] != whole.frames[k - 1]) ++changes;
-  }
-  // The tour really moves: most frames differ from the one before.
-  EXPECT_GT(changes, TourFrames() / 2);
+  ExpectHandedOnFramesEqualTheWhole();
+}
+
+TEST_F(ExportFrameRepeatGLTest, WithShadowsTheHoldsAreHandedOnToo) {
+  const StoredFrames shadowed = ExpectHandedOnFramesEqualTheWhole("RenderShadows\tY\r\n");
+  // The shadows are there: a turning leaf darkens what lies below it.
+  const StoredFrames plain = Export(true);
+  ASSERT_EQ(plain.frames.size(), shadowed.frames.size());
+  EXPECT_FALSE(plain.frames == shadowed.frames);
 }
 
 TEST_F(ExportFrameRepeatGLTest, WithAnEffectThatMovesInTimeEveryFrameIsDrawn) {

@@ -8,3 +8,8 @@
 std::string SmallTgaBytes();
 // count photos "p00.tga", "p01.tga", ... in folder (which must exist).
 void WriteSmallPhotos(const std::u16string& folder, int count);
+// An uncompressed 24-bit TGA of 64 x 48 pixels with detail in every part: a checkerboard of
+// 3-pixel squares over a gradient, in colours that change with seed.
+std::string DetailedTgaBytes(int seed);
+// count photos "d00.tga", "d01.tga", ... of DetailedTgaBytes in folder (which must exist).
+void WriteDetailedPhotos(const std::u16string& folder, int count);
