@@ -16,22 +16,17 @@
 
 #include "app/BookTextures.h"
 #include "app/ExportDriver.h"
+#include "app/HeadlessAppServices.h"
 #include "app/PhotoBookApp.h"
-#include "app/ScriptedGui.h"
 #include "app/VirtualKey.h"
 #include "book/BookLayout.h"
 #include "book/CameraAnimator.h"
-#include "cli/HeadlessFramework.h"
-#include "cli/HeadlessGui.h"
 #include "platform/gfx/GLDevice.h"
 #include "platform/gfx/HeadlessContext.h"
 #include "platform/gfx/HeadlessWindow.h"
 #include "platform/sys/FileSystem.h"
 #include "settings/Settings.h"
 #include "support/MovieProbe.h"
-#include "support/RecordingLibraryMessages.h"
-#include "support/ScopedEnv.h"
-#include "support/TempFolder.h"
 
 namespace {
 
@@ -130,8 +125,10 @@ long ResidentKilobytes() {
 // Forced device losses on the real OpenGL device, in the middle of page turns and of movie
 // exports. Each loss releases every resource and makes it again, as the framework does when the
 // window's context is lost; every fourth one also replaces the context itself.
-class DeviceLossSoakGLTest : public testing::Test {
+class DeviceLossSoakGLTest : public testing::Test, protected HeadlessAppServices {
  protected:
+  DeviceLossSoakGLTest() : HeadlessAppServices(kWidth, kHeight) {}
+
   void SetUp() override {
     MakeFolder(photos);
     for (int i = 0; i < kPhotoCount; ++i)
@@ -235,36 +232,9 @@ class DeviceLossSoakGLTest : public testing::Test {
     }
   }
 
-  TempFolder config;
-  ScopedEnv configHome{"XDG_CONFIG_HOME", config.path()};
-  TempFolder root;
-  std::u16string photos = root / u"photos";
-  TempFolder movies;
   std::unique_ptr<HeadlessContext> context;
   GLDevice device;
   std::unique_ptr<HeadlessWindow> window;
-  HeadlessFramework framework{{kWidth, kHeight}};
-  HeadlessGui gui;
-  ScriptedMessageBoxes messages;
-  RecordingLibraryMessages library;
-  uint32_t now = 500000;
-  AppServices services{framework,
-                       gui,
-                       messages,
-                       gui,
-                       gui,
-                       gui,
-                       gui,
-                       gui,
-                       gui,
-                       nullptr,
-                       SettingsEnvironment{root.path(), 1920, 1080, movies.path()},
-                       [this] { return now; },
-                       [] {
-                         return ClientSizeState{kWidth, kHeight, false, 0, 0};
-                       },
-                       u"",
-                       u""};
   std::unique_ptr<PhotoBookApp> app = std::make_unique<PhotoBookApp>(services);
   ExportDriver driver{*app, library, [] { return PixelSize{1920, 1080}; }};
 };

@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "app/ExportDriver.h"
+#include "app/HeadlessAppServices.h"
 #include "app/PhotoBookApp.h"
-#include "app/ScriptedGui.h"
 #include "app/TourPlayer.h"
-#include "cli/HeadlessFramework.h"
-#include "cli/HeadlessGui.h"
 #include "export/MovieExporter.h"
 #include "export/OffscreenSystemCopy.h"
 #include "platform/gfx/GLDevice.h"
@@ -18,9 +16,6 @@
 #include "platform/gfx/HeadlessWindow.h"
 #include "platform/sys/FileSystem.h"
 #include "settings/Settings.h"
-#include "support/RecordingLibraryMessages.h"
-#include "support/ScopedEnv.h"
-#include "support/TempFolder.h"
 #include "support/TestPhotos.h"
 
 namespace {
@@ -58,9 +53,9 @@ double MeanDifference(const Frame& a, const Frame& b) {
 // The application on the headless device in a window of the movie's size: three photos, 5 frames
 // a second, one-second phases, no supersampling, so a movie frame and a window frame are drawn
 // alike.
-class TourPlayerGLTest : public testing::Test {
+class TourPlayerGLTest : public testing::Test, protected HeadlessAppServices {
  protected:
-  TourPlayerGLTest() { MakeFolder(photos); }
+  TourPlayerGLTest() : HeadlessAppServices(kWidth, kHeight) { MakeFolder(photos); }
 
   void SetUp() override {
     WriteSmallPhotos(photos, 3);
@@ -115,36 +110,9 @@ class TourPlayerGLTest : public testing::Test {
     return frame;
   }
 
-  TempFolder config;
-  ScopedEnv configHome{"XDG_CONFIG_HOME", config.path()};
-  TempFolder root;
-  std::u16string photos = root / u"photos";
-  TempFolder movies;
   HeadlessContext context;
   GLDevice device;
   HeadlessWindow window;
-  HeadlessFramework framework{{kWidth, kHeight}};
-  HeadlessGui gui;
-  ScriptedMessageBoxes messages;
-  RecordingLibraryMessages library;
-  uint32_t now = 500000;
-  AppServices services{framework,
-                       gui,
-                       messages,
-                       gui,
-                       gui,
-                       gui,
-                       gui,
-                       gui,
-                       gui,
-                       nullptr,
-                       SettingsEnvironment{root.path(), 1920, 1080, movies.path()},
-                       [this] { return now; },
-                       [] {
-                         return ClientSizeState{kWidth, kHeight, false, 0, 0};
-                       },
-                       u"",
-                       u""};
   std::unique_ptr<PhotoBookApp> app;
 };
 
