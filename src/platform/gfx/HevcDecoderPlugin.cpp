@@ -47,7 +47,10 @@ heif_error DecoderError(const char* message) {
 
 const char* PluginName() { return "FFmpeg HEVC"; }
 
-int SupportsFormat(heif_compression_format format) { return format == heif_compression_HEVC ? kPriority : 0; }
+// Without FFmpeg's HEVC decoder, libheif's own one decodes.
+int SupportsFormat(heif_compression_format format) {
+  return format == heif_compression_HEVC && avcodec_find_decoder(AV_CODEC_ID_HEVC) != nullptr ? kPriority : 0;
+}
 
 heif_error NewDecoder(void** decoder) {
   *decoder = new Decoder;
