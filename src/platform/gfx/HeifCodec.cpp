@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/gfx/HevcDecoderPlugin.h"
+#include "platform/gfx/TriangleFilter.h"
 
 namespace {
 
@@ -65,22 +66,22 @@ ImageStatus DecodePrimary(const heif_image_handle& handle, bool upright, Image& 
   return {};
 }
 
-// libheif's bytes R, G, B, A into words 0xAARRGGBB.
-ImageStatus ToPixels(const heif_image& image, PixelImage& pixels) {
-  const int width = heif_image_get_width(&image, heif_channel_interleaved);
-  const int height = heif_image_get_height(&image, heif_channel_interleaved);
+// libheif's bytes R, G, B, A, as decoded.
+ImageStatus RgbaView(const heif_image& image, PixelView& view) {
   int stride = 0;
   const uint8_t* plane = heif_image_get_plane_readonly(&image, heif_channel_interleaved, &stride);
-  if (plane == nullptr || width < 1 || height < 1) return ImageStatus::Failure(Kind::Corrupt, "empty HEIF image");
-  pixels = PixelImage(width, height);
-  for (int y = 0; y < height; ++y) {
-    const uint8_t* from = plane + static_cast<ptrdiff_t>(y) * stride;
-    uint8_t* to = pixels.RowBytes(y);
-    for (int x = 0; x < width; ++x, from += 4, to += 4) {
-      to[0] = from[2], to[1] = from[1], to[2] = from[0], to[3] = from[3];
-    }
-  }
+  view = {plane, heif_image_get_width(&image, heif_channel_interleaved),
+          heif_image_get_height(&image, heif_channel_interleaved), stride};
+  if (plane == nullptr || view.width < 1 || view.height < 1)
+    return ImageStatus::Failure(Kind::Corrupt, "empty HEIF image");
   return {};
+}
+
+// Bytes R, G, B, A into words 0xAARRGGBB, as PixelImage keeps them.
+void SwapRedAndBlue(PixelImage& pixels) {
+  for (uint32_t& texel : pixels.texels) {
+    texel = (texel & 0xFF00FF00u) | ((texel & 0xFFu) << 16) | ((texel >> 16) & 0xFFu);
+  }
 }
 
 }  // namespace
@@ -94,7 +95,8 @@ ImageStatus ReadHeifInfo(std::string_view file, ImageInfo& info) {
   return {};
 }
 
-ImageStatus DecodeHeif(std::string_view file, bool upright, int maxSide, PixelImage& picture) {
+ImageStatus DecodeHeif(std::string_view file, bool upright, int maxSide, const HeifSizeRule& sizeRule,
+                       PixelImage& pixels, PixelSize& pictureSize) {
   Context context;
   Handle handle;
   ImageStatus status = OpenPrimary(file, context, handle);
@@ -102,10 +104,16 @@ ImageStatus DecodeHeif(std::string_view file, bool upright, int maxSide, PixelIm
     status = CheckBound(heif_image_handle_get_width(handle.get()), heif_image_handle_get_height(handle.get()), maxSide);
   Image image;
   if (status.Succeeded()) status = DecodePrimary(*handle, upright, image);
-  PixelImage decoded;
-  if (status.Succeeded()) status = ToPixels(*image, decoded);
+  PixelView decoded;
+  if (status.Succeeded()) status = RgbaView(*image, decoded);
   // Without its crop the stored picture can be larger than the upright one.
   if (status.Succeeded()) status = CheckBound(decoded.width, decoded.height, maxSide);
-  if (status.Succeeded()) picture = std::move(decoded);
+  PixelSize size;
+  if (status.Succeeded()) status = sizeRule({decoded.width, decoded.height}, size);
+  if (!status.Succeeded()) return status;
+  // The filter treats every channel alike, so the channels are put in order on the smaller picture.
+  pixels = ResizeWithTriangleFilter(decoded, size);
+  SwapRedAndBlue(pixels);
+  pictureSize = {decoded.width, decoded.height};
   return status;
 }

@@ -90,15 +90,14 @@ ImageStatus DecodeTurned(std::string bytes, const ImageRequest& request, PixelIm
 }
 
 ImageStatus DecodeHeifFile(const std::string& bytes, const ImageRequest& request, PixelImage& pixels, ImageInfo& info) {
-  PixelImage picture;
-  ImageStatus status = DecodeHeif(bytes, request.upright, request.maxSide, picture);
-  const PixelSize size = status.Succeeded() ? request.sizeFor({picture.width, picture.height}) : PixelSize{};
-  if (status.Succeeded()) status = CheckRequest(size, request.maxSide);
-  if (!status.Succeeded()) return status;
-  info = {picture.width, picture.height, ImageFileFormat::Heif};
-  pixels = size == PixelSize{picture.width, picture.height} ? std::move(picture)
-                                                            : ResizeWithTriangleFilter(picture.View(), size);
-  return {};
+  const HeifSizeRule sizeRule = [&request](PixelSize picture, PixelSize& size) {
+    size = request.sizeFor(picture);
+    return CheckRequest(size, request.maxSide);
+  };
+  PixelSize picture;
+  const ImageStatus status = DecodeHeif(bytes, request.upright, request.maxSide, sizeRule, pixels, picture);
+  if (status.Succeeded()) info = {picture.width, picture.height, ImageFileFormat::Heif};
+  return status;
 }
 
 // The format and, but for HEIF files whose boxes may lie anywhere, the size from the header.
