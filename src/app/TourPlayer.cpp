@@ -11,7 +11,7 @@
 namespace {
 
 // A rate the export would refuse gives the export's default one, so that the tour still plays.
-float TourFps(float fps) { return fps > 0.0f && fps <= ExportTimeline::kMaxFps ? fps : ExportRequest{}.fps; }
+float TourFps(float fps) { return ExportTimeline::ValidFps(fps) ? fps : ExportRequest{}.fps; }
 
 }  // namespace
 

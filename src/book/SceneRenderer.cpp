@@ -103,24 +103,20 @@ void SceneRenderer::DrawCover() {
 }
 
 void SceneRenderer::DrawBookUnlessRepeated() {
-  FrameRepeat* repeat = inputs_->target != nullptr ? inputs_->repeat : nullptr;
-  if (repeat == nullptr) {
-    DrawBook();
-    if (settings_.RenderShadows) DrawShadows();
-    return;
+  const std::vector<FaceDraw> draws = PlanPages(inputs_->turnDirection, inputs_->turnProgress,
+                                                inputs_->leafPosition, settings_.RenderTransparentPage);
+  if (FrameRepeat* repeat = inputs_->target != nullptr ? inputs_->repeat : nullptr) {
+    DrawRecord record = RecordBook(draws);
+    repeat->repeated = record.reusable && record == repeat->last;
+    if (repeat->repeated) return;
+    repeat->last = std::move(record);
   }
-  DrawRecord record = RecordBook();
-  repeat->repeated = record.reusable && record == repeat->last;
-  if (repeat->repeated) return;
-  DrawBook();
+  DrawBook(draws);
   if (settings_.RenderShadows) DrawShadows();
-  repeat->last = std::move(record);
 }
 
 // The book's draws noted in one record, in the order DrawBook makes them.
-DrawRecord SceneRenderer::RecordBook() {
-  const std::vector<FaceDraw> draws = PlanPages(inputs_->turnDirection, inputs_->turnProgress,
-                                                inputs_->leafPosition, settings_.RenderTransparentPage);
+DrawRecord SceneRenderer::RecordBook(const std::vector<FaceDraw>& draws) {
   const size_t still = StillDrawCount(draws, inputs_->turnDirection, inputs_->leafDirection);
   context_.BeginRecording();
   DrawStill(std::span(draws).first(still));
@@ -129,9 +125,7 @@ DrawRecord SceneRenderer::RecordBook() {
   return context_.EndRecording();
 }
 
-void SceneRenderer::DrawBook() {
-  const std::vector<FaceDraw> draws = PlanPages(inputs_->turnDirection, inputs_->turnProgress,
-                                                inputs_->leafPosition, settings_.RenderTransparentPage);
+void SceneRenderer::DrawBook(const std::vector<FaceDraw>& draws) {
   const size_t still = StillDrawCount(draws, inputs_->turnDirection, inputs_->leafDirection);
   DrawStillPart(std::span(draws).first(still));
   for (const FaceDraw& draw : std::span(draws).subspan(still)) DrawPage(draw);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "book/BookScene.h"
 #include "book/EffectSceneState.h"
@@ -49,11 +50,11 @@ class SceneRenderer {
   void EndScene();
   void DrawFloor();
   void DrawCover();
-  void DrawBook();
+  void DrawBook(const std::vector<FaceDraw>& draws);
   // Draws the book unless inputs_->repeat says the target already shows it.
   void DrawBookUnlessRepeated();
   // What the whole book, shadows included, would be drawn from.
-  DrawRecord RecordBook();
+  DrawRecord RecordBook(const std::vector<FaceDraw>& draws);
   // Copied in from an earlier frame when it would be drawn the same.
   void DrawStillPart(std::span<const FaceDraw> draws);
   void DrawStill(std::span<const FaceDraw> draws);

@@ -45,8 +45,6 @@ TourPicture MovingCamera(TourPicture picture, const ShowcasePhase& phase, bool b
   return picture;
 }
 
-bool ValidFps(float fps) { return fps > 0.0f && fps <= ExportTimeline::kMaxFps; }
-
 }  // namespace
 
 ExportTimeline::ExportTimeline(int32_t photoCount, AnimationTiming timing, float fps, bool turnInterleaf,

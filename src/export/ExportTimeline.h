@@ -20,6 +20,8 @@
 class ExportTimeline {
  public:
   static constexpr float kMaxFps = 100.0f;
+  // Above 0 and at most kMaxFps (so never NaN).
+  static bool ValidFps(float fps) { return fps > 0.0f && fps <= kMaxFps; }
   // The export starts at the interleaf turn, so the first tour shows only the first spread's
   // right-hand page; the phases before it keep the interleaf over the right page.
   static constexpr int kInterleafPhase = 8;
