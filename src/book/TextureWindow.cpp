@@ -91,8 +91,8 @@ std::vector<int> TextureWindow::MissingSlots(std::span<const PhotoEntry> photos,
 }
 
 // Every missing photo is asked for each time, but one that could not be decoded only once its
-// file changed, and decodings of photos that left the window are dropped. An incremental fill creates
-// a texture only from decodings finished before it began.
+// file changed, and decodings of photos that left the window are dropped. An incremental fill
+// creates a texture only from decodings finished before it began.
 bool TextureWindow::FillFromLoader(std::span<const PhotoEntry> photos, int photoCount, int currentPage,
                                    FillMode mode) {
   const std::vector<int> missing = MissingSlots(photos, photoCount, currentPage);
