@@ -9,13 +9,15 @@ bool StillPartCache::Restore(GraphicsDevice& device, const DrawRecord& record) {
     return false;
   }
   device.SetRenderStates(keptStates_);
+  previousRestored_ = true;
   return true;
 }
 
 void StillPartCache::Keep(GraphicsDevice& device, DrawRecord record, bool staysStill) {
   const bool repeated = record == previous_;
   if (!repeated) previousRefused_ = false;
-  const bool worthKeeping = record.reusable && (repeated || staysStill);
+  const bool worthKeeping = record.reusable && (repeated || staysStill || previousRestored_);
+  previousRestored_ = false;
   previous_ = std::move(record);
   if (!worthKeeping) return;
   const GraphicsDevice::Size size = previous_.start.viewport;
@@ -37,6 +39,7 @@ void StillPartCache::Release() {
   device_ = nullptr;
   previous_ = DrawRecord{};
   previousRefused_ = false;
+  previousRestored_ = false;
 }
 
 bool StillPartCache::EnsureStore(GraphicsDevice& device, GraphicsDevice::Size size) {

@@ -9,9 +9,11 @@
 
 // The picture of the part of a frame that stays still while a leaf turns (the floor, the cover,
 // the lying pages with their photos), kept in a render target of its own with the record it was
-// drawn from, so that frames with an equal record copy it in instead of drawing it again. Unless
-// the caller knows the part stays, only the second of two frames in a row with equal records
-// keeps a copy: a scene that changes every frame pays for no copies. User-interface thread only.
+// drawn from, so that frames with an equal record copy it in instead of drawing it again. A part
+// is kept from its first frame when the caller knows it stays, or when the frame before was
+// copied in: a scene at rest that changes once (a photo arrives, a turn ends) is mostly at rest
+// again. Otherwise only the second of two frames in a row with equal records keeps a copy, so a
+// scene that changes every frame pays for no copies. User-interface thread only.
 class StillPartCache {
  public:
   // Pictures larger than this (a 4K frame) are not kept: memory for a movie at a large factor.
@@ -36,4 +38,5 @@ class StillPartCache {
   RenderStates keptStates_;         // the states its drawing left
   DrawRecord previous_;             // the last frame's
   bool previousRefused_ = false;    // the copy of an equal record failed: not tried again
+  bool previousRestored_ = false;   // the last frame's part was copied in
 };

@@ -35,11 +35,31 @@ TEST_F(StillPartCacheTest, KeepsThePictureOfTheSecondOfTwoEqualFramesAndCopiesIt
   EXPECT_TRUE(Frame(Record(1)));
   EXPECT_EQ(device_.log().drawingCopiesFrom, 2);
 
-  // A changing part costs no copies.
+  // A part that changes every frame costs no copies beyond its first frame after the rest.
   for (uint32_t argb = 2; argb < 6; ++argb) EXPECT_FALSE(Frame(Record(argb)));
-  EXPECT_EQ(device_.log().drawingCopiesTo, 1);
-  // The old picture still matches its own record.
-  EXPECT_TRUE(Frame(Record(1)));
+  EXPECT_EQ(device_.log().drawingCopiesTo, 2);
+  // Until it rests again: the second of two equal frames is kept.
+  EXPECT_FALSE(Frame(Record(5)));
+  EXPECT_EQ(device_.log().drawingCopiesTo, 3);
+  EXPECT_TRUE(Frame(Record(5)));
+}
+
+// A photo arrives or a turn ends: the scene changes once and rests again. Its new part is kept
+// from its first frame, so the frame after it is copied in instead of drawn whole a second time.
+TEST_F(StillPartCacheTest, APartThatChangesOnceFromRestIsKeptFromItsFirstFrame) {
+  Frame(Record(1));
+  Frame(Record(1));
+  ASSERT_TRUE(Frame(Record(1)));
+  EXPECT_FALSE(Frame(Record(2)));
+  EXPECT_EQ(device_.log().drawingCopiesTo, 2);
+  EXPECT_TRUE(Frame(Record(2)));
+  EXPECT_EQ(device_.log().drawingCopiesFrom, 2);
+  // A frame drawn whole in between is no rest: the part after it waits for its second frame.
+  Frame(Record(3));
+  Frame(Record(4));
+  EXPECT_EQ(device_.log().drawingCopiesTo, 3);
+  EXPECT_FALSE(Frame(Record(4)));
+  EXPECT_EQ(device_.log().drawingCopiesTo, 4);
 }
 
 TEST_F(StillPartCacheTest, APartKnownToStayIsKeptFromItsFirstFrameUnlessUnusable) {
