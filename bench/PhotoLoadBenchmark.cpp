@@ -6,9 +6,11 @@
 //   after another on this thread (the whole picture read by Qt or libheif, as any viewer reads
 //   it), measured in the same run (target: at most 0.7 times); and, for comparison, against the
 //   program's own decodings (at the texture's size, with its mip levels) one after another;
-// - page turns while photos load: forward turns with a short rest between them, too short for
+// - page turns while photos load: forward turns paced as a reader paging on quickly, too fast for
 //   every photo to arrive; the longest frame, turn or rest with its upload, against the median
-//   frame of the same turns with every photo loaded (target: at most 2 times).
+//   frame of the same page turns with every photo loaded (target: at most 2 times). As in the
+//   program with its default settings, the interleaf lies over the right page after a turn and
+//   turns over on its own before the next page turn can begin; photos load only at rest.
 // Frames are paced at 60 a second, as a display's vertical sync paces the program's; a frame's
 // time is its own work, without the wait.
 // photo_load_benchmark [worker threads [photo folder]]: the program's own thread count by default;
@@ -31,6 +33,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
@@ -206,9 +209,14 @@ class BookFrames {
   }
   ~BookFrames() { scene_.ReleaseDeviceResources(); }
 
-  bool Draw(const SceneTextures& textures, int turnDirection, float turnProgress) {
+  // A frame of a page turn (turnDirection, turnProgress) or of the interleaf alone (leafDirection),
+  // the interleaf at leafPosition.
+  bool Draw(const SceneTextures& textures, int turnDirection, float turnProgress, int leafDirection = 0,
+            float leafPosition = 0) {
     inputs_.turnDirection = turnDirection;
     inputs_.turnProgress = turnProgress;
+    inputs_.leafDirection = leafDirection;
+    inputs_.leafPosition = leafPosition;
     const bool drawn = renderer_.RenderFrame(inputs_, textures);
     glFinish();
     return drawn;
@@ -313,9 +321,12 @@ struct TimedFrame {
   std::string what;
 };
 
-// kTurns forward turns from kFirstPage, each followed by kRestFrames frames at rest in which the
-// window is filled as in the program. With preload, every photo is loaded before each turn and
-// only the turn frames are timed.
+// kTurns forward turns from kFirstPage as the program makes them with the interleaf shown: each
+// page turn begins with the interleaf turned to the left and ends with the one of the spread
+// coming into view over its right page; after kRestFrames frames at rest that interleaf turns
+// over on its own, and kRestFrames more at rest follow. At rest the window is filled as in the
+// program. With preload, every photo is loaded before each turn and only the page-turn frames
+// are timed.
 TurnFigures TimeTurns(const Run& run, bool preload) {
   PhotoWindow photos(run.device, run.workers);
   BookFrames frames(run.device, run.target);
@@ -323,27 +334,43 @@ TurnFigures TimeTurns(const Run& run, bool preload) {
   std::vector<TimedFrame> times;
   TurnFigures figures;
   SixtyHertz vsync;
+  const auto frame = [&](const std::string& what, bool pageTurn, const std::function<bool()>& draw) {
+    const auto start = Clock::now();
+    const bool uploaded = draw();
+    const double ms = MillisecondsSince(start);
+    if (pageTurn || !preload) times.push_back({ms, what + (uploaded ? " with upload" : "")});
+    figures.uploadsDuringRun += uploaded;
+    if (uploaded) figures.worstUploadMs = std::max(figures.worstUploadMs, ms);
+    vsync.Wait();
+  };
+  const auto rest = [&](int page, float leafPosition) {
+    for (int k = 0; k < kRestFrames; ++k) {
+      frame("rest", false, [&] {
+        const bool uploaded =
+            !preload && window.FillSlots(run.photos, PhotoCount(run), page, TextureWindow::FillMode::Incremental);
+        frames.Draw(photos.Gather(run.surfaces), 0, 0, 0, leafPosition);
+        return uploaded;
+      });
+    }
+  };
   window.FillSlots(run.photos, PhotoCount(run), kFirstPage, TextureWindow::FillMode::Full);
   for (int turn = 0; turn < kTurns; ++turn) {
     const int page = kFirstPage + turn;
     if (preload) window.FillSlots(run.photos, PhotoCount(run), page, TextureWindow::FillMode::Full);
+    rest(page, FullTurn);
     window.ShiftForward();
-    for (int frame = 0; frame < kFramesPerTurn; ++frame) {
-      const float progress = FullTurn * static_cast<float>(frame) / kFramesPerTurn;
-      const auto start = Clock::now();
-      frames.Draw(photos.Gather(run.surfaces), 1, progress);
-      times.push_back({MillisecondsSince(start), "turn frame " + std::to_string(frame)});
-      vsync.Wait();
+    for (int k = 0; k < kFramesPerTurn; ++k) {
+      frame("turn frame " + std::to_string(k), true, [&] {
+        frames.Draw(photos.Gather(run.surfaces), 1, FullTurn * static_cast<float>(k) / kFramesPerTurn);
+        return false;
+      });
     }
-    for (int frame = 0; frame < kRestFrames && !preload; ++frame) {
-      const auto start = Clock::now();
-      const bool uploaded =
-          window.FillSlots(run.photos, PhotoCount(run), page + 1, TextureWindow::FillMode::Incremental);
-      frames.Draw(photos.Gather(run.surfaces), 0, 0);
-      times.push_back({MillisecondsSince(start), uploaded ? "rest with upload" : "rest"});
-      figures.uploadsDuringRun += uploaded;
-      if (uploaded) figures.worstUploadMs = std::max(figures.worstUploadMs, times.back().ms);
-      vsync.Wait();
+    rest(page + 1, 0);
+    for (int k = 0; k < kFramesPerTurn; ++k) {
+      frame("interleaf frame " + std::to_string(k), false, [&] {
+        frames.Draw(photos.Gather(run.surfaces), 0, 0, 1, FullTurn * static_cast<float>(k) / kFramesPerTurn);
+        return false;
+      });
     }
   }
   std::sort(times.begin(), times.end(), [](const TimedFrame& a, const TimedFrame& b) { return a.ms < b.ms; });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -16,7 +17,8 @@
 // draw and shadow step, meshes and textures by their versions, shadow volumes by their positions.
 // Two equal records draw the same pixels and leave the device with the same states. A draw
 // through an effect makes the record unusable for that: an effect's picture may change with what
-// the record does not hold, its time above all.
+// the record does not hold, its time above all. Each mesh draw also notes the pixels it can
+// touch, so that two records that differ in a few draws tell where their pictures can differ.
 struct DrawRecord {
   struct Start {
     const RenderTarget* target = nullptr;
@@ -48,6 +50,8 @@ struct DrawRecord {
     glm::vec4 colour{1.0f};
     RenderStates::Cull cull = RenderStates::Cull::None;
     bool depthLessEqual = false;
+    // The viewport's pixels the mesh can cover, seen through the start's transforms.
+    GraphicsDevice::Rect area;
     bool operator==(const Draw&) const = default;
   };
   // The sides of a shadow volume counted into the stencil.
@@ -68,6 +72,12 @@ struct DrawRecord {
              const glm::mat4& projection);
 
   void NoteDraw(const MeshDrawParams& params);
+
+  // The viewport's pixels outside which this record draws the same picture as other, with the
+  // same depth and stencil: where the draws that differ between the two can reach. None when
+  // the two differ in more than mesh draws (their start, clears, coverage or shadow steps) or
+  // either is unusable; an empty rectangle for equal records.
+  std::optional<GraphicsDevice::Rect> AreaChangedFrom(const DrawRecord& other) const;
 
   Start start;
   std::vector<Step> steps;

@@ -6,15 +6,33 @@
 const Mesh* PageFace::Prepare(GraphicsDevice& device, float progress, int direction) {
   page_.Update(progress, direction);
   if (Holds(shapes_[current_])) return shapes_[current_].mesh.get();
-  current_ = 1 - current_;
-  Shape& shape = shapes_[current_];
-  if (!Holds(shape) && !Upload(device, shape)) return nullptr;
-  return shape.mesh.get();
+  const int other = 1 - current_;
+  // A shape reached another way (a page lying still while a turn goes one way or the other)
+  // that lies exactly as one of the two keeps that one's upload and version.
+  for (int k : {other, current_}) {
+    if (Holds(shapes_[k]) || LiesAsNow(shapes_[k])) {
+      current_ = k;
+      Tag(shapes_[k]);
+      return shapes_[k].mesh.get();
+    }
+  }
+  current_ = other;
+  return Upload(device, shapes_[current_]) ? shapes_[current_].mesh.get() : nullptr;
 }
 
 bool PageFace::Holds(const Shape& shape) const {
   return shape.uploaded && shape.easedProgress == page_.CachedProgress() &&
          shape.direction == page_.CachedDirection() && shape.mirrored == page_.Mirrored();
+}
+
+bool PageFace::LiesAsNow(const Shape& shape) const {
+  return shape.uploaded && shape.mesh && MeshHoldsVertices(*shape.mesh, page_.Vertices());
+}
+
+void PageFace::Tag(Shape& shape) const {
+  shape.easedProgress = page_.CachedProgress();
+  shape.direction = page_.CachedDirection();
+  shape.mirrored = page_.Mirrored();
 }
 
 bool PageFace::Upload(GraphicsDevice& device, Shape& shape) {
@@ -25,9 +43,7 @@ bool PageFace::Upload(GraphicsDevice& device, Shape& shape) {
     if (!shape.mesh) return false;
   }
   if (!UploadSceneVertices(*shape.mesh, page_.Vertices())) return false;
-  shape.easedProgress = page_.CachedProgress();
-  shape.direction = page_.CachedDirection();
-  shape.mirrored = page_.Mirrored();
+  Tag(shape);
   shape.uploaded = true;
   return true;
 }

@@ -8,9 +8,10 @@
 #include "settings/PhotoRotation.h"
 
 // A page face with its device copies: the face's grid mesh in the last two shapes prepared,
-// uploaded again only for a shape that neither holds, and the meshes of its two photos, rebuilt
-// at every draw from the face's current vertices. A face drawn in two shapes in every frame (the
-// interleaf on both pages during a page turn) so uploads nothing while it stays where it is.
+// uploaded again only for a shape that neither holds nor lies exactly as, and the meshes of its
+// two photos, rebuilt at every draw from the face's current vertices. A face drawn in two shapes
+// in every frame (the interleaf on both pages during a page turn) so uploads nothing while it
+// stays where it is, and a page lying still keeps its mesh and version whichever way a turn goes.
 // Owns the device meshes; they must be released (ReleaseDeviceResources) before the device is
 // reset or destroyed. User-interface thread only.
 class PageFace {
@@ -50,6 +51,10 @@ class PageFace {
     bool uploaded = false;
   };
   bool Holds(const Shape& shape) const;
+  // Whether the shape's mesh holds the face's vertices as they are now.
+  bool LiesAsNow(const Shape& shape) const;
+  // Marks the shape as holding the face as it is now.
+  void Tag(Shape& shape) const;
   bool Upload(GraphicsDevice& device, Shape& shape);
   const Mesh* UploadPhoto(GraphicsDevice& device, bool top);
 

@@ -132,13 +132,17 @@ void SceneRenderer::DrawBook(const std::vector<FaceDraw>& draws) {
 }
 
 // The still part is first only noted, which prepares its meshes too; drawing it for real is
-// needed only when the last picture kept of it was drawn from something else.
+// needed only when the last picture kept of it was drawn from something else, and then, when the
+// two differ in a few draws (a photo arrived, a page was turned over), only where those reach.
 void SceneRenderer::DrawStillPart(std::span<const FaceDraw> draws) {
   context_.BeginRecording();
   DrawStill(draws);
   DrawRecord record = context_.EndRecording();
   if (stillPart_.Restore(device(), record)) return;
+  const std::optional<GraphicsDevice::Rect> changed = stillPart_.RestoreAllBut(device(), record);
+  if (changed) device().SetScissor(*changed);
   DrawStill(draws);
+  if (changed) device().SetScissor(std::nullopt);
   // What lies under a turning leaf stays for the whole turn.
   const bool turning = inputs_->turnDirection != 0 || inputs_->leafDirection != 0;
   stillPart_.Keep(device(), std::move(record), turning);

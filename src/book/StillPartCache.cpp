@@ -3,13 +3,27 @@
 #include <utility>
 
 bool StillPartCache::Restore(GraphicsDevice& device, const DrawRecord& record) {
-  if (!kept_ || &device != device_ || store_->lost() || record != *kept_) return false;
+  if (!kept_ || &device != device_ || store_->lost() || record != *kept_ || !CopyIn(device)) return false;
+  previousRestored_ = true;
+  return true;
+}
+
+std::optional<GraphicsDevice::Rect> StillPartCache::RestoreAllBut(GraphicsDevice& device, const DrawRecord& record) {
+  if (!kept_ || &device != device_ || store_->lost()) return std::nullopt;
+  const std::optional<GraphicsDevice::Rect> area = record.AreaChangedFrom(*kept_);
+  if (!area) return std::nullopt;
+  const GraphicsDevice::Size frame = record.start.viewport;
+  const double areaPixels = static_cast<double>(area->width) * area->height;
+  if (areaPixels > kMostOfTheFrame * frame.width * frame.height || !CopyIn(device)) return std::nullopt;
+  return area;
+}
+
+bool StillPartCache::CopyIn(GraphicsDevice& device) {
   if (!device.CopyDrawingFrom(*store_)) {
     kept_.reset();
     return false;
   }
   device.SetRenderStates(keptStates_);
-  previousRestored_ = true;
   return true;
 }
 

@@ -18,11 +18,20 @@ class StillPartCache {
  public:
   // Pictures larger than this (a 4K frame) are not kept: memory for a movie at a large factor.
   static constexpr int64_t kMaxPixels = 3840 * 2160;
+  // An area to draw again larger than this share of the frame is drawn whole instead.
+  static constexpr double kMostOfTheFrame = 0.6;
 
   // Copies the kept picture into what is drawn into now and gives the device the states its
   // drawing left. False, changing nothing, unless the picture was drawn from an equal record on
   // this device and the copy succeeds.
   bool Restore(GraphicsDevice& device, const DrawRecord& record);
+  // For a record that differs from the kept picture's in a few mesh draws (a photo arrived, a
+  // page was turned over): copies the kept picture in, gives the device the states its drawing
+  // left and returns the area where the two pictures can differ, which the caller must draw
+  // again from record, limited to that area. None, changing nothing, when the records differ in
+  // more, when that area is most of the frame (drawing it whole costs no more), or when the copy
+  // fails.
+  std::optional<GraphicsDevice::Rect> RestoreAllBut(GraphicsDevice& device, const DrawRecord& record);
   // To be called right after the still part was drawn from record. staysStill tells that the
   // part will not change for a while (a leaf turns over it), so it is kept from its first frame.
   void Keep(GraphicsDevice& device, DrawRecord record, bool staysStill = false);
@@ -31,6 +40,7 @@ class StillPartCache {
 
  private:
   bool EnsureStore(GraphicsDevice& device, GraphicsDevice::Size size);
+  bool CopyIn(GraphicsDevice& device);
 
   const GraphicsDevice* device_ = nullptr;
   std::unique_ptr<RenderTarget> store_;

@@ -39,6 +39,26 @@ TEST(PageFaceTest, TwoShapesTakenInTurnAreUploadedOnceEach) {
   EXPECT_EQ(Uploads(left), 1);
 }
 
+// The interleaf lying on the left page at rest (no direction) lies there as well while a page
+// turns: the rest's mesh serves the turn, with its version, so what the two frames draw compares.
+TEST(PageFaceTest, AShapeReachedWithAnotherDirectionThatLiesTheSameKeepsItsMesh) {
+  NullDevice device;
+  PageFace face(true, true);
+  const Mesh* atRest = face.Prepare(device, FullTurn, 0);
+  ASSERT_NE(atRest, nullptr);
+  const uint64_t version = atRest->version();
+  const Mesh* right = face.Prepare(device, 0.0f, 1);
+  EXPECT_EQ(face.Prepare(device, FullTurn, 1), atRest);
+  EXPECT_EQ(face.Prepare(device, 0.0f, 1), right);
+  EXPECT_EQ(face.Prepare(device, FullTurn, 0), atRest);
+  EXPECT_EQ(atRest->version(), version);
+  EXPECT_EQ(Uploads(atRest), 1);
+  // A shape that does lie otherwise is uploaded, into the older mesh.
+  const Mesh* lifted = face.Prepare(device, FullTurn / 2, 1);
+  EXPECT_EQ(lifted, right);
+  EXPECT_EQ(lifted->vertices()[100].position, face.page().Vertices()[100].position);
+}
+
 TEST(PageFaceTest, VerticesAlreadyOnTheDeviceAreNotUploadedAgain) {
   NullDevice device;
   std::unique_ptr<Mesh> mesh = device.CreateMesh(std::vector<MeshVertex>(3), {0, 1, 2});

@@ -473,10 +473,11 @@ TEST_F(SceneRendererGLTest, TheStillPartCopiedInGivesTheFrameDrawnWhole) {
   struct Step {
     const char* change;
     std::function<void()> apply;
+    int copies = 3;
   };
   const Step steps[] = {
       {"none", [] {}},
-      {"a photo's texture", [&] { textures_.slots[6].texture = Solid(0xFF10E0E0u); }},
+      {"a photo's texture", [&] { textures_.slots[6].texture = Solid(0xFF10E0E0u); }, 4},
       {"the light", [&] { inputs_.lightPosition = {150, 250, 120}; }},
       {"the paper colour", [&] { settings_.PaperColour = {1.0f, 0.8f, 0.6f}; }},
       {"the camera", [&] { inputs_.aspectFactor = 1.25f; }},
@@ -487,11 +488,13 @@ TEST_F(SceneRendererGLTest, TheStillPartCopiedInGivesTheFrameDrawnWhole) {
        }},
       {"no interleaf", [&] { settings_.RenderTransparentPage = false; }},
       {"the background colour", [&] { settings_.BGColour = {0.1f, 0.2f, 0.3f}; }},
-      {"the interleaf turning alone", [&] {
+      {"the interleaf turning alone",
+       [&] {
          settings_.RenderTransparentPage = true;
          inputs_.turnDirection = 0;
          inputs_.leafDirection = -1;
-       }},
+       },
+       4},
       {"a backward turn", [&] {
          inputs_.leafDirection = 0;
          inputs_.turnDirection = -1;
@@ -511,9 +514,53 @@ TEST_F(SceneRendererGLTest, TheStillPartCopiedInGivesTheFrameDrawnWhole) {
       EXPECT_EQ(DifferingFrom(copied), 0) << "after " << step.change << ", frame " << i;
     }
     // A leaf turns in every step, so the first frame after the change draws the still part and
-    // keeps it, and the next three copy it in.
-    EXPECT_EQ(device_->restores - restoresBefore, 3) << step.change;
+    // keeps it, and the next three copy it in. Where only photos change (another texture, the
+    // left page's photos once the page turn is over), the first frame copies the kept part in as
+    // well and draws again just where the photos lie.
+    EXPECT_EQ(device_->restores - restoresBefore, step.copies) << step.change;
   }
+}
+
+// As in the program: a photo arrives at rest, a page turn begins with the textures moved on by a
+// spread, and ends. Each time the still part is copied in and drawn again only where it changed,
+// and every frame equals the frame drawn whole.
+TEST_F(SceneRendererGLTest, AStillPartDrawnAgainWhereItChangedGivesTheFrameDrawnWhole) {
+  ColourSurfaces();
+  RedPhotoIn(4, 0);
+  RedPhotoIn(6, 2);
+  RedPhotoIn(10, 6);
+  const auto frameDrawnWhole = [&](const char* what, int copies) {
+    const int restoresBefore = device_->restores;
+    Render();
+    EXPECT_EQ(device_->restores - restoresBefore, copies) << what;
+    const std::vector<uint32_t> drawn = frame_;
+    SceneRenderer whole(renderContext_, scene_, settings_, camera_);
+    ASSERT_TRUE(whole.RenderFrame(inputs_, textures_));
+    ASSERT_TRUE(device_->ReadRenderTarget(*target_, frame_));
+    EXPECT_EQ(DifferingFrom(drawn), 0) << what;
+  };
+  frameDrawnWhole("at rest", 0);
+  frameDrawnWhole("kept", 0);
+  frameDrawnWhole("copied in", 1);
+
+  textures_.slots[7] = textures_.slots[6];
+  frameDrawnWhole("a photo arrived", 1);
+  frameDrawnWhole("a photo arrived, kept", 1);
+
+  // The texture window moves on by a spread of four slots as the turn begins.
+  const int slots = static_cast<int>(textures_.slots.size());
+  for (int k = 0; k < slots; ++k) textures_.slots[k] = k + 4 < slots ? textures_.slots[k + 4] : PhotoSlotTexture{};
+  inputs_.turnDirection = 1;
+  inputs_.leafPosition = 0;
+  for (int i = 0; i < 3; ++i) {
+    inputs_.turnProgress = FullTurn * 0.2f * static_cast<float>(i);
+    frameDrawnWhole("a page turning", 1);
+  }
+
+  inputs_.turnDirection = 0;
+  inputs_.turnProgress = FullTurn;
+  frameDrawnWhole("the turn ended", 1);
+  frameDrawnWhole("the turn ended, kept", 1);
 }
 
 }  // namespace

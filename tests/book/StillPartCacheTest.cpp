@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "book/StillPartCache.h"
 #include "platform/gfx/NullDevice.h"
 
@@ -60,6 +62,35 @@ TEST_F(StillPartCacheTest, APartThatChangesOnceFromRestIsKeptFromItsFirstFrame) 
   EXPECT_EQ(device_.log().drawingCopiesTo, 3);
   EXPECT_FALSE(Frame(Record(4)));
   EXPECT_EQ(device_.log().drawingCopiesTo, 4);
+}
+
+// The kept part and the same with a photo drawn over it: the photo's pixels are all that differ.
+TEST_F(StillPartCacheTest, APartThatDiffersInAFewDrawsIsCopiedInWithTheAreaToDrawAgain) {
+  const GraphicsDevice::Rect page{4, 4, 24, 40}, photo{8, 8, 10, 10}, most{0, 0, 64, 40};
+  const auto withDraws = [&](std::vector<GraphicsDevice::Rect> areas) {
+    DrawRecord record = Record(1);
+    for (size_t k = 0; k < areas.size(); ++k) {
+      DrawRecord::Draw draw;
+      draw.mesh = k + 1;
+      draw.area = areas[k];
+      record.steps.push_back(draw);
+    }
+    return record;
+  };
+  EXPECT_FALSE(cache_.RestoreAllBut(device_, withDraws({page})));
+  cache_.Keep(device_, withDraws({page}), true);
+  EXPECT_EQ(cache_.RestoreAllBut(device_, withDraws({page, photo})), photo);
+  EXPECT_EQ(device_.log().drawingCopiesFrom, 1);
+
+  // Not for a part drawn from other clears, nor when most of the frame would be drawn again.
+  EXPECT_FALSE(cache_.RestoreAllBut(device_, Record(2)));
+  EXPECT_FALSE(cache_.RestoreAllBut(device_, withDraws({page, most})));
+  EXPECT_EQ(device_.log().drawingCopiesFrom, 1);
+  // A copy that fails gives nothing and drops the picture.
+  device_.SetDrawingCopiesWork(false);
+  EXPECT_FALSE(cache_.RestoreAllBut(device_, withDraws({page, photo})));
+  device_.SetDrawingCopiesWork(true);
+  EXPECT_FALSE(cache_.Restore(device_, withDraws({page})));
 }
 
 TEST_F(StillPartCacheTest, APartKnownToStayIsKeptFromItsFirstFrameUnlessUnusable) {

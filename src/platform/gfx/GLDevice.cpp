@@ -103,6 +103,18 @@ DeviceStatus GLDevice::OnDeviceReset() {
 
 void GLDevice::ApplyViewport() const { glViewport(0, 0, viewport_.width, viewport_.height); }
 
+// OpenGL counts rows from the bottom of what it draws into, and a target holds its picture
+// upside down (see SetFlipY), so only the window's rows are turned round.
+void GLDevice::ApplyScissor() const {
+  if (!scissor_) {
+    glDisable(GL_SCISSOR_TEST);
+    return;
+  }
+  const int fromBottom = target_ != nullptr ? scissor_->y : viewport_.height - scissor_->y - scissor_->height;
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(scissor_->x, fromBottom, scissor_->width, scissor_->height);
+}
+
 // Direct3D clears the viewport only and ignores the write masks; the next draw sets them again.
 bool GLDevice::Clear(unsigned flags, uint32_t argb, float depth, uint8_t stencil) {
   if (!Usable()) return false;
@@ -119,7 +131,10 @@ bool GLDevice::Clear(unsigned flags, uint32_t argb, float depth, uint8_t stencil
   glStencilMask(0xFFu);
   ApplyViewport();
   glEnable(GL_SCISSOR_TEST);
-  glScissor(0, 0, viewport_.width, viewport_.height);
+  if (scissor_)
+    ApplyScissor();
+  else
+    glScissor(0, 0, viewport_.width, viewport_.height);
   glClear(mask);
   glDisable(GL_SCISSOR_TEST);
   MarkTargetDrawn();
@@ -135,6 +150,7 @@ bool GLDevice::PrepareDraw(bool pretransformed) {
   glProvokingVertex(GL_FIRST_VERTEX_CONVENTION);
   ApplyViewport();
   ApplyGLRenderStates(states_, target_ != nullptr);
+  ApplyScissor();
   program->Use();
   program->SetTransforms(view_ * world_, projection_);
   program->SetViewport(glm::vec2(viewport_.width, viewport_.height));

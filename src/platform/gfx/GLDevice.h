@@ -29,6 +29,7 @@ class GLDevice : public GraphicsDevice {
   void SetTexture(const Texture* texture) override { texture_ = texture; }
   void SetViewport(Size size) override { viewport_ = size; }
   Size viewport() const override { return viewport_; }
+  void SetScissor(const std::optional<Rect>& rect) override { scissor_ = rect; }
 
   bool Clear(unsigned flags, uint32_t argb, float depth, uint8_t stencil) override;
   bool DrawMesh(const Mesh& mesh) override;
@@ -69,6 +70,7 @@ class GLDevice : public GraphicsDevice {
   void SetLighting(GLFixedFunctionProgram& program) const;
   bool TextureUsable(const Texture* texture) const;
   void ApplyViewport() const;
+  void ApplyScissor() const;
   void UseVertexLayout(bool withNormalColourUv, int positionSize, int stride);
   void BindMesh(const Mesh& mesh);
   unsigned UsableTextureName(const Texture* texture) const;
@@ -96,4 +98,5 @@ class GLDevice : public GraphicsDevice {
   RenderTarget* target_ = nullptr;
   unsigned screenFramebuffer_ = 0;
   Size screenViewport_;
+  std::optional<Rect> scissor_;
 };

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -41,6 +42,14 @@ class GraphicsDevice {
     int height = 0;
     bool operator==(const Size&) const = default;
   };
+  // Pixels of the viewport, counted from its top-left corner as the picture is seen.
+  struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const Rect&) const = default;
+  };
 
   virtual ~GraphicsDevice() = default;
 
@@ -58,6 +67,8 @@ class GraphicsDevice {
   // The drawing area, from the top-left corner of the current target; screen quads use its pixels.
   virtual void SetViewport(Size size) = 0;
   virtual Size viewport() const = 0;
+  // Limits clears and draws to rect until lifted (no rect); copies of the drawing stay whole.
+  virtual void SetScissor(const std::optional<Rect>& rect) = 0;
 
   // Clears what flags name (ClearFlag bits) within the viewport, whatever the write masks.
   virtual bool Clear(unsigned flags, uint32_t argb, float depth, uint8_t stencil) = 0;

@@ -72,6 +72,7 @@ void NullDevice::RecordDraw() {
   log_.lastDrawStates = states_;
   const bool usable = texture_ != nullptr && !texture_->lost() && texture_->BelongsTo(registry_);
   log_.lastDrawTexture = usable ? texture_ : nullptr;
+  log_.lastDrawScissor = scissor_;
 }
 
 std::unique_ptr<Mesh> NullDevice::CreateMesh(std::vector<MeshVertex> vertices, std::vector<uint16_t> indices) {

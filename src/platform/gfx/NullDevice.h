@@ -25,6 +25,7 @@ class NullDevice : public GraphicsDevice {
   void SetTexture(const Texture* texture) override { texture_ = texture; }
   void SetViewport(Size size) override { viewport_ = size; }
   Size viewport() const override { return viewport_; }
+  void SetScissor(const std::optional<Rect>& rect) override { scissor_ = rect; }
 
   bool Clear(unsigned flags, uint32_t argb, float depth, uint8_t stencil) override;
   bool DrawMesh(const Mesh& mesh) override;
@@ -84,6 +85,7 @@ class NullDevice : public GraphicsDevice {
   Material material_;
   const Texture* texture_ = nullptr;
   Size viewport_;
+  std::optional<Rect> scissor_;
   RenderTarget* target_ = nullptr;
   Size screenViewport_;
   bool stencilAvailable_ = true;

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "platform/gfx/EffectParameters.h"
+#include "platform/gfx/GraphicsDevice.h"
 #include "platform/gfx/RenderStates.h"
 #include "platform/gfx/ScreenVertex.h"
 
@@ -36,7 +38,8 @@ struct NullDeviceLog {
   int drawingCopiesTo = 0;
   int drawingCopiesFrom = 0;
 
-  // The states and texture in force at the last successful draw of any kind.
+  // The states, texture and scissor in force at the last successful draw of any kind.
   RenderStates lastDrawStates;
   const Texture* lastDrawTexture = nullptr;
+  std::optional<GraphicsDevice::Rect> lastDrawScissor;
 };

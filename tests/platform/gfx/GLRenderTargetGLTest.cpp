@@ -54,6 +54,51 @@ TEST_F(GLRenderTargetGLTest, DrawsUprightWithItsOwnDepthAndReadsBackTopDown) {
   EXPECT_EQ(Pixel(32, 61), 0xFF0000FFu);
 }
 
+// The scissor counts rows from the top of the picture, on the screen and on a target alike, and
+// limits clears and draws but not copies of the drawing.
+TEST_F(GLRenderTargetGLTest, AScissorLimitsClearsAndDrawsToTheSameRowsOnTheScreenAndOnATarget) {
+  const GraphicsDevice::Rect rect{3, 5, 7, 4};
+  const auto inside = [&](int x, int y) {
+    return x >= rect.x && x < rect.x + rect.width && y >= rect.y && y < rect.y + rect.height;
+  };
+  // Green clears within the rectangle; a red quad over the whole viewport then lands in it too.
+  const auto drawWithScissor = [&] {
+    ASSERT_TRUE(device_->Clear(GraphicsDevice::kClearColour, 0xFF000000u, 1.0f, 0));
+    device_->SetScissor(rect);
+    ASSERT_TRUE(device_->Clear(GraphicsDevice::kClearColour, 0xFF00FF00u, 1.0f, 0));
+    RenderStates states = Unlit();
+    states.depthEnable = false;
+    states.colourOp = RenderStates::TextureOp::SelectDiffuse;
+    device_->SetRenderStates(states);
+    ASSERT_TRUE(device_->DrawScreenQuad(Band(0, 16, 32, 0xFFFF0000u)));
+    device_->SetScissor(std::nullopt);
+  };
+  drawWithScissor();
+  std::vector<uint32_t> screen;
+  ASSERT_TRUE(device_->ReadWindow(32, 16, screen));
+
+  auto target = device_->CreateRenderTarget(32, 16);
+  auto store = device_->CreateRenderTarget(32, 16);
+  ASSERT_TRUE(target && store && device_->SetRenderTarget(target.get()));
+  drawWithScissor();
+  std::vector<uint32_t> onTarget;
+  ASSERT_TRUE(device_->ReadRenderTarget(*target, onTarget));
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 32; ++x) {
+      const uint32_t expected = inside(x, y) ? 0xFFFF0000u : 0xFF000000u;
+      EXPECT_EQ(screen[y * 32 + x], expected) << "screen " << x << ", " << y;
+      EXPECT_EQ(onTarget[y * 32 + x], expected) << "target " << x << ", " << y;
+    }
+  }
+  // A copy made while a scissor is set still takes the whole picture.
+  device_->SetScissor(GraphicsDevice::Rect{0, 0, 1, 1});
+  ASSERT_TRUE(device_->CopyDrawingTo(*store));
+  device_->SetScissor(std::nullopt);
+  std::vector<uint32_t> copied;
+  ASSERT_TRUE(device_->ReadRenderTarget(*store, copied));
+  EXPECT_EQ(copied, onTarget);
+}
+
 TEST_F(GLRenderTargetGLTest, DeletingTheTargetReturnsToTheScreen) {
   auto target = device_->CreateRenderTarget(16, 16);
   ASSERT_TRUE(target && device_->SetRenderTarget(target.get()));
