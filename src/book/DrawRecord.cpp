@@ -18,7 +18,8 @@ constexpr int kAreaMargin = 2;
 Rect WholeViewport(const DrawRecord::Start& start) { return {0, 0, start.viewport.width, start.viewport.height}; }
 
 // The pixels the mesh's vertices span, widened by the margin and held within the viewport; the
-// whole viewport when a vertex lies at or behind the eye, where it does not project.
+// whole viewport when a vertex lies at or behind the eye, where it does not project, or is no
+// number at all.
 Rect ScreenArea(const Mesh& mesh, const DrawRecord::Start& start) {
   const glm::mat4 toClip = start.projection * start.view * start.world;
   constexpr float kFar = std::numeric_limits<float>::max();
@@ -28,6 +29,7 @@ Rect ScreenArea(const Mesh& mesh, const DrawRecord::Start& start) {
     if (!(clip.w > 1e-6f)) return WholeViewport(start);
     const float x = (clip.x / clip.w + 1.0f) * 0.5f * static_cast<float>(start.viewport.width);
     const float y = (1.0f - clip.y / clip.w) * 0.5f * static_cast<float>(start.viewport.height);
+    if (!std::isfinite(x) || !std::isfinite(y)) return WholeViewport(start);
     left = std::min(left, x);
     right = std::max(right, x);
     top = std::min(top, y);
