@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -95,6 +96,13 @@ TEST(DrawRecordTest, ADrawNotesThePixelsItsMeshCanCoverOrTheWholeViewportWhenItR
   DrawRecord behind(device, glm::mat4(1.0f), glm::mat4(1.0f), projection);
   behind.NoteDraw(params);
   EXPECT_EQ(std::get<DrawRecord::Draw>(behind.steps.back()).area, (Rect{0, 0, 100, 80}));
+
+  corners[3].position.x = std::numeric_limits<float>::quiet_NaN();
+  const std::unique_ptr<Mesh> broken = device.CreateMesh(corners, {0, 1, 2, 2, 1, 3});
+  ASSERT_NE(broken, nullptr);
+  params.mesh = broken.get();
+  record.NoteDraw(params);
+  EXPECT_EQ(std::get<DrawRecord::Draw>(record.steps.back()).area, (Rect{0, 0, 100, 80}));
 }
 
 }  // namespace
