@@ -1,3 +1,4 @@
+#include <epoxy/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -137,7 +138,15 @@ class SceneRendererGLTest : public testing::Test {
 
   void Render() {
     ASSERT_TRUE(renderer_.RenderFrame(inputs_, textures_));
-    ASSERT_TRUE(device_->ReadRenderTarget(*target_, frame_));
+    ReadFrame();
+  }
+  void ArriveTurnAndRest();
+  // The frame from the target, or from the window when the frame has no target.
+  void ReadFrame() {
+    if (inputs_.target != nullptr)
+      ASSERT_TRUE(device_->ReadRenderTarget(*target_, frame_));
+    else
+      ASSERT_TRUE(device_->ReadWindow(kWidth, kHeight, frame_));
   }
 
   // Where a world point lands in the frame, in pixels from the top-left corner.
@@ -524,7 +533,7 @@ TEST_F(SceneRendererGLTest, TheStillPartCopiedInGivesTheFrameDrawnWhole) {
 // As in the program: a photo arrives at rest, a page turn begins with the textures moved on by a
 // spread, and ends. Each time the still part is copied in and drawn again only where it changed,
 // and every frame equals the frame drawn whole.
-TEST_F(SceneRendererGLTest, AStillPartDrawnAgainWhereItChangedGivesTheFrameDrawnWhole) {
+void SceneRendererGLTest::ArriveTurnAndRest() {
   ColourSurfaces();
   RedPhotoIn(4, 0);
   RedPhotoIn(6, 2);
@@ -536,7 +545,7 @@ TEST_F(SceneRendererGLTest, AStillPartDrawnAgainWhereItChangedGivesTheFrameDrawn
     const std::vector<uint32_t> drawn = frame_;
     SceneRenderer whole(renderContext_, scene_, settings_, camera_);
     ASSERT_TRUE(whole.RenderFrame(inputs_, textures_));
-    ASSERT_TRUE(device_->ReadRenderTarget(*target_, frame_));
+    ReadFrame();
     EXPECT_EQ(DifferingFrom(drawn), 0) << what;
   };
   frameDrawnWhole("at rest", 0);
@@ -561,6 +570,30 @@ TEST_F(SceneRendererGLTest, AStillPartDrawnAgainWhereItChangedGivesTheFrameDrawn
   inputs_.turnProgress = FullTurn;
   frameDrawnWhole("the turn ended", 1);
   frameDrawnWhole("the turn ended, kept", 1);
+}
+
+TEST_F(SceneRendererGLTest, AStillPartDrawnAgainWhereItChangedGivesTheFrameDrawnWhole) { ArriveTurnAndRest(); }
+
+// The same on the window, whose rows OpenGL counts from the other end.
+TEST_F(SceneRendererGLTest, AStillPartDrawnAgainWhereItChangedGivesTheFrameDrawnWholeOnTheWindow) {
+  GLuint renderbuffers[2] = {};
+  GLuint window = 0;
+  glGenRenderbuffers(2, renderbuffers);
+  glBindRenderbuffer(GL_RENDERBUFFER, renderbuffers[0]);
+  glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, kWidth, kHeight);
+  glBindRenderbuffer(GL_RENDERBUFFER, renderbuffers[1]);
+  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, kWidth, kHeight);
+  glGenFramebuffers(1, &window);
+  glBindFramebuffer(GL_FRAMEBUFFER, window);
+  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, renderbuffers[0]);
+  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, renderbuffers[1]);
+  ASSERT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
+  inputs_.target = nullptr;
+  device_->SetViewport({kWidth, kHeight});
+  ArriveTurnAndRest();
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  glDeleteFramebuffers(1, &window);
+  glDeleteRenderbuffers(2, renderbuffers);
 }
 
 }  // namespace
