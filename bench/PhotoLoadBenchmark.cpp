@@ -212,11 +212,12 @@ class BookFrames {
   // A frame of a page turn (turnDirection, turnProgress) or of the interleaf alone (leafDirection),
   // the interleaf at leafPosition.
   bool Draw(const SceneTextures& textures, int turnDirection, float turnProgress, int leafDirection = 0,
-            float leafPosition = 0) {
+            float leafPosition = 0, std::optional<AheadFrame> ahead = std::nullopt) {
     inputs_.turnDirection = turnDirection;
     inputs_.turnProgress = turnProgress;
     inputs_.leafDirection = leafDirection;
     inputs_.leafPosition = leafPosition;
+    inputs_.ahead = ahead;
     const bool drawn = renderer_.RenderFrame(inputs_, textures);
     glFinish();
     return drawn;
@@ -343,12 +344,18 @@ TurnFigures TimeTurns(const Run& run, bool preload) {
     if (uploaded) figures.worstUploadMs = std::max(figures.worstUploadMs, ms);
     vsync.Wait();
   };
+  // As in the program, the still part of what comes next is prepared ahead: at rest what the
+  // next page key starts, during a turn the rest after it.
+  SceneTextures textures, next;
   const auto rest = [&](int page, float leafPosition) {
     for (int k = 0; k < kRestFrames; ++k) {
       frame("rest", false, [&] {
         const bool uploaded =
             !preload && window.FillSlots(run.photos, PhotoCount(run), page, TextureWindow::FillMode::Incremental);
-        frames.Draw(photos.Gather(run.surfaces), 0, 0, 0, leafPosition);
+        textures = photos.Gather(run.surfaces);
+        next = leafPosition == 0 ? textures : ShiftedForward(textures);
+        const AheadFrame ahead = leafPosition == 0 ? AheadFrame{0, 0, 1, 0, &next} : AheadFrame{1, 0, 0, 0, &next};
+        frames.Draw(textures, 0, 0, 0, leafPosition, ahead);
         return uploaded;
       });
     }
@@ -361,14 +368,18 @@ TurnFigures TimeTurns(const Run& run, bool preload) {
     window.ShiftForward();
     for (int k = 0; k < kFramesPerTurn; ++k) {
       frame("turn frame " + std::to_string(k), true, [&] {
-        frames.Draw(photos.Gather(run.surfaces), 1, FullTurn * static_cast<float>(k) / kFramesPerTurn);
+        textures = photos.Gather(run.surfaces);
+        frames.Draw(textures, 1, FullTurn * static_cast<float>(k) / kFramesPerTurn, 0, 0,
+                    AheadFrame{0, FullTurn, 0, 0, &textures});
         return false;
       });
     }
     rest(page + 1, 0);
     for (int k = 0; k < kFramesPerTurn; ++k) {
       frame("interleaf frame " + std::to_string(k), false, [&] {
-        frames.Draw(photos.Gather(run.surfaces), 0, 0, 1, FullTurn * static_cast<float>(k) / kFramesPerTurn);
+        textures = photos.Gather(run.surfaces);
+        frames.Draw(textures, 0, 0, 1, FullTurn * static_cast<float>(k) / kFramesPerTurn,
+                    AheadFrame{0, 0, 0, FullTurn, &textures});
         return false;
       });
     }

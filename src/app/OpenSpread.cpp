@@ -27,6 +27,15 @@ void OpenSpread::FinishTransitions() {
   }
 }
 
+// As FinishTransitions ends a running turn and NextPage starts one.
+std::optional<OpenSpread::Expected> OpenSpread::ExpectedNext(int photoCount, bool renderTransparentPage) const {
+  if (leafDirection != 0) return Expected{0, turnProgress, 0, leafDirection > 0 ? FullTurn : 0.0f, false};
+  if (turnDirection != 0) return Expected{0, turnDirection > 0 ? FullTurn : 0.0f, 0, leafPosition, false};
+  if (renderTransparentPage && leafPosition == 0) return Expected{0, turnProgress, +1, 0.0f, false};
+  if (CurrentPage == BookLayout::LastPage(photoCount)) return std::nullopt;
+  return Expected{+1, 0.0f, 0, renderTransparentPage ? 0.0f : leafPosition, true};
+}
+
 void OpenSpread::NextPage(int photoCount, bool renderTransparentPage) {
   if (TransitionRunning()) FinishTransitions();
   if (TransitionRunning()) return;

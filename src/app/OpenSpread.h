@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <cstdint>
 
 #include "book/FullTurn.h"
@@ -40,6 +42,19 @@ class OpenSpread {
   // The view keys F1-F8 and F11: the close-up views 4..7 turn the interleaf away from the
   // photo's side, without finishing any transition or selecting a photo.
   void SelectViewByKey(int view);
+
+  // The turn state of the frame expected to come, whose still part can be prepared ahead: while
+  // a turn runs, the rest after it; at rest, what the next page key starts (the interleaf's turn,
+  // or a forward page turn, which moves the texture window on by a spread). None on the last
+  // page at rest.
+  struct Expected {
+    int turnDirection = 0;
+    float turnProgress = 0;
+    int leafDirection = 0;
+    float leafPosition = 0;
+    bool movesTextures = false;
+  };
+  std::optional<Expected> ExpectedNext(int photoCount, bool renderTransparentPage) const;
 
   int32_t CurrentPage = 0;
   int32_t turnDirection = 0;

@@ -143,9 +143,23 @@ void PhotoBookApp::RenderFrame() {
   SceneFrameInputs inputs = FrameInputs();
   if (mode_ == AppMode::Exporting) export_->PrepareFrame(inputs);
   if (mode_ == AppMode::Playing) tour_->PrepareFrame(inputs);
-  renderer_->RenderFrame(inputs, textures_->Gather(*photos_));
+  const SceneTextures textures = textures_->Gather(*photos_);
+  SceneTextures aheadTextures;
+  if (mode_ == AppMode::Browsing) inputs.ahead = ExpectedFrame(textures, aheadTextures);
+  renderer_->RenderFrame(inputs, textures);
   frameMatrices_ = {context_.world(), context_.view(), context_.projection()};
   if (mode_ == AppMode::Exporting) export_->FrameDrawn();
+}
+
+// What the frame expected to come shows while the camera stays where it is, for its still part
+// to be prepared ahead; aheadTextures holds its textures.
+std::optional<AheadFrame> PhotoBookApp::ExpectedFrame(const SceneTextures& textures,
+                                                      SceneTextures& aheadTextures) const {
+  const std::optional<OpenSpread::Expected> next =
+      spread_.ExpectedNext(photoCount(), settings_->RenderTransparentPage);
+  if (!next || CameraMoving()) return std::nullopt;
+  aheadTextures = next->movesTextures ? ShiftedForward(textures) : textures;
+  return AheadFrame{next->turnDirection, next->turnProgress, next->leafDirection, next->leafPosition, &aheadTextures};
 }
 
 SceneFrameInputs PhotoBookApp::FrameInputs() {

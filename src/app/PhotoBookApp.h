@@ -2,6 +2,7 @@
 
 #include <glm/vec3.hpp>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/AppMessageSink.h"
@@ -16,6 +17,7 @@
 #include "book/EffectManager.h"
 #include "book/RenderContext.h"
 #include "book/SceneFrameInputs.h"
+#include "book/SceneTextures.h"
 #include "book/ViewMatrices.h"
 #include "export/OffscreenTarget.h"
 #include "framework/DeviceCallbacks.h"
@@ -178,6 +180,7 @@ class PhotoBookApp : public FrameworkCallbacks, private SpreadHooks, private Fol
   bool TourMessage(const WindowMessage& message);
   void RenderFrame();
   SceneFrameInputs FrameInputs();
+  std::optional<AheadFrame> ExpectedFrame(const SceneTextures& textures, SceneTextures& aheadTextures) const;
   void WriteSettings();
 
   AppServices services_;

@@ -48,6 +48,7 @@ class BookLayout {
 
   // The texture window: three spreads of four photos around the open one.
   static constexpr int kWindowSlots = 12;
+  static constexpr int kSpreadSlots = 4;  // a spread's photos: two pages of two
 
   // Spreads for photoCount photos: an empty book still has one.
   static int SpreadCount(int photoCount);

@@ -5,19 +5,30 @@
 
 const Mesh* PageFace::Prepare(GraphicsDevice& device, float progress, int direction) {
   page_.Update(progress, direction);
-  if (Holds(shapes_[current_])) return shapes_[current_].mesh.get();
-  const int other = 1 - current_;
+  if (Holds(shapes_[current_])) return Use(current_);
+  for (int k = 0; k < kShapes; ++k) {
+    if (Holds(shapes_[k])) return Use(k);
+  }
   // A shape reached another way (a page lying still while a turn goes one way or the other)
-  // that lies exactly as one of the two keeps that one's upload and version.
-  for (int k : {other, current_}) {
-    if (Holds(shapes_[k]) || LiesAsNow(shapes_[k])) {
-      current_ = k;
+  // that lies exactly as one kept keeps that one's upload and version.
+  for (int k = 0; k < kShapes; ++k) {
+    if (LiesAsNow(shapes_[k])) {
       Tag(shapes_[k]);
-      return shapes_[k].mesh.get();
+      return Use(k);
     }
   }
-  current_ = other;
-  return Upload(device, shapes_[current_]) ? shapes_[current_].mesh.get() : nullptr;
+  int oldest = 0;
+  for (int k = 1; k < kShapes; ++k) {
+    if (shapes_[k].lastUse < shapes_[oldest].lastUse) oldest = k;
+  }
+  Use(oldest);
+  return Upload(device, shapes_[oldest]) ? shapes_[oldest].mesh.get() : nullptr;
+}
+
+const Mesh* PageFace::Use(int shape) {
+  current_ = shape;
+  shapes_[shape].lastUse = ++uses_;
+  return shapes_[shape].mesh.get();
 }
 
 bool PageFace::Holds(const Shape& shape) const {
@@ -61,11 +72,24 @@ const Mesh* PageFace::PreparePhoto(GraphicsDevice& device, bool top, int imageWi
   return UploadPhoto(device, top);
 }
 
-// The device mesh is made anew when the rectangle's triangles changed; equal vertex counts of
+// A place shows two photos in turn when a still part is prepared ahead (the spread shown and the
+// one a turn brings): each keeps a mesh of its own and with it its version. Otherwise the older
+// mesh takes the new rectangle, made anew when its triangles changed; equal vertex counts of
 // another shape are not enough to keep it.
 const Mesh* PageFace::UploadPhoto(GraphicsDevice& device, bool top) {
   const GridMesh& grid = *(top ? page_.TopPhoto() : page_.BottomPhoto()).Mesh();
-  std::unique_ptr<Mesh>& mesh = top ? topPhoto_ : bottomPhoto_;
+  PhotoMeshes& place = top ? topPhotos_ : bottomPhotos_;
+  const auto holds = [&](const std::unique_ptr<Mesh>& mesh) {
+    return mesh && mesh->indices() == grid.indices && MeshHoldsVertices(*mesh, grid.vertices);
+  };
+  for (int k : {place.last, 1 - place.last}) {
+    if (holds(place.meshes[k])) {
+      place.last = k;
+      return place.meshes[k].get();
+    }
+  }
+  place.last = 1 - place.last;
+  std::unique_ptr<Mesh>& mesh = place.meshes[place.last];
   if (mesh && mesh->indices() == grid.indices && UploadSceneVertices(*mesh, grid.vertices)) return mesh.get();
   mesh = CreateDeviceMesh(device, grid);
   return mesh.get();
@@ -73,7 +97,7 @@ const Mesh* PageFace::UploadPhoto(GraphicsDevice& device, bool top) {
 
 void PageFace::ReleaseDeviceResources() {
   for (Shape& shape : shapes_) shape = {};
-  topPhoto_.reset();
-  bottomPhoto_.reset();
+  topPhotos_ = {};
+  bottomPhotos_ = {};
   page_.InvalidateCache();
 }

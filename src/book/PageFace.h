@@ -1,26 +1,28 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <memory>
 
 #include "book/PageMesh.h"
 #include "platform/gfx/GraphicsDevice.h"
 #include "settings/PhotoRotation.h"
 
-// A page face with its device copies: the face's grid mesh in the last two shapes prepared,
+// A page face with its device copies: the face's grid mesh in the last three shapes prepared,
 // uploaded again only for a shape that neither holds nor lies exactly as, and the meshes of its
-// two photos, rebuilt at every draw from the face's current vertices. A face drawn in two shapes
-// in every frame (the interleaf on both pages during a page turn) so uploads nothing while it
-// stays where it is, and a page lying still keeps its mesh and version whichever way a turn goes.
-// Owns the device meshes; they must be released (ReleaseDeviceResources) before the device is
-// reset or destroyed. User-interface thread only.
+// two photos, rebuilt at every draw from the face's current vertices, the last two of each kept.
+// A face drawn in two shapes in every frame (the interleaf on both pages during a page turn) so
+// uploads nothing while it stays where it is, and a page lying still keeps its mesh and version
+// whichever way a turn goes. Owns the device meshes; they must be released
+// (ReleaseDeviceResources) before the device is reset or destroyed. User-interface thread only.
 class PageFace {
  public:
   PageFace(bool side, bool transparent) : page_(side, transparent) {}
 
   // Eases progress, reshapes the face when the eased progress or the direction changed, and
-  // returns the grid mesh holding that shape, uploading it into the older of the two when neither
-  // does (made on first use). nullptr when the mesh cannot be created.
+  // returns the grid mesh holding that shape, uploading it into the one used longest ago when
+  // none does (made on first use). nullptr when the mesh cannot be created.
   const Mesh* Prepare(GraphicsDevice& device, float progress, int direction);
 
   // The mesh of the top or bottom photo of an image of imageWidth x imageHeight pixels shown with
@@ -35,12 +37,16 @@ class PageFace {
   const PageMesh& page() const { return page_; }
   // The grid mesh, nullptr before the first successful Prepare.
   const Mesh* mesh() const { return shapes_[current_].mesh.get(); }
-  // Whether mesh is the face's grid mesh in either of its two shapes.
+  // Whether mesh is the face's grid mesh in one of its shapes.
   bool HasMesh(const Mesh* mesh) const {
-    return mesh != nullptr && (mesh == shapes_[0].mesh.get() || mesh == shapes_[1].mesh.get());
+    return mesh != nullptr &&
+           std::any_of(shapes_.begin(), shapes_.end(), [&](const Shape& shape) { return shape.mesh.get() == mesh; });
   }
   // The device mesh of the top or bottom photo as last prepared, nullptr before.
-  const Mesh* photoMesh(bool top) const { return (top ? topPhoto_ : bottomPhoto_).get(); }
+  const Mesh* photoMesh(bool top) const {
+    const PhotoMeshes& place = top ? topPhotos_ : bottomPhotos_;
+    return place.meshes[place.last].get();
+  }
 
  private:
   struct Shape {
@@ -49,8 +55,11 @@ class PageFace {
     int direction = 0;
     bool mirrored = false;
     bool uploaded = false;
+    uint64_t lastUse = 0;
   };
   bool Holds(const Shape& shape) const;
+  // Makes shape the current one and gives its mesh.
+  const Mesh* Use(int shape);
   // Whether the shape's mesh holds the face's vertices as they are now.
   bool LiesAsNow(const Shape& shape) const;
   // Marks the shape as holding the face as it is now.
@@ -59,8 +68,15 @@ class PageFace {
   const Mesh* UploadPhoto(GraphicsDevice& device, bool top);
 
   PageMesh page_;
-  std::array<Shape, 2> shapes_;
+  static constexpr int kShapes = 3;
+  std::array<Shape, kShapes> shapes_;
   int current_ = 0;
-  std::unique_ptr<Mesh> topPhoto_;
-  std::unique_ptr<Mesh> bottomPhoto_;
+  uint64_t uses_ = 0;  // Prepare calls, to find the shape used longest ago
+  // The last two photo meshes of a place, and the one prepared last.
+  struct PhotoMeshes {
+    std::array<std::unique_ptr<Mesh>, 2> meshes;
+    int last = 0;
+  };
+  PhotoMeshes topPhotos_;
+  PhotoMeshes bottomPhotos_;
 };

@@ -9,6 +9,17 @@
 
 class EffectDrawer;
 struct FrameRepeat;
+struct SceneTextures;
+
+// The turn state and textures of a frame expected to come (the next turn's beginning, the rest
+// after a turn), whose still part is prepared ahead while frames before it are drawn.
+struct AheadFrame {
+  int turnDirection = 0;
+  float turnProgress = 0.0f;
+  int leafDirection = 0;
+  float leafPosition = 0.0f;
+  const SceneTextures* textures = nullptr;
+};
 
 // The application's state that one frame of the scene is drawn from. Pointers are not owned.
 struct SceneFrameInputs {
@@ -27,4 +38,6 @@ struct SceneFrameInputs {
   EffectDrawer* effect = nullptr;  // the photo effect, if one is loaded
   // With a target: a frame drawn from the same record as the target's picture is not drawn again.
   FrameRepeat* repeat = nullptr;
+  // The frame expected to come, if any; not while frames are handed on (repeat).
+  std::optional<AheadFrame> ahead;
 };

@@ -138,6 +138,10 @@ void SceneRenderer::DrawStillPart(std::span<const FaceDraw> draws) {
   context_.BeginRecording();
   DrawStill(draws);
   DrawRecord record = context_.EndRecording();
+  // A frame that only copies its part in has time for a band of the part expected next.
+  if (inputs_->ahead && inputs_->ahead->textures != nullptr && inputs_->repeat == nullptr &&
+      stillPart_.Holds(device(), record))
+    PrepareStillAhead();
   if (stillPart_.Restore(device(), record)) return;
   const std::optional<GraphicsDevice::Rect> changed = stillPart_.RestoreAllBut(device(), record);
   if (changed) device().SetScissor(*changed);
@@ -146,6 +150,32 @@ void SceneRenderer::DrawStillPart(std::span<const FaceDraw> draws) {
   // What lies under a turning leaf stays for the whole turn.
   const bool turning = inputs_->turnDirection != 0 || inputs_->leafDirection != 0;
   stillPart_.Keep(device(), std::move(record), turning);
+}
+
+// A band of the still part of the frame expected to come, drawn before this frame's part is
+// copied in over it; the frame goes on from the default states.
+void SceneRenderer::PrepareStillAhead() {
+  const AheadFrame& ahead = *inputs_->ahead;
+  const std::vector<FaceDraw> draws =
+      PlanPages(ahead.turnDirection, ahead.turnProgress, ahead.leafPosition, settings_.RenderTransparentPage);
+  const std::span<const FaceDraw> still =
+      std::span(draws).first(StillDrawCount(draws, ahead.turnDirection, ahead.leafDirection));
+  const SceneTextures* frameTextures = textures_;
+  const int frameDirection = direction_;
+  textures_ = ahead.textures;
+  direction_ = FrameTurnDirection(ahead.turnDirection, ahead.leafDirection);
+  context_.BeginRecording();
+  DrawStill(still);
+  const DrawRecord expected = context_.EndRecording();
+  if (const std::optional<GraphicsDevice::Rect> band = stillPart_.AheadBand(device(), expected)) {
+    device().SetScissor(*band);
+    DrawStill(still);
+    device().SetScissor(std::nullopt);
+    stillPart_.KeepAheadBand(device());
+  }
+  textures_ = frameTextures;
+  direction_ = frameDirection;
+  SetFrameStates();
 }
 
 // Floor, cover, the lying pages and their photos are opaque and each drawn over what is below it,

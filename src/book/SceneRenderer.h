@@ -57,6 +57,7 @@ class SceneRenderer {
   DrawRecord RecordBook(const std::vector<FaceDraw>& draws);
   // Copied in from an earlier frame when it would be drawn the same.
   void DrawStillPart(std::span<const FaceDraw> draws);
+  void PrepareStillAhead();
   void DrawStill(std::span<const FaceDraw> draws);
   void DrawPage(const FaceDraw& draw);
   // The same with its photos first and the paper around them, within the book's coverage order.

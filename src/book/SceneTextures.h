@@ -15,3 +15,12 @@ struct SceneTextures {
   const Texture* paper = nullptr;
   const Texture* transparentPaper = nullptr;
 };
+
+// The textures as they are once the texture window has moved on by a spread
+// (TextureWindow::ShiftForward): each slot takes the next spread's, the last spread none.
+inline SceneTextures ShiftedForward(SceneTextures textures) {
+  constexpr int kSlots = BookLayout::kWindowSlots, kSpread = BookLayout::kSpreadSlots;
+  for (int k = 0; k < kSlots; ++k)
+    textures.slots[k] = k + kSpread < kSlots ? textures.slots[k + kSpread] : PhotoSlotTexture{};
+  return textures;
+}

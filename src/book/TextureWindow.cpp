@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kSpreadSlots = 4;
+constexpr int kSpreadSlots = BookLayout::kSpreadSlots;
 constexpr int kOpenSpreadFirstSlot = 4;
 
 }  // namespace

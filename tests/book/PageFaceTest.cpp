@@ -31,10 +31,15 @@ TEST(PageFaceTest, TwoShapesTakenInTurnAreUploadedOnceEach) {
   EXPECT_TRUE(face.HasMesh(right) && face.HasMesh(left));
   EXPECT_FALSE(face.HasMesh(nullptr));
 
-  // A third shape goes into the older one, which then holds the new shape's vertices.
-  const Mesh* middle = face.Prepare(device, FullTurn / 2, 1);
-  EXPECT_EQ(middle, right);
-  EXPECT_EQ(middle->vertices()[100].position, face.page().Vertices()[100].position);
+  // A third shape gets a mesh of its own; a fourth goes into the one used longest ago, which then
+  // holds the new shape's vertices.
+  const Mesh* third = face.Prepare(device, FullTurn / 2, 1);
+  EXPECT_NE(third, right);
+  EXPECT_NE(third, left);
+  EXPECT_EQ(face.Prepare(device, FullTurn, 1), left);
+  const Mesh* fourth = face.Prepare(device, FullTurn / 4, 1);
+  EXPECT_EQ(fourth, right);
+  EXPECT_EQ(fourth->vertices()[100].position, face.page().Vertices()[100].position);
   EXPECT_EQ(face.Prepare(device, FullTurn, 1), left);
   EXPECT_EQ(Uploads(left), 1);
 }
@@ -53,9 +58,10 @@ TEST(PageFaceTest, AShapeReachedWithAnotherDirectionThatLiesTheSameKeepsItsMesh)
   EXPECT_EQ(face.Prepare(device, FullTurn, 0), atRest);
   EXPECT_EQ(atRest->version(), version);
   EXPECT_EQ(Uploads(atRest), 1);
-  // A shape that does lie otherwise is uploaded, into the older mesh.
+  // A shape that does lie otherwise is uploaded into a mesh of its own.
   const Mesh* lifted = face.Prepare(device, FullTurn / 2, 1);
-  EXPECT_EQ(lifted, right);
+  EXPECT_NE(lifted, right);
+  EXPECT_NE(lifted, atRest);
   EXPECT_EQ(lifted->vertices()[100].position, face.page().Vertices()[100].position);
 }
 

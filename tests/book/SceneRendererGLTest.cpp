@@ -1,4 +1,3 @@
-#include <epoxy/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,6 +22,7 @@
 #include "settings/Settings.h"
 #include "support/OrientedJpeg.h"
 #include "support/TempFolder.h"
+#include "support/WindowFramebuffer.h"
 
 namespace {
 
@@ -60,8 +60,14 @@ class StencilSwitchDevice : public GLDevice {
     restores += copied;
     return copied;
   }
+  bool CopyDrawingAreaFrom(const RenderTarget& store, const Rect& area) override {
+    const bool copied = GLDevice::CopyDrawingAreaFrom(store, area);
+    areaRestores += copied && area != Rect{0, 0, viewport().width, viewport().height};
+    return copied;
+  }
   bool stencilHidden = false;
   int restores = 0;
+  int areaRestores = 0;  // parts prepared ahead copied in over the kept picture
 };
 
 // The default scene (default settings, front view, light on the left) on one headless device shared
@@ -556,44 +562,44 @@ void SceneRendererGLTest::ArriveTurnAndRest() {
   frameDrawnWhole("a photo arrived", 1);
   frameDrawnWhole("a photo arrived, kept", 1);
 
-  // The texture window moves on by a spread of four slots as the turn begins.
-  const int slots = static_cast<int>(textures_.slots.size());
-  for (int k = 0; k < slots; ++k) textures_.slots[k] = k + 4 < slots ? textures_.slots[k + 4] : PhotoSlotTexture{};
+  // The next page turn is expected: its part is prepared over the frames at rest. As the turn
+  // begins, the texture window moves on by a spread of four slots.
+  const SceneTextures next = ShiftedForward(textures_);
+  inputs_.ahead = AheadFrame{1, 0.0f, 0, 0.0f, &next};
+  for (int i = 0; i < 4; ++i) frameDrawnWhole("at rest, the turn prepared ahead", 1);
+  textures_ = next;
   inputs_.turnDirection = 1;
   inputs_.leafPosition = 0;
-  for (int i = 0; i < 3; ++i) {
-    inputs_.turnProgress = FullTurn * 0.2f * static_cast<float>(i);
+  inputs_.ahead = AheadFrame{0, FullTurn, 0, 0.0f, &textures_};
+  const int aheadRestores = device_->areaRestores;
+  for (int i = 0; i < 6; ++i) {
+    inputs_.turnProgress = FullTurn * 0.15f * static_cast<float>(i);
     frameDrawnWhole("a page turning", 1);
   }
+  EXPECT_EQ(device_->areaRestores - aheadRestores, 1) << "the turn began from the part prepared ahead";
 
+  // The rest after the turn was prepared during it.
   inputs_.turnDirection = 0;
   inputs_.turnProgress = FullTurn;
+  inputs_.ahead.reset();
   frameDrawnWhole("the turn ended", 1);
   frameDrawnWhole("the turn ended, kept", 1);
+  EXPECT_EQ(device_->areaRestores - aheadRestores, 2) << "the rest began from the part prepared ahead";
+
+  // Without the part prepared ahead, a photo arriving is drawn again where it lies.
+  textures_.slots[5] = textures_.slots[4];
+  frameDrawnWhole("a photo arrived on the left", 1);
 }
 
 TEST_F(SceneRendererGLTest, AStillPartDrawnAgainWhereItChangedGivesTheFrameDrawnWhole) { ArriveTurnAndRest(); }
 
 // The same on the window, whose rows OpenGL counts from the other end.
 TEST_F(SceneRendererGLTest, AStillPartDrawnAgainWhereItChangedGivesTheFrameDrawnWholeOnTheWindow) {
-  GLuint renderbuffers[2] = {};
-  GLuint window = 0;
-  glGenRenderbuffers(2, renderbuffers);
-  glBindRenderbuffer(GL_RENDERBUFFER, renderbuffers[0]);
-  glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, kWidth, kHeight);
-  glBindRenderbuffer(GL_RENDERBUFFER, renderbuffers[1]);
-  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, kWidth, kHeight);
-  glGenFramebuffers(1, &window);
-  glBindFramebuffer(GL_FRAMEBUFFER, window);
-  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, renderbuffers[0]);
-  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, renderbuffers[1]);
-  ASSERT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
+  WindowFramebuffer window(kWidth, kHeight);
+  ASSERT_TRUE(window.Complete());
   inputs_.target = nullptr;
   device_->SetViewport({kWidth, kHeight});
   ArriveTurnAndRest();
-  glBindFramebuffer(GL_FRAMEBUFFER, 0);
-  glDeleteFramebuffers(1, &window);
-  glDeleteRenderbuffers(2, renderbuffers);
 }
 
 }  // namespace

@@ -17,6 +17,17 @@ class StillPartCacheTest : public testing::Test {
     record.steps.push_back(DrawRecord::Clear{7, argb});
     return record;
   }
+  // Record(1) with mesh draws over areas, mesh versions 1, 2, ...
+  DrawRecord WithDraws(const std::vector<GraphicsDevice::Rect>& areas) const {
+    DrawRecord record = Record(1);
+    for (size_t k = 0; k < areas.size(); ++k) {
+      DrawRecord::Draw draw;
+      draw.mesh = k + 1;
+      draw.area = areas[k];
+      record.steps.push_back(draw);
+    }
+    return record;
+  }
   // One frame: the kept picture copied in, or the part drawn and offered.
   bool Frame(const DrawRecord& record) {
     if (cache_.Restore(device_, record)) return true;
@@ -67,16 +78,7 @@ TEST_F(StillPartCacheTest, APartThatChangesOnceFromRestIsKeptFromItsFirstFrame) 
 // The kept part and the same with a photo drawn over it: the photo's pixels are all that differ.
 TEST_F(StillPartCacheTest, APartThatDiffersInAFewDrawsIsCopiedInWithTheAreaToDrawAgain) {
   const GraphicsDevice::Rect page{4, 4, 24, 40}, photo{8, 8, 10, 10}, most{0, 0, 64, 40};
-  const auto withDraws = [&](std::vector<GraphicsDevice::Rect> areas) {
-    DrawRecord record = Record(1);
-    for (size_t k = 0; k < areas.size(); ++k) {
-      DrawRecord::Draw draw;
-      draw.mesh = k + 1;
-      draw.area = areas[k];
-      record.steps.push_back(draw);
-    }
-    return record;
-  };
+  const auto withDraws = [&](const std::vector<GraphicsDevice::Rect>& areas) { return WithDraws(areas); };
   EXPECT_FALSE(cache_.RestoreAllBut(device_, withDraws({page})));
   cache_.Keep(device_, withDraws({page}), true);
   EXPECT_EQ(cache_.RestoreAllBut(device_, withDraws({page, photo})), photo);
@@ -91,6 +93,33 @@ TEST_F(StillPartCacheTest, APartThatDiffersInAFewDrawsIsCopiedInWithTheAreaToDra
   EXPECT_FALSE(cache_.RestoreAllBut(device_, withDraws({page, photo})));
   device_.SetDrawingCopiesWork(true);
   EXPECT_FALSE(cache_.Restore(device_, withDraws({page})));
+}
+
+// The next turn's part differs from the kept one where a photo lies: that area is drawn ahead,
+// a band of at most an eighth of the frame at a time (64 x 48 / 8 = 384 pixels: 19 rows of 20).
+TEST_F(StillPartCacheTest, APartPreparedAheadInBandsIsCopiedInWhenItsFrameComes) {
+  const GraphicsDevice::Rect page{4, 4, 24, 40}, photo{8, 8, 20, 30};
+  cache_.Keep(device_, WithDraws({page}), true);
+  const DrawRecord expected = WithDraws({page, photo});
+  EXPECT_FALSE(cache_.Holds(device_, expected));
+  ASSERT_EQ(cache_.AheadBand(device_, expected), (GraphicsDevice::Rect{8, 8, 20, 19}));
+  cache_.KeepAheadBand(device_);
+  ASSERT_EQ(cache_.AheadBand(device_, expected), (GraphicsDevice::Rect{8, 27, 20, 11}));
+  cache_.KeepAheadBand(device_);
+  EXPECT_FALSE(cache_.AheadBand(device_, expected));
+
+  // Its frame copies in the kept picture and the prepared area over it, which is then kept.
+  const int copiesIn = device_.log().drawingCopiesFrom;
+  EXPECT_TRUE(cache_.Restore(device_, expected));
+  EXPECT_EQ(device_.log().drawingCopiesFrom - copiesIn, 2);
+  EXPECT_TRUE(cache_.Holds(device_, expected));
+
+  // Nothing is prepared for a part that differs in more than draws, and a part prepared for
+  // a kept picture that was then replaced is dropped.
+  EXPECT_FALSE(cache_.AheadBand(device_, Record(2)));
+  ASSERT_TRUE(cache_.AheadBand(device_, WithDraws({page})));
+  cache_.Keep(device_, Record(3), true);
+  EXPECT_FALSE(cache_.Restore(device_, WithDraws({page})));
 }
 
 TEST_F(StillPartCacheTest, APartKnownToStayIsKeptFromItsFirstFrameUnlessUnusable) {

@@ -105,14 +105,17 @@ void GLDevice::ApplyViewport() const { glViewport(0, 0, viewport_.width, viewpor
 
 // OpenGL counts rows from the bottom of what it draws into, and a target holds its picture
 // upside down (see SetFlipY), so only the window's rows are turned round.
+int GLDevice::RowFromBottom(const Rect& area) const {
+  return target_ != nullptr ? area.y : viewport_.height - area.y - area.height;
+}
+
 void GLDevice::ApplyScissor() const {
   if (!scissor_) {
     glDisable(GL_SCISSOR_TEST);
     return;
   }
-  const int fromBottom = target_ != nullptr ? scissor_->y : viewport_.height - scissor_->y - scissor_->height;
   glEnable(GL_SCISSOR_TEST);
-  glScissor(scissor_->x, fromBottom, scissor_->width, scissor_->height);
+  glScissor(scissor_->x, RowFromBottom(*scissor_), scissor_->width, scissor_->height);
 }
 
 // Direct3D clears the viewport only and ignores the write masks; the next draw sets them again.
@@ -304,17 +307,21 @@ bool GLDevice::StoreUsable(const RenderTarget& store) const {
   return sampleBuffers == 0;
 }
 
-bool GLDevice::CopyDrawingTo(RenderTarget& store) {
+bool GLDevice::CopyDrawingTo(RenderTarget& store) { return CopyDrawingAreaTo(store, WholeViewport()); }
+
+bool GLDevice::CopyDrawingAreaTo(RenderTarget& store, const Rect& area) {
   if (!StoreUsable(store) ||
-      !CopyFramebuffer(DrawnFramebuffer(), static_cast<const GLRenderTarget&>(store).framebuffer()))
+      !CopyFramebuffer(DrawnFramebuffer(), static_cast<const GLRenderTarget&>(store).framebuffer(), area))
     return false;
   store.MarkChanged();
   return true;
 }
 
-bool GLDevice::CopyDrawingFrom(const RenderTarget& store) {
+bool GLDevice::CopyDrawingFrom(const RenderTarget& store) { return CopyDrawingAreaFrom(store, WholeViewport()); }
+
+bool GLDevice::CopyDrawingAreaFrom(const RenderTarget& store, const Rect& area) {
   if (!StoreUsable(store) ||
-      !CopyFramebuffer(static_cast<const GLRenderTarget&>(store).framebuffer(), DrawnFramebuffer()))
+      !CopyFramebuffer(static_cast<const GLRenderTarget&>(store).framebuffer(), DrawnFramebuffer(), area))
     return false;
   MarkTargetDrawn();
   return true;
@@ -323,7 +330,7 @@ bool GLDevice::CopyDrawingFrom(const RenderTarget& store) {
 // Rows are copied as they lie, so a copy there and back is exact whichever way up each holds
 // them. OpenGL refuses framebuffers whose depth or stencil formats cannot be copied between
 // with an error and no copy. Leaves both framebuffer bindings as they were.
-bool GLDevice::CopyFramebuffer(unsigned from, unsigned to) const {
+bool GLDevice::CopyFramebuffer(unsigned from, unsigned to, const Rect& area) const {
   GLint previousRead = 0;
   glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &previousRead);
   const GLuint previousDraw = DrawnFramebuffer();
@@ -334,9 +341,9 @@ bool GLDevice::CopyFramebuffer(unsigned from, unsigned to) const {
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   glDepthMask(GL_TRUE);
   glStencilMask(0xFFu);
-  const GLint width = viewport_.width, height = viewport_.height;
-  glBlitFramebuffer(0, 0, width, height, 0, 0, width, height,
-                    GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT, GL_NEAREST);
+  const GLint x0 = area.x, y0 = RowFromBottom(area), x1 = x0 + area.width, y1 = y0 + area.height;
+  glBlitFramebuffer(x0, y0, x1, y1, x0, y0, x1, y1, GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT,
+                    GL_NEAREST);
   const bool copied = glGetError() == GL_NO_ERROR;
   glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(previousRead));
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, previousDraw);

@@ -49,6 +49,8 @@ class GLDevice : public GraphicsDevice {
   // Asks OpenGL about the draw framebuffer bound now.
   bool StencilAvailable() const override;
   bool CopyDrawingTo(RenderTarget& store) override;
+  bool CopyDrawingAreaTo(RenderTarget& store, const Rect& area) override;
+  bool CopyDrawingAreaFrom(const RenderTarget& store, const Rect& area) override;
   bool CopyDrawingFrom(const RenderTarget& store) override;
   bool ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) override;
   bool ReadWindow(int width, int height, std::vector<uint32_t>& texels) override;
@@ -77,7 +79,10 @@ class GLDevice : public GraphicsDevice {
   bool StoreUsable(const RenderTarget& store) const;
   // Gives the current target, if any, a new version: what it holds is about to change.
   void MarkTargetDrawn();
-  bool CopyFramebuffer(unsigned from, unsigned to) const;
+  bool CopyFramebuffer(unsigned from, unsigned to, const Rect& area) const;
+  Rect WholeViewport() const { return {0, 0, viewport_.width, viewport_.height}; }
+  // The rows of area as OpenGL counts them in what is drawn into now.
+  int RowFromBottom(const Rect& area) const;
 
   ResourceRegistry registry_;
   GLFixedFunctionPrograms programs_;

@@ -120,6 +120,9 @@ class GraphicsDevice {
   // copy, a multisampled window) or on a lost device.
   virtual bool CopyDrawingTo(RenderTarget& store) = 0;
   virtual bool CopyDrawingFrom(const RenderTarget& store) = 0;
+  // The same for the pixels of area only; the rest of the copy's destination stays as it was.
+  virtual bool CopyDrawingAreaTo(RenderTarget& store, const Rect& area) = 0;
+  virtual bool CopyDrawingAreaFrom(const RenderTarget& store, const Rect& area) = 0;
   // Copies the texels of target into texels (resized to width x height), rows top-down, ARGB.
   virtual bool ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) = 0;
   // Copies the window's picture as drawn so far (the framebuffer in use when no target is set),

@@ -137,6 +137,34 @@ bool NullDevice::CopyDrawingTo(RenderTarget& store) {
   return true;
 }
 
+void NullDevice::CopyArea(const std::vector<uint32_t>& from, std::vector<uint32_t>& to, const Rect& area) const {
+  for (int y = area.y; y < area.y + area.height; ++y) {
+    const size_t row = static_cast<size_t>(y) * viewport_.width + area.x;
+    std::copy(from.begin() + row, from.begin() + row + area.width, to.begin() + row);
+  }
+}
+
+bool NullDevice::CopyDrawingAreaTo(RenderTarget& store, const Rect& area) {
+  if (!CanCopyDrawing(store)) return false;
+  if (target_ != nullptr)
+    CopyArea(static_cast<const NullRenderTarget*>(target_)->texels(), static_cast<NullRenderTarget&>(store).texels(),
+             area);
+  store.MarkChanged();
+  ++log_.drawingCopiesTo;
+  return true;
+}
+
+bool NullDevice::CopyDrawingAreaFrom(const RenderTarget& store, const Rect& area) {
+  if (!CanCopyDrawing(store)) return false;
+  if (target_ != nullptr) {
+    CopyArea(static_cast<const NullRenderTarget&>(store).texels(), static_cast<NullRenderTarget*>(target_)->texels(),
+             area);
+    MarkTargetDrawn();
+  }
+  ++log_.drawingCopiesFrom;
+  return true;
+}
+
 bool NullDevice::CopyDrawingFrom(const RenderTarget& store) {
   if (!CanCopyDrawing(store)) return false;
   if (target_ != nullptr) {

@@ -48,6 +48,8 @@ class NullDevice : public GraphicsDevice {
   void SetStencilAvailable(bool available) { stencilAvailable_ = available; }
   // Copies texels between targets; the window has none to copy. Counted in the log.
   bool CopyDrawingTo(RenderTarget& store) override;
+  bool CopyDrawingAreaTo(RenderTarget& store, const Rect& area) override;
+  bool CopyDrawingAreaFrom(const RenderTarget& store, const Rect& area) override;
   bool CopyDrawingFrom(const RenderTarget& store) override;
   // True unless a test says otherwise.
   void SetDrawingCopiesWork(bool work) { drawingCopiesWork_ = work; }
@@ -72,6 +74,7 @@ class NullDevice : public GraphicsDevice {
  private:
   void RecordDraw();
   bool CanCopyDrawing(const RenderTarget& store) const;
+  void CopyArea(const std::vector<uint32_t>& from, std::vector<uint32_t>& to, const Rect& area) const;
   void MarkTargetDrawn();
 
   ResourceRegistry registry_;

@@ -13,6 +13,7 @@
 
 #include "platform/gfx/GLDevice.h"
 #include "platform/gfx/HeadlessContext.h"
+#include "support/WindowFramebuffer.h"
 
 // A GLDevice on a headless context drawing into a 64 x 64 framebuffer object with colour and
 // depth-stencil, a camera at the origin looking along +z with a 90 degree field of view.
@@ -22,16 +23,9 @@ class GLDeviceFixture : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(context_.Create()) << context_.error();
-    glGenRenderbuffers(2, renderbuffers_);
-    glBindRenderbuffer(GL_RENDERBUFFER, renderbuffers_[0]);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, kSize, kSize);
-    glBindRenderbuffer(GL_RENDERBUFFER, renderbuffers_[1]);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, kSize, kSize);
-    glGenFramebuffers(1, &framebuffer_);
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, renderbuffers_[0]);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, renderbuffers_[1]);
-    ASSERT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
+    window_ = std::make_unique<WindowFramebuffer>(kSize, kSize);
+    framebuffer_ = window_->name();
+    ASSERT_TRUE(window_->Complete());
     device_ = std::make_unique<GLDevice>();
     const DeviceStatus status = device_->Create();
     ASSERT_TRUE(status.ok) << status.message;
@@ -45,8 +39,7 @@ class GLDeviceFixture : public ::testing::Test {
   void TearDown() override {
     device_.reset();
     if (context_.valid()) {
-      glDeleteFramebuffers(1, &framebuffer_);
-      glDeleteRenderbuffers(2, renderbuffers_);
+      window_.reset();
       EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     }
   }
@@ -83,7 +76,7 @@ class GLDeviceFixture : public ::testing::Test {
   }
 
   HeadlessContext context_;
-  GLuint framebuffer_ = 0;
-  GLuint renderbuffers_[2] = {0, 0};
+  std::unique_ptr<WindowFramebuffer> window_;
+  GLuint framebuffer_ = 0;  // the window's
   std::unique_ptr<GLDevice> device_;
 };
