@@ -94,9 +94,11 @@ bool BmpDataComplete(std::string_view file) {
   if (file.size() < 18) return false;
   const uint32_t headerSize = Le32(file, 14);
   if (file.size() < 14 + static_cast<size_t>(headerSize)) return false;
-  if (headerSize < 12) return false;
+  // The fields read below must lie within the header: a header too short for its bit count is
+  // no bitmap, and one too short for its compression is uncompressed.
   const bool core = headerSize == 12;
-  const uint32_t compression = core ? 0 : Le32(file, 30);
+  if (headerSize < 12 || (!core && headerSize < 16)) return false;
+  const uint32_t compression = core || headerSize < 20 ? 0 : Le32(file, 30);
   if (compression != 0 && compression != 3 && compression != 6) return true;
   const int64_t width = core ? Le16(file, 18) : static_cast<int32_t>(Le32(file, 18));
   const int64_t height = core ? Le16(file, 20) : static_cast<int32_t>(Le32(file, 22));
