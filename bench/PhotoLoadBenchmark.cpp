@@ -11,6 +11,8 @@
 //   frame of the same page turns with every photo loaded (target: at most 2 times). As in the
 //   program with its default settings, the interleaf lies over the right page after a turn and
 //   turns over on its own before the next page turn can begin; photos load only at rest.
+//   Beside it, a fixed workload as long as that median frame, paced alike: how far this machine
+//   alone stretches a frame.
 // Frames are paced at 60 a second, as a display's vertical sync paces the program's; a frame's
 // time is its own work, without the wait.
 // photo_load_benchmark [worker threads [photo folder]]: the program's own thread count by default;
@@ -64,7 +66,9 @@ constexpr int kPhotoHeight = 3000;
 constexpr int kFirstPage = 1;  // the spread showing photos 0 to 3: four photos, not two
 constexpr int kFramesPerTurn = 60;
 constexpr int kRestFrames = 12;  // between turns: a reader paging on quickly
-constexpr int kTurns = 8;
+// A turn shows the next spread, two pages on; five turns reach the last of the 24 photos.
+constexpr int kPagesPerTurn = 2;
+constexpr int kTurns = 5;
 
 using Clock = std::chrono::steady_clock;
 
@@ -362,7 +366,7 @@ TurnFigures TimeTurns(const Run& run, bool preload) {
   };
   window.FillSlots(run.photos, PhotoCount(run), kFirstPage, TextureWindow::FillMode::Full);
   for (int turn = 0; turn < kTurns; ++turn) {
-    const int page = kFirstPage + turn;
+    const int page = kFirstPage + kPagesPerTurn * turn;
     if (preload) window.FillSlots(run.photos, PhotoCount(run), page, TextureWindow::FillMode::Full);
     rest(page, FullTurn);
     window.ShiftForward();
@@ -374,7 +378,7 @@ TurnFigures TimeTurns(const Run& run, bool preload) {
         return false;
       });
     }
-    rest(page + 1, 0);
+    rest(page + kPagesPerTurn, 0);
     for (int k = 0; k < kFramesPerTurn; ++k) {
       frame("interleaf frame " + std::to_string(k), false, [&] {
         textures = photos.Gather(run.surfaces);
@@ -412,6 +416,35 @@ void ReportFirstSpread(const Run& run) {
   }
 }
 
+// The same work every frame, as long as the median frame, paced and counted as the turn frames:
+// how far this machine alone stretches a frame (its scheduling and clock), against which the
+// turns' longest frame can be read.
+double FixedWorkLongestToMedian(double frameMs, int frames) {
+  volatile double sink = 0;
+  const auto work = [&](int64_t steps) {
+    for (int64_t k = 0; k < steps; ++k) sink = sink + static_cast<double>(k) * 0.5;
+  };
+  int64_t steps = 1 << 16;
+  double stepsMs = 0;
+  while (stepsMs < std::max(frameMs, 0.1)) {
+    steps *= 2;
+    const auto start = Clock::now();
+    work(steps);
+    stepsMs = MillisecondsSince(start);
+  }
+  steps = static_cast<int64_t>(static_cast<double>(steps) * frameMs / stepsMs);
+  std::vector<double> times;
+  SixtyHertz vsync;
+  for (int k = 0; k < frames; ++k) {
+    const auto start = Clock::now();
+    work(steps);
+    times.push_back(MillisecondsSince(start));
+    vsync.Wait();
+  }
+  std::sort(times.begin(), times.end());
+  return times.back() / times[times.size() / 2];
+}
+
 void ReportTurns(const Run& run) {
   const TurnFigures loaded = TimeTurns(run, true);
   const TurnFigures loading = TimeTurns(run, false);
@@ -423,6 +456,8 @@ void ReportTurns(const Run& run) {
   std::printf("  longest while loading: %s\n", loading.longest.c_str());
   std::printf("  longest frame with an upload %.2f ms; / loaded median %.2f\n", loading.worstUploadMs,
               loading.worstUploadMs / loaded.medianMs);
+  std::printf("a fixed workload of %.2f ms a frame, %d frames paced alike: longest / median %.2f\n", loaded.medianMs,
+              kTurns * kFramesPerTurn, FixedWorkLongestToMedian(loaded.medianMs, kTurns * kFramesPerTurn));
 }
 
 bool LoadSurfaces(PhotoTexture& background, PhotoTexture& paper, SceneTextures& textures) {
