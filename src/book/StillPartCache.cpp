@@ -14,6 +14,7 @@ bool StillPartCache::Restore(GraphicsDevice& device, const DrawRecord& record) {
 // arrived in the frame the prepared part was made for).
 std::optional<GraphicsDevice::Rect> StillPartCache::RestoreAllBut(GraphicsDevice& device, const DrawRecord& record) {
   if (!Usable(device)) return std::nullopt;
+  if (std::optional<GraphicsDevice::Rect> left = RestorePartlyAhead(device, record)) return left;
   const std::optional<GraphicsDevice::Rect> area = record.AreaChangedFrom(*kept_);
   const std::optional<GraphicsDevice::Rect> areaFromAhead =
       ahead_.ready && !ahead_.store->lost() ? record.AreaChangedFrom(*ahead_.record) : std::nullopt;
@@ -91,6 +92,22 @@ bool StillPartCache::RestoreAhead(GraphicsDevice& device, const DrawRecord& reco
   device.SetRenderStates(states);
   previousRestored_ = true;
   return true;
+}
+
+// The frame a part was being prepared for came before its last band (a page key pressed soon
+// after a photo arrived): the bands drawn are copied in, and only the rows below them are left.
+std::optional<GraphicsDevice::Rect> StillPartCache::RestorePartlyAhead(GraphicsDevice& device,
+                                                                       const DrawRecord& record) {
+  if (!ahead_.record || ahead_.ready || ahead_.refused || ahead_.nextRow <= ahead_.area.y || *ahead_.record != record ||
+      ahead_.store->lost())
+    return std::nullopt;
+  const GraphicsDevice::Rect& area = ahead_.area;
+  const GraphicsDevice::Rect drawn{area.x, area.y, area.width, ahead_.nextRow - area.y};
+  const GraphicsDevice::Rect left{area.x, ahead_.nextRow, area.width, area.y + area.height - ahead_.nextRow};
+  DropAhead();
+  if (!device.CopyDrawingFrom(*store_) || !device.CopyDrawingAreaFrom(*ahead_.store, drawn)) return std::nullopt;
+  device.SetRenderStates(keptStates_);
+  return left;
 }
 
 void StillPartCache::DropAhead() {

@@ -30,11 +30,11 @@ class StillPartCache {
   // Whether the kept picture was drawn from record on device, so that Restore copies it in.
   bool Holds(const GraphicsDevice& device, const DrawRecord& record) const;
   // For a record that differs from the kept picture's in a few mesh draws (a photo arrived, a
-  // page was turned over), or from the part prepared ahead: copies that picture in, gives the
-  // device the states its drawing left and returns the area where the two pictures can differ,
-  // which the caller must draw again from record, limited to that area. None, changing nothing,
-  // when the records differ in more, when that area is most of the frame (drawing it whole costs
-  // no more), or when the copy fails.
+  // page was turned over), or from the part prepared ahead, finished or not: copies that picture
+  // in (with the bands prepared so far), gives the device the states its drawing left and returns
+  // the area where the two pictures can differ, which the caller must draw again from record,
+  // limited to that area. None, changing nothing, when the records differ in more, when that area
+  // is most of the frame (drawing it whole costs no more), or when the copy fails.
   std::optional<GraphicsDevice::Rect> RestoreAllBut(GraphicsDevice& device, const DrawRecord& record);
   // The still part a coming frame is expected to have (the next turn's beginning, the rest after
   // a turn) is prepared ahead, over the frames before it, in bands of the area where it differs
@@ -71,6 +71,7 @@ class StillPartCache {
   bool MostOfTheFrame(const GraphicsDevice::Rect& area, GraphicsDevice::Size frame) const;
   bool StartAhead(GraphicsDevice& device, const DrawRecord& expected);
   bool RestoreAhead(GraphicsDevice& device, const DrawRecord& record);
+  std::optional<GraphicsDevice::Rect> RestorePartlyAhead(GraphicsDevice& device, const DrawRecord& record);
   void DropAhead();
 
   const GraphicsDevice* device_ = nullptr;

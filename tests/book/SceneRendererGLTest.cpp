@@ -146,7 +146,8 @@ class SceneRendererGLTest : public testing::Test {
     ASSERT_TRUE(renderer_.RenderFrame(inputs_, textures_));
     ReadFrame();
   }
-  void ArriveTurnAndRest();
+  // restFramesBeforeTurn: frames at rest in which the turn that follows is prepared ahead.
+  void ArriveTurnAndRest(int restFramesBeforeTurn = 4);
   // The frame from the target, or from the window when the frame has no target.
   void ReadFrame() {
     if (inputs_.target != nullptr)
@@ -539,7 +540,7 @@ TEST_F(SceneRendererGLTest, TheStillPartCopiedInGivesTheFrameDrawnWhole) {
 // As in the program: a photo arrives at rest, a page turn begins with the textures moved on by a
 // spread, and ends. Each time the still part is copied in and drawn again only where it changed,
 // and every frame equals the frame drawn whole.
-void SceneRendererGLTest::ArriveTurnAndRest() {
+void SceneRendererGLTest::ArriveTurnAndRest(int restFramesBeforeTurn) {
   ColourSurfaces();
   RedPhotoIn(4, 0);
   RedPhotoIn(6, 2);
@@ -566,7 +567,7 @@ void SceneRendererGLTest::ArriveTurnAndRest() {
   // begins, the texture window moves on by a spread of four slots.
   const SceneTextures next = ShiftedForward(textures_);
   inputs_.ahead = AheadFrame{1, 0.0f, 0, 0.0f, &next};
-  for (int i = 0; i < 4; ++i) frameDrawnWhole("at rest, the turn prepared ahead", 1);
+  for (int i = 0; i < restFramesBeforeTurn; ++i) frameDrawnWhole("at rest, the turn prepared ahead", 1);
   textures_ = next;
   inputs_.turnDirection = 1;
   inputs_.leafPosition = 0;
@@ -592,6 +593,9 @@ void SceneRendererGLTest::ArriveTurnAndRest() {
 }
 
 TEST_F(SceneRendererGLTest, AStillPartDrawnAgainWhereItChangedGivesTheFrameDrawnWhole) { ArriveTurnAndRest(); }
+
+// A page key pressed before the turn's part is prepared: the turn begins from the band drawn.
+TEST_F(SceneRendererGLTest, ATurnBegunBeforeItsPartIsPreparedGivesTheFrameDrawnWhole) { ArriveTurnAndRest(1); }
 
 // The same on the window, whose rows OpenGL counts from the other end.
 TEST_F(SceneRendererGLTest, AStillPartDrawnAgainWhereItChangedGivesTheFrameDrawnWholeOnTheWindow) {

@@ -122,6 +122,26 @@ TEST_F(StillPartCacheTest, APartPreparedAheadInBandsIsCopiedInWhenItsFrameComes)
   EXPECT_FALSE(cache_.Restore(device_, WithDraws({page})));
 }
 
+// Its frame comes after the first band: that band is copied in and only the rows below it are
+// left to draw; the part prepared is then used up.
+TEST_F(StillPartCacheTest, APartPreparedAheadInPartGivesOnlyTheRowsNotYetDrawn) {
+  const GraphicsDevice::Rect page{4, 4, 24, 40}, photo{8, 8, 20, 30};
+  cache_.Keep(device_, WithDraws({page}), true);
+  const DrawRecord expected = WithDraws({page, photo});
+  ASSERT_TRUE(cache_.AheadBand(device_, expected));
+  cache_.KeepAheadBand(device_);
+  EXPECT_FALSE(cache_.Restore(device_, expected));
+  const int copiesIn = device_.log().drawingCopiesFrom;
+  EXPECT_EQ(cache_.RestoreAllBut(device_, expected), (GraphicsDevice::Rect{8, 27, 20, 11}));
+  EXPECT_EQ(device_.log().drawingCopiesFrom - copiesIn, 2) << "the kept picture and the band over it";
+  EXPECT_EQ(cache_.RestoreAllBut(device_, expected), photo) << "the bands are copied in once";
+
+  // Bands prepared for another frame count for nothing.
+  ASSERT_TRUE(cache_.AheadBand(device_, expected));
+  cache_.KeepAheadBand(device_);
+  EXPECT_EQ(cache_.RestoreAllBut(device_, WithDraws({page, {8, 8, 20, 20}})), (GraphicsDevice::Rect{8, 8, 20, 20}));
+}
+
 TEST_F(StillPartCacheTest, APartKnownToStayIsKeptFromItsFirstFrameUnlessUnusable) {
   cache_.Keep(device_, Record(1), true);
   EXPECT_EQ(device_.log().drawingCopiesTo, 1);
