@@ -64,17 +64,23 @@ wait_for_title() {
 # Clicks the File menu of window $1 and waits up to 20 s for its popup, so that keys sent next reach
 # the menu even when the program is slow to answer.
 open_file_menu() {
-  local before X Y WIDTH HEIGHT SCREEN WINDOW
+  local before
   before=$(xdotool search --onlyvisible --class pagewing 2>/dev/null | wc -l)
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool mousemove $((X + 18)) $((Y - 12)) click 1
+  click_file_menu "$1"
   for attempt in $(seq 200); do
     [ "$(xdotool search --onlyvisible --class pagewing 2>/dev/null | wc -l)" -gt "$before" ] && return 0
-    # A click that reached a window still busy starting can be lost on a loaded machine: one more.
-    [ "$attempt" -eq 100 ] && xdotool click 1
+    # On a loaded machine a click can reach a window still busy starting, or one the window
+    # manager was still placing, and be lost: every 5 s, one more where the menu is now.
+    [ $((attempt % 50)) -eq 0 ] && click_file_menu "$1"
     sleep 0.1
   done
   fail "the File menu did not open"
+}
+
+click_file_menu() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + 18)) $((Y - 12)) click 1
 }
 
 # Waits up to 10 s for the program to end; its exit status.
