@@ -20,7 +20,7 @@ std::optional<GraphicsDevice::Rect> StillPartCache::RestoreAllBut(GraphicsDevice
       ahead_.ready && !ahead_.store->lost() ? record.AreaChangedFrom(*ahead_.record) : std::nullopt;
   if (areaFromAhead && (!area || Pixels(*areaFromAhead) < Pixels(*area)) &&
       !MostOfTheFrame(*areaFromAhead, record.start.viewport)) {
-    const bool copied = device.CopyDrawingFrom(*store_) && device.CopyDrawingAreaFrom(*ahead_.store, ahead_.area);
+    const bool copied = CopyInWithAhead(device, ahead_.area);
     const RenderStates states = ahead_.states;
     DropAhead();
     if (!copied) return std::nullopt;
@@ -80,7 +80,7 @@ bool StillPartCache::RestoreAhead(GraphicsDevice& device, const DrawRecord& reco
   const GraphicsDevice::Rect area = ahead_.area;
   std::optional<DrawRecord> prepared = std::move(ahead_.record);
   DropAhead();
-  if (!device.CopyDrawingFrom(*store_) || !device.CopyDrawingAreaFrom(*ahead_.store, area)) {
+  if (!CopyInWithAhead(device, area)) {
     kept_.reset();
     return false;
   }
@@ -105,9 +105,14 @@ std::optional<GraphicsDevice::Rect> StillPartCache::RestorePartlyAhead(GraphicsD
   const GraphicsDevice::Rect drawn{area.x, area.y, area.width, ahead_.nextRow - area.y};
   const GraphicsDevice::Rect left{area.x, ahead_.nextRow, area.width, area.y + area.height - ahead_.nextRow};
   DropAhead();
-  if (!device.CopyDrawingFrom(*store_) || !device.CopyDrawingAreaFrom(*ahead_.store, drawn)) return std::nullopt;
+  if (!CopyInWithAhead(device, drawn)) return std::nullopt;
   device.SetRenderStates(keptStates_);
   return left;
+}
+
+// The kept picture with rows of the part prepared ahead over it.
+bool StillPartCache::CopyInWithAhead(GraphicsDevice& device, const GraphicsDevice::Rect& rows) {
+  return device.CopyDrawingFrom(*store_) && device.CopyDrawingAreaFrom(*ahead_.store, rows);
 }
 
 void StillPartCache::DropAhead() {

@@ -72,6 +72,7 @@ class StillPartCache {
   bool StartAhead(GraphicsDevice& device, const DrawRecord& expected);
   bool RestoreAhead(GraphicsDevice& device, const DrawRecord& record);
   std::optional<GraphicsDevice::Rect> RestorePartlyAhead(GraphicsDevice& device, const DrawRecord& record);
+  bool CopyInWithAhead(GraphicsDevice& device, const GraphicsDevice::Rect& rows);
   void DropAhead();
 
   const GraphicsDevice* device_ = nullptr;
