@@ -148,9 +148,10 @@ void SceneRenderer::DrawStillPart(std::span<const FaceDraw> draws) {
   DrawStill(draws);
   if (changed) device().SetScissor(std::nullopt);
   // What lies under a turning leaf stays for the whole turn.
-  const bool turning = inputs_->turnDirection != 0 || inputs_->leafDirection != 0;
-  stillPart_.Keep(device(), std::move(record), turning);
+  stillPart_.Keep(device(), std::move(record), LeafTurns());
 }
+
+bool SceneRenderer::LeafTurns() const { return inputs_->turnDirection != 0 || inputs_->leafDirection != 0; }
 
 // A band of the still part of the frame expected to come, drawn before this frame's part is
 // copied in over it; the frame goes on from the default states.
@@ -167,7 +168,8 @@ void SceneRenderer::PrepareStillAhead() {
   context_.BeginRecording();
   DrawStill(still);
   const DrawRecord expected = context_.EndRecording();
-  if (const std::optional<GraphicsDevice::Rect> band = stillPart_.AheadBand(device(), expected)) {
+  const double share = LeafTurns() ? StillPartCache::kAheadBandShareWhileTurning : StillPartCache::kAheadBandShare;
+  if (const std::optional<GraphicsDevice::Rect> band = stillPart_.AheadBand(device(), expected, share)) {
     device().SetScissor(*band);
     DrawStill(still);
     device().SetScissor(std::nullopt);

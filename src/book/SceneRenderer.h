@@ -58,6 +58,8 @@ class SceneRenderer {
   // Copied in from an earlier frame when it would be drawn the same.
   void DrawStillPart(std::span<const FaceDraw> draws);
   void PrepareStillAhead();
+  // Whether a page or the interleaf turns in this frame.
+  bool LeafTurns() const;
   void DrawStill(std::span<const FaceDraw> draws);
   void DrawPage(const FaceDraw& draw);
   // The same with its photos first and the paper around them, within the book's coverage order.

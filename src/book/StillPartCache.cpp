@@ -31,12 +31,13 @@ std::optional<GraphicsDevice::Rect> StillPartCache::RestoreAllBut(GraphicsDevice
   return area;
 }
 
-std::optional<GraphicsDevice::Rect> StillPartCache::AheadBand(GraphicsDevice& device, const DrawRecord& expected) {
+std::optional<GraphicsDevice::Rect> StillPartCache::AheadBand(GraphicsDevice& device, const DrawRecord& expected,
+                                                              double share) {
   if (!Usable(device)) return std::nullopt;
   if ((!ahead_.record || *ahead_.record != expected) && !StartAhead(device, expected)) return std::nullopt;
   if (ahead_.ready || ahead_.refused) return std::nullopt;
   const GraphicsDevice::Size frame = expected.start.viewport;
-  const double bandPixels = kAheadBandShare * frame.width * frame.height;
+  const double bandPixels = share * frame.width * frame.height;
   const int rows = std::max(1, static_cast<int>(bandPixels / ahead_.area.width));
   const int bottom = ahead_.area.y + ahead_.area.height;
   ahead_.band = {ahead_.area.x, ahead_.nextRow, ahead_.area.width, std::min(rows, bottom - ahead_.nextRow)};

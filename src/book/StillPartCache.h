@@ -20,8 +20,10 @@ class StillPartCache {
   static constexpr int64_t kMaxPixels = 3840 * 2160;
   // An area to draw again larger than this share of the frame is drawn whole instead.
   static constexpr double kMostOfTheFrame = 0.6;
-  // A band of a part prepared ahead covers at most this share of the frame.
+  // A band of a part prepared ahead covers at most this share of the frame; a frame with a
+  // turning leaf has the leaf to draw as well, so its bands are smaller (a turn has frames enough).
   static constexpr double kAheadBandShare = 0.125;
+  static constexpr double kAheadBandShareWhileTurning = 1.0 / 32;
 
   // Copies the kept picture into what is drawn into now and gives the device the states its
   // drawing left. False, changing nothing, unless the picture was drawn from an equal record on
@@ -39,10 +41,12 @@ class StillPartCache {
   // The still part a coming frame is expected to have (the next turn's beginning, the rest after
   // a turn) is prepared ahead, over the frames before it, in bands of the area where it differs
   // from the kept picture; Restore then copies in the kept picture and that area over it. Gives
-  // the band to draw now, from expected and limited to the band, into what is drawn into now,
-  // before this frame is drawn over it; none when there is nothing to draw: the part is ready,
-  // there is no kept picture to start from, or the two differ in more than a few draws.
-  std::optional<GraphicsDevice::Rect> AheadBand(GraphicsDevice& device, const DrawRecord& expected);
+  // the band to draw now, at most share of the frame, from expected and limited to the band, into
+  // what is drawn into now, before this frame is drawn over it; none when there is nothing to
+  // draw: the part is ready, there is no kept picture to start from, or the two differ in more
+  // than a few draws.
+  std::optional<GraphicsDevice::Rect> AheadBand(GraphicsDevice& device, const DrawRecord& expected,
+                                                double share = kAheadBandShare);
   // To be called right after the band was drawn.
   void KeepAheadBand(GraphicsDevice& device);
   // To be called right after the still part was drawn from record. staysStill tells that the

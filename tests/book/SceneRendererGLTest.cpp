@@ -15,6 +15,7 @@
 #include "book/FullTurn.h"
 #include "book/PhotoTexture.h"
 #include "book/SceneRenderer.h"
+#include "book/StillPartCache.h"
 #include "book/ViewMatrices.h"
 #include "platform/gfx/GLDevice.h"
 #include "platform/gfx/HeadlessContext.h"
@@ -65,9 +66,16 @@ class StencilSwitchDevice : public GLDevice {
     areaRestores += copied && area != Rect{0, 0, viewport().width, viewport().height};
     return copied;
   }
+  bool CopyDrawingAreaTo(RenderTarget& store, const Rect& area) override {
+    const bool copied = GLDevice::CopyDrawingAreaTo(store, area);
+    if (copied && area != Rect{0, 0, viewport().width, viewport().height})
+      largestAreaKept = std::max(largestAreaKept, area.width * area.height);
+    return copied;
+  }
   bool stencilHidden = false;
   int restores = 0;
-  int areaRestores = 0;  // parts prepared ahead copied in over the kept picture
+  int areaRestores = 0;     // parts prepared ahead copied in over the kept picture
+  int largestAreaKept = 0;  // pixels of the largest area short of the frame copied into a store
 };
 
 // The default scene (default settings, front view, light on the left) on one headless device shared
@@ -576,8 +584,12 @@ void SceneRendererGLTest::ArriveTurnAndRest(int restFramesBeforeTurn) {
   for (int i = 0; i < 6; ++i) {
     inputs_.turnProgress = FullTurn * 0.15f * static_cast<float>(i);
     frameDrawnWhole("a page turning", 1);
+    if (i == 0) device_->largestAreaKept = 0;
   }
   EXPECT_EQ(device_->areaRestores - aheadRestores, 1) << "the turn began from the part prepared ahead";
+  EXPECT_GT(device_->largestAreaKept, 0) << "the rest after the turn was prepared while it went on";
+  EXPECT_LE(device_->largestAreaKept, kWidth * kHeight * StillPartCache::kAheadBandShareWhileTurning)
+      << "in bands small beside the leaf each of its frames draws";
 
   // The rest after the turn was prepared during it.
   inputs_.turnDirection = 0;

@@ -122,6 +122,19 @@ TEST_F(StillPartCacheTest, APartPreparedAheadInBandsIsCopiedInWhenItsFrameComes)
   EXPECT_FALSE(cache_.Restore(device_, WithDraws({page})));
 }
 
+// A frame with a turning leaf asks for smaller bands: a thirty-second of the frame is 96 pixels,
+// 4 rows of 20; the next band goes on below them.
+TEST_F(StillPartCacheTest, BandsAskedForWithASmallerShareCoverOnlyThatShare) {
+  const GraphicsDevice::Rect page{4, 4, 24, 40}, photo{8, 8, 20, 30};
+  cache_.Keep(device_, WithDraws({page}), true);
+  const DrawRecord expected = WithDraws({page, photo});
+  const double share = StillPartCache::kAheadBandShareWhileTurning;
+  ASSERT_EQ(cache_.AheadBand(device_, expected, share), (GraphicsDevice::Rect{8, 8, 20, 4}));
+  cache_.KeepAheadBand(device_);
+  EXPECT_EQ(cache_.AheadBand(device_, expected, share), (GraphicsDevice::Rect{8, 12, 20, 4}));
+  EXPECT_EQ(cache_.AheadBand(device_, expected), (GraphicsDevice::Rect{8, 12, 20, 19}));
+}
+
 // Its frame comes after the first band: that band is copied in and only the rows below it are
 // left to draw; the part prepared is then used up.
 TEST_F(StillPartCacheTest, APartPreparedAheadInPartGivesOnlyTheRowsNotYetDrawn) {
