@@ -37,12 +37,8 @@ function(pagewing_test_program name sources libs label)
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
   target_link_libraries(${name} PRIVATE ${libs} pagewing_testsupport GTest::gtest_main GTest::gmock)
-  pagewing_light_test_code(${name})
+  # Test bodies are compiled without optimisation and with line tables only: their compilation is
+  # most of the suite's build time, while the code they test keeps the build's own flags.
+  target_compile_options(${name} PRIVATE "$<$<CONFIG:RelWithDebInfo,Release,MinSizeRel>:-O0;-g1>")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS "${label}")
-endfunction()
-
-# Test bodies are compiled without optimisation and with line tables only: their compilation is
-# most of the suite's build time, while the code they test keeps the build's own flags.
-function(pagewing_light_test_code target)
-  target_compile_options(${target} PRIVATE "$<$<CONFIG:RelWithDebInfo,Release,MinSizeRel>:-O0;-g1>")
 endfunction()

@@ -45,8 +45,7 @@ class StillPartCache {
   // what is drawn into now, before this frame is drawn over it; none when there is nothing to
   // draw: the part is ready, there is no kept picture to start from, or the two differ in more
   // than a few draws.
-  std::optional<GraphicsDevice::Rect> AheadBand(GraphicsDevice& device, const DrawRecord& expected,
-                                                double share = kAheadBandShare);
+  std::optional<GraphicsDevice::Rect> AheadBand(GraphicsDevice& device, const DrawRecord& expected, double share);
   // To be called right after the band was drawn.
   void KeepAheadBand(GraphicsDevice& device);
   // To be called right after the still part was drawn from record. staysStill tells that the

@@ -63,19 +63,21 @@ class StencilSwitchDevice : public GLDevice {
   }
   bool CopyDrawingAreaFrom(const RenderTarget& store, const Rect& area) override {
     const bool copied = GLDevice::CopyDrawingAreaFrom(store, area);
-    areaRestores += copied && area != Rect{0, 0, viewport().width, viewport().height};
+    areaRestores += copied && !WholeFrame(area);
     return copied;
   }
   bool CopyDrawingAreaTo(RenderTarget& store, const Rect& area) override {
     const bool copied = GLDevice::CopyDrawingAreaTo(store, area);
-    if (copied && area != Rect{0, 0, viewport().width, viewport().height})
-      largestAreaKept = std::max(largestAreaKept, area.width * area.height);
+    if (copied && !WholeFrame(area)) largestAreaKept = std::max(largestAreaKept, area.width * area.height);
     return copied;
   }
   bool stencilHidden = false;
   int restores = 0;
   int areaRestores = 0;     // parts prepared ahead copied in over the kept picture
   int largestAreaKept = 0;  // pixels of the largest area short of the frame copied into a store
+
+ private:
+  bool WholeFrame(const Rect& area) const { return area == Rect{0, 0, viewport().width, viewport().height}; }
 };
 
 // The default scene (default settings, front view, light on the left) on one headless device shared

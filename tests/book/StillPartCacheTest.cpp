@@ -11,6 +11,9 @@ class StillPartCacheTest : public testing::Test {
  protected:
   StillPartCacheTest() { device_.SetViewport({64, 48}); }
 
+  // Bands as a frame at rest asks for them.
+  static constexpr double kShare = StillPartCache::kAheadBandShare;
+
   // What the still part would be noted as, told apart by the clear colour.
   DrawRecord Record(uint32_t argb) const {
     DrawRecord record(device_, glm::mat4(1.0f), glm::mat4(1.0f), glm::mat4(1.0f));
@@ -102,11 +105,11 @@ TEST_F(StillPartCacheTest, APartPreparedAheadInBandsIsCopiedInWhenItsFrameComes)
   cache_.Keep(device_, WithDraws({page}), true);
   const DrawRecord expected = WithDraws({page, photo});
   EXPECT_FALSE(cache_.Holds(device_, expected));
-  ASSERT_EQ(cache_.AheadBand(device_, expected), (GraphicsDevice::Rect{8, 8, 20, 19}));
+  ASSERT_EQ(cache_.AheadBand(device_, expected, kShare), (GraphicsDevice::Rect{8, 8, 20, 19}));
   cache_.KeepAheadBand(device_);
-  ASSERT_EQ(cache_.AheadBand(device_, expected), (GraphicsDevice::Rect{8, 27, 20, 11}));
+  ASSERT_EQ(cache_.AheadBand(device_, expected, kShare), (GraphicsDevice::Rect{8, 27, 20, 11}));
   cache_.KeepAheadBand(device_);
-  EXPECT_FALSE(cache_.AheadBand(device_, expected));
+  EXPECT_FALSE(cache_.AheadBand(device_, expected, kShare));
 
   // Its frame copies in the kept picture and the prepared area over it, which is then kept.
   const int copiesIn = device_.log().drawingCopiesFrom;
@@ -116,8 +119,8 @@ TEST_F(StillPartCacheTest, APartPreparedAheadInBandsIsCopiedInWhenItsFrameComes)
 
   // Nothing is prepared for a part that differs in more than draws, and a part prepared for
   // a kept picture that was then replaced is dropped.
-  EXPECT_FALSE(cache_.AheadBand(device_, Record(2)));
-  ASSERT_TRUE(cache_.AheadBand(device_, WithDraws({page})));
+  EXPECT_FALSE(cache_.AheadBand(device_, Record(2), kShare));
+  ASSERT_TRUE(cache_.AheadBand(device_, WithDraws({page}), kShare));
   cache_.Keep(device_, Record(3), true);
   EXPECT_FALSE(cache_.Restore(device_, WithDraws({page})));
 }
@@ -132,7 +135,7 @@ TEST_F(StillPartCacheTest, BandsAskedForWithASmallerShareCoverOnlyThatShare) {
   ASSERT_EQ(cache_.AheadBand(device_, expected, share), (GraphicsDevice::Rect{8, 8, 20, 4}));
   cache_.KeepAheadBand(device_);
   EXPECT_EQ(cache_.AheadBand(device_, expected, share), (GraphicsDevice::Rect{8, 12, 20, 4}));
-  EXPECT_EQ(cache_.AheadBand(device_, expected), (GraphicsDevice::Rect{8, 12, 20, 19}));
+  EXPECT_EQ(cache_.AheadBand(device_, expected, kShare), (GraphicsDevice::Rect{8, 12, 20, 19}));
 }
 
 // Its frame comes after the first band: that band is copied in and only the rows below it are
@@ -141,7 +144,7 @@ TEST_F(StillPartCacheTest, APartPreparedAheadInPartGivesOnlyTheRowsNotYetDrawn) 
   const GraphicsDevice::Rect page{4, 4, 24, 40}, photo{8, 8, 20, 30};
   cache_.Keep(device_, WithDraws({page}), true);
   const DrawRecord expected = WithDraws({page, photo});
-  ASSERT_TRUE(cache_.AheadBand(device_, expected));
+  ASSERT_TRUE(cache_.AheadBand(device_, expected, kShare));
   cache_.KeepAheadBand(device_);
   EXPECT_FALSE(cache_.Restore(device_, expected));
   const int copiesIn = device_.log().drawingCopiesFrom;
@@ -150,7 +153,7 @@ TEST_F(StillPartCacheTest, APartPreparedAheadInPartGivesOnlyTheRowsNotYetDrawn) 
   EXPECT_EQ(cache_.RestoreAllBut(device_, expected), photo) << "the bands are copied in once";
 
   // Bands prepared for another frame count for nothing.
-  ASSERT_TRUE(cache_.AheadBand(device_, expected));
+  ASSERT_TRUE(cache_.AheadBand(device_, expected, kShare));
   cache_.KeepAheadBand(device_);
   EXPECT_EQ(cache_.RestoreAllBut(device_, WithDraws({page, {8, 8, 20, 20}})), (GraphicsDevice::Rect{8, 8, 20, 20}));
 }
