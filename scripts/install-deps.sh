@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   libepoxy-dev libegl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri libglx-mesa0 mesa-utils
-  libglm-dev libstb-dev qt6-image-formats-plugins libheif-dev libde265-0 libdav1d6
+  libglm-dev libstb-dev qt6-image-formats-plugins libwebp-dev libheif-dev libde265-0 libdav1d6
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libswresample-dev ffmpeg
   libgtest-dev libgmock-dev googletest
   xvfb xauth xdotool openbox x11-utils fonts-dejavu-core

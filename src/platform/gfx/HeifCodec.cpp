@@ -38,7 +38,6 @@ ImageStatus Failed(Kind kind, const std::string& what, const heif_error& error) 
 ImageStatus OpenPrimary(std::string_view file, Context& context, Handle& handle) {
   context.reset(heif_context_alloc());
   if (!context) return ImageStatus::Failure(Kind::Corrupt, "cannot start the HEIF reader");
-  heif_register_decoder(context.get(), &HevcDecoderPlugin());
   heif_error error = heif_context_read_from_memory_without_copy(context.get(), file.data(), file.size(), nullptr);
   if (error.code != heif_error_Ok) return Failed(Kind::Corrupt, "cannot read the HEIF file", error);
   heif_image_handle* primary = nullptr;
@@ -55,33 +54,44 @@ ImageStatus CheckBound(int width, int height, int maxSide) {
                                                   std::to_string(maxSide) + " a side that are decoded");
 }
 
-ImageStatus DecodePrimary(const heif_image_handle& handle, bool upright, Image& image) {
+// Planar RGB, as libheif keeps pictures before interleaving them: no conversion is left to make
+// at full size when the decoder delivered RGB already.
+ImageStatus DecodePrimary(heif_context& context, const heif_image_handle& handle, bool upright, Image& image) {
+  const bool alpha = heif_image_handle_has_alpha_channel(&handle);
+  heif_register_decoder(&context, &HevcDecoderPlugin(alpha ? HevcOutput::Samples : HevcOutput::Rgb));
   const std::unique_ptr<heif_decoding_options, OptionsFree> options(heif_decoding_options_alloc());
   options->ignore_transformations = upright ? 0 : 1;
   heif_image* decoded = nullptr;
-  const heif_error error =
-      heif_decode_image(&handle, &decoded, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, options.get());
+  const heif_error error = heif_decode_image(&handle, &decoded, heif_colorspace_RGB, heif_chroma_444, options.get());
   image.reset(decoded);
   if (error.code != heif_error_Ok) return Failed(Kind::Corrupt, "cannot decode the HEIF image", error);
   return {};
 }
 
-// libheif's bytes R, G, B, A, as decoded.
-ImageStatus RgbaView(const heif_image& image, PixelView& view) {
-  int stride = 0;
-  const uint8_t* plane = heif_image_get_plane_readonly(&image, heif_channel_interleaved, &stride);
-  view = {plane, heif_image_get_width(&image, heif_channel_interleaved),
-          heif_image_get_height(&image, heif_channel_interleaved), stride};
-  if (plane == nullptr || view.width < 1 || view.height < 1)
+ImageStatus PlanesOf(const heif_image& image, PlanarView& view) {
+  const heif_channel channels[] = {heif_channel_R, heif_channel_G, heif_channel_B, heif_channel_Alpha};
+  view.width = heif_image_get_width(&image, heif_channel_R);
+  view.height = heif_image_get_height(&image, heif_channel_R);
+  view.depth = heif_image_get_bits_per_pixel_range(&image, heif_channel_R);
+  for (int k = 0; k < 4; ++k) {
+    const heif_channel channel = channels[k];
+    if (!heif_image_has_channel(&image, channel)) continue;
+    int stride = 0;
+    const uint8_t* plane = heif_image_get_plane_readonly(&image, channel, &stride);
+    // Every plane as large and as deep as red; an alpha plane that is not is left out.
+    const bool alike = heif_image_get_width(&image, channel) == view.width &&
+                       heif_image_get_height(&image, channel) == view.height &&
+                       heif_image_get_bits_per_pixel_range(&image, channel) == view.depth;
+    if (!alike && channel == heif_channel_Alpha) continue;
+    if (!alike || plane == nullptr) return ImageStatus::Failure(Kind::Corrupt, "damaged HEIF image planes");
+    view.planes[k] = plane;
+    view.strides[k] = stride;
+  }
+  const bool colours =
+      view.planes[PlanarView::kRed] && view.planes[PlanarView::kGreen] && view.planes[PlanarView::kBlue];
+  if (!colours || view.width < 1 || view.height < 1 || view.depth < 1 || view.depth > 16)
     return ImageStatus::Failure(Kind::Corrupt, "empty HEIF image");
   return {};
-}
-
-// Bytes R, G, B, A into words 0xAARRGGBB, as PixelImage keeps them.
-void SwapRedAndBlue(PixelImage& pixels) {
-  for (uint32_t& texel : pixels.texels) {
-    texel = (texel & 0xFF00FF00u) | ((texel & 0xFFu) << 16) | ((texel >> 16) & 0xFFu);
-  }
 }
 
 }  // namespace
@@ -103,17 +113,15 @@ ImageStatus DecodeHeif(std::string_view file, bool upright, int maxSide, const H
   if (status.Succeeded())
     status = CheckBound(heif_image_handle_get_width(handle.get()), heif_image_handle_get_height(handle.get()), maxSide);
   Image image;
-  if (status.Succeeded()) status = DecodePrimary(*handle, upright, image);
-  PixelView decoded;
-  if (status.Succeeded()) status = RgbaView(*image, decoded);
+  if (status.Succeeded()) status = DecodePrimary(*context, *handle, upright, image);
+  PlanarView decoded;
+  if (status.Succeeded()) status = PlanesOf(*image, decoded);
   // Without its crop the stored picture can be larger than the upright one.
   if (status.Succeeded()) status = CheckBound(decoded.width, decoded.height, maxSide);
   PixelSize size;
   if (status.Succeeded()) status = sizeRule({decoded.width, decoded.height}, size);
   if (!status.Succeeded()) return status;
-  // The filter treats every channel alike, so the channels are put in order on the smaller picture.
   pixels = ResizeWithTriangleFilter(decoded, size);
-  SwapRedAndBlue(pixels);
   pictureSize = {decoded.width, decoded.height};
   return status;
 }

@@ -4,10 +4,12 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavutil/frame.h>
 #include <libavutil/pixdesc.h>
+#include <libswscale/swscale.h>
 }
 #include <libheif/heif_plugin.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -38,6 +40,7 @@ using Image = std::unique_ptr<heif_image, ImageRelease>;
 // The coded picture as start-code-separated units, as FFmpeg's decoder reads a raw stream.
 struct Decoder {
   std::vector<uint8_t> stream;
+  HevcOutput output = HevcOutput::Samples;
 };
 
 heif_error Ok() { return {heif_error_Ok, heif_suberror_Unspecified, "Success"}; }
@@ -52,8 +55,9 @@ int SupportsFormat(heif_compression_format format) {
   return format == heif_compression_HEVC && avcodec_find_decoder(AV_CODEC_ID_HEVC) != nullptr ? kPriority : 0;
 }
 
+template <HevcOutput kOutput>
 heif_error NewDecoder(void** decoder) {
-  *decoder = new Decoder;
+  *decoder = new Decoder{{}, kOutput};
   return Ok();
 }
 
@@ -98,10 +102,10 @@ bool DecodeStream(AVCodecContext& codec, std::vector<uint8_t>& stream, AVFrame& 
 
 // The libheif chroma of FFmpeg's planar layouts, or undefined for any other.
 heif_chroma ChromaOf(const AVPixFmtDescriptor& format) {
-  if ((format.flags & AV_PIX_FMT_FLAG_PLANAR) == 0 || (format.flags & AV_PIX_FMT_FLAG_BE) != 0)
-    return heif_chroma_undefined;
+  if ((format.flags & AV_PIX_FMT_FLAG_BE) != 0) return heif_chroma_undefined;
+  // Grey, as alpha images decode, is one plane without being flagged planar.
   if (format.nb_components == 1) return heif_chroma_monochrome;
-  if (format.nb_components != 3) return heif_chroma_undefined;
+  if ((format.flags & AV_PIX_FMT_FLAG_PLANAR) == 0 || format.nb_components != 3) return heif_chroma_undefined;
   if (format.log2_chroma_w == 1 && format.log2_chroma_h == 1) return heif_chroma_420;
   if (format.log2_chroma_w == 1 && format.log2_chroma_h == 0) return heif_chroma_422;
   if (format.log2_chroma_w == 0 && format.log2_chroma_h == 0) return heif_chroma_444;
@@ -157,6 +161,85 @@ heif_error ToHeifImage(const AVFrame& frame, heif_image** out) {
   return Ok();
 }
 
+// The converter's matrix for the stream's; false for one it does not know, left to libheif.
+bool MatrixOf(const AVFrame& frame, int& matrix) {
+  switch (frame.colorspace) {
+    case AVCOL_SPC_UNSPECIFIED:
+    case AVCOL_SPC_BT470BG:
+    case AVCOL_SPC_SMPTE170M:
+      matrix = SWS_CS_ITU601;
+      return true;
+    case AVCOL_SPC_BT709:
+      matrix = SWS_CS_ITU709;
+      return true;
+    case AVCOL_SPC_BT2020_NCL:
+      matrix = SWS_CS_BT2020;
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsFullRange(const AVFrame& frame) {
+  return frame.color_range == AVCOL_RANGE_JPEG || frame.format == AV_PIX_FMT_YUVJ420P ||
+         frame.format == AV_PIX_FMT_YUVJ422P || frame.format == AV_PIX_FMT_YUVJ444P;
+}
+
+// The frame's layout as the converter takes it, the full-range "yuvj" names given as their plain
+// twins (the range is told apart); none for deeper samples, grey or packed layouts, which are
+// left to libheif's own conversion.
+AVPixelFormat ConvertibleLayout(const AVFrame& frame) {
+  switch (frame.format) {
+    case AV_PIX_FMT_YUV420P:
+    case AV_PIX_FMT_YUVJ420P:
+      return AV_PIX_FMT_YUV420P;
+    case AV_PIX_FMT_YUV422P:
+    case AV_PIX_FMT_YUVJ422P:
+      return AV_PIX_FMT_YUV422P;
+    case AV_PIX_FMT_YUV444P:
+    case AV_PIX_FMT_YUVJ444P:
+      return AV_PIX_FMT_YUV444P;
+    default:
+      return AV_PIX_FMT_NONE;
+  }
+}
+
+struct ScalerFree {
+  void operator()(SwsContext* scaler) const { sws_freeContext(scaler); }
+};
+
+// The picture as libheif's planar 8-bit RGB, converted straight into the image's planes; the
+// chroma samples are repeated, as libheif does.
+heif_error ToRgbImage(const AVFrame& frame, AVPixelFormat layout, int matrix, bool fullRange, heif_image** out) {
+  heif_image* created = nullptr;
+  if (heif_image_create(frame.width, frame.height, heif_colorspace_RGB, heif_chroma_444, &created).code !=
+      heif_error_Ok)
+    return DecoderError("cannot make the decoded picture");
+  Image image(created);
+  std::array<uint8_t*, 4> planes{};
+  std::array<int, 4> strides{};
+  // FFmpeg's planar RGB keeps green, blue, red.
+  const heif_channel order[] = {heif_channel_G, heif_channel_B, heif_channel_R};
+  for (int k = 0; k < 3; ++k) {
+    if (heif_image_add_plane(image.get(), order[k], frame.width, frame.height, 8).code != heif_error_Ok)
+      return DecoderError("cannot make the decoded picture");
+    planes[k] = heif_image_get_plane(image.get(), order[k], &strides[k]);
+  }
+  // Exact rounding keeps the converter off its packed-RGB shortcut, which has no planar form.
+  const std::unique_ptr<SwsContext, ScalerFree> scaler(
+      sws_getContext(frame.width, frame.height, layout, frame.width, frame.height, AV_PIX_FMT_GBRP,
+                     SWS_POINT | SWS_ACCURATE_RND, nullptr, nullptr, nullptr));
+  if (!scaler) return DecoderError("cannot convert the decoded picture");
+  const int* coefficients = sws_getCoefficients(matrix);
+  sws_setColorspaceDetails(scaler.get(), coefficients, fullRange ? 1 : 0, coefficients, 1, 0, 1 << 16, 1 << 16);
+  if (sws_scale(scaler.get(), frame.data, frame.linesize, 0, frame.height, planes.data(), strides.data()) !=
+      frame.height)
+    return DecoderError("cannot convert the decoded picture");
+  SetColourProfile(frame, *image);
+  *out = image.release();
+  return Ok();
+}
+
 heif_error DecodeImage(void* decoder, heif_image** out) {
   *out = nullptr;
   Codec codec = OpenCodec();
@@ -164,25 +247,36 @@ heif_error DecodeImage(void* decoder, heif_image** out) {
   if (!codec || !frame) return DecoderError("cannot start the HEVC decoder");
   if (!DecodeStream(*codec, static_cast<Decoder*>(decoder)->stream, *frame))
     return DecoderError("cannot decode the HEVC picture");
+  int matrix = 0;
+  const AVPixelFormat layout = ConvertibleLayout(*frame);
+  if (static_cast<Decoder*>(decoder)->output == HevcOutput::Rgb && layout != AV_PIX_FMT_NONE &&
+      MatrixOf(*frame, matrix))
+    return ToRgbImage(*frame, layout, matrix, IsFullRange(*frame), out);
   return ToHeifImage(*frame, out);
 }
 
 void SetStrictDecoding(void*, int) {}
 
-const heif_decoder_plugin kPlugin = {
-    .plugin_api_version = 3,
-    .get_plugin_name = PluginName,
-    .init_plugin = nullptr,
-    .deinit_plugin = nullptr,
-    .does_support_format = SupportsFormat,
-    .new_decoder = NewDecoder,
-    .free_decoder = FreeDecoder,
-    .push_data = PushData,
-    .decode_image = DecodeImage,
-    .set_strict_decoding = SetStrictDecoding,
-    .id_name = "ffmpeg-hevc",
-};
+constexpr heif_decoder_plugin PluginWith(heif_error (*newDecoder)(void**)) {
+  return {
+      .plugin_api_version = 3,
+      .get_plugin_name = PluginName,
+      .init_plugin = nullptr,
+      .deinit_plugin = nullptr,
+      .does_support_format = SupportsFormat,
+      .new_decoder = newDecoder,
+      .free_decoder = FreeDecoder,
+      .push_data = PushData,
+      .decode_image = DecodeImage,
+      .set_strict_decoding = SetStrictDecoding,
+      .id_name = "ffmpeg-hevc",
+  };
+}
+
+// In the order of HevcOutput.
+constexpr heif_decoder_plugin kPlugins[] = {PluginWith(NewDecoder<HevcOutput::Samples>),
+                                            PluginWith(NewDecoder<HevcOutput::Rgb>)};
 
 }  // namespace
 
-const heif_decoder_plugin& HevcDecoderPlugin() { return kPlugin; }
+const heif_decoder_plugin& HevcDecoderPlugin(HevcOutput output) { return kPlugins[static_cast<int>(output)]; }

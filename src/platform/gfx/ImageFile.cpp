@@ -12,6 +12,7 @@
 #include "platform/gfx/QtImageCodec.h"
 #include "platform/gfx/TgaCodec.h"
 #include "platform/gfx/TriangleFilter.h"
+#include "platform/gfx/WebpCodec.h"
 #include "platform/sys/StringConvert.h"
 
 namespace {
@@ -69,6 +70,12 @@ ImageStatus DecodeStored(std::string bytes, const ImageInfo& info, PixelSize siz
     return ImageStatus::Failure(Kind::Corrupt, "truncated or damaged " + ImageFormatName(info.format) + " data");
   }
   if (info.format == ImageFileFormat::Tga) return DecodeTga(std::move(bytes), size, pixels);
+  if (info.format == ImageFileFormat::Webp) {
+    const WebpDecodeResult result = DecodeWebp(bytes, size, pixels);
+    if (result == WebpDecodeResult::Decoded) return {};
+    if (result == WebpDecodeResult::Corrupt)
+      return ImageStatus::Failure(Kind::Corrupt, "damaged or truncated WebP data");
+  }
   return DecodeQtImage(std::move(bytes), info, size, maxSide, pixels);
 }
 

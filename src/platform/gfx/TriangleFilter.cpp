@@ -93,14 +93,44 @@ void StorePixel(Float4 value, uint8_t* bytes) {
 }
 #endif
 
+// One source row widened to floats, pixel by pixel, channels in PixelImage's order B, G, R, A.
+void Widen(const PixelView& source, int y, Float4* wide) {
+  const uint8_t* row = source.Row(y);
+  for (int x = 0; x < source.width; ++x) wide[x] = LoadPixel(row + 4 * x);
+}
+
+template <typename Sample>
+void WidenPlanes(const PlanarView& source, int y, Float4* wide) {
+  const auto row = [&](PlanarView::Plane plane) {
+    return reinterpret_cast<const Sample*>(source.planes[plane] + y * source.strides[plane]);
+  };
+  const Sample *red = row(PlanarView::kRed), *green = row(PlanarView::kGreen), *blue = row(PlanarView::kBlue);
+  const Sample* alpha = source.planes[PlanarView::kAlpha] != nullptr ? row(PlanarView::kAlpha) : nullptr;
+  const float scale = 255.0f / static_cast<float>((1 << source.depth) - 1);
+  const float opaque = static_cast<float>((1 << source.depth) - 1);
+  for (int x = 0; x < source.width; ++x) {
+    wide[x] = Float4{static_cast<float>(blue[x]), static_cast<float>(green[x]), static_cast<float>(red[x]),
+                     alpha != nullptr ? static_cast<float>(alpha[x]) : opaque} *
+              scale;
+  }
+}
+
+void Widen(const PlanarView& source, int y, Float4* wide) {
+  if (source.depth > 8)
+    WidenPlanes<uint16_t>(source, y, wide);
+  else
+    WidenPlanes<uint8_t>(source, y, wide);
+}
+
 // One source row filtered across: widened to floats once, then the taps of every destination
 // pixel summed.
+template <typename Source>
 class RowFilter {
  public:
-  RowFilter(const Taps& columns, int sourceWidth) : columns_(columns), wide_(sourceWidth) {}
+  RowFilter(const Taps& columns, const Source& source) : columns_(columns), source_(source), wide_(source.width) {}
 
-  void Filter(const uint8_t* row, Float4* out) {
-    for (size_t x = 0; x < wide_.size(); ++x) wide_[x] = LoadPixel(row + 4 * x);
+  void Filter(int y, Float4* out) {
+    Widen(source_, y, wide_.data());
     const int width = static_cast<int>(columns_.start.size()) - 1;
     for (int x = 0; x < width; ++x) {
       Float4 sum = {};
@@ -112,31 +142,28 @@ class RowFilter {
 
  private:
   const Taps& columns_;
+  const Source& source_;
   std::vector<Float4> wide_;
 };
 
 // The rows filtered across, kept in a ring as deep as the widest vertical footprint. Within one
 // destination row all needed source rows then fall into different slots.
+template <typename Source>
 class RowRing {
  public:
-  RowRing(const PixelView& source, const Taps& columns, int depth)
-      : source_(source),
-        filter_(columns, source.width),
-        width_(columns.start.size() - 1),
-        rows_(depth, -1),
-        values_(depth * width_) {}
+  RowRing(const Source& source, const Taps& columns, int depth)
+      : filter_(columns, source), width_(columns.start.size() - 1), rows_(depth, -1), values_(depth * width_) {}
 
   const Float4* Row(int y) {
     const size_t slot = static_cast<size_t>(y) % rows_.size();
     Float4* values = values_.data() + slot * width_;
-    if (rows_[slot] != y) filter_.Filter(source_.Row(y), values);
+    if (rows_[slot] != y) filter_.Filter(y, values);
     rows_[slot] = y;
     return values;
   }
 
  private:
-  const PixelView& source_;
-  RowFilter filter_;
+  RowFilter<Source> filter_;
   size_t width_;
   std::vector<int> rows_;
   std::vector<Float4> values_;
@@ -149,13 +176,11 @@ PixelImage Copy(const PixelView& source) {
   return copy;
 }
 
-}  // namespace
-
-PixelImage ResizeWithTriangleFilter(const PixelView& source, PixelSize size) {
-  if (size.width == source.width && size.height == source.height) return Copy(source);
+template <typename Source>
+PixelImage Resize(const Source& source, PixelSize size) {
   const Taps columns = BuildTaps(source.width, size.width);
   const Taps rows = BuildTaps(source.height, size.height);
-  RowRing ring(source, columns, MostTaps(rows));
+  RowRing<Source> ring(source, columns, MostTaps(rows));
   PixelImage result(size.width, size.height);
   std::vector<const Float4*> taps(MostTaps(rows));
   for (int y = 0; y < size.height; ++y) {
@@ -171,3 +196,12 @@ PixelImage ResizeWithTriangleFilter(const PixelView& source, PixelSize size) {
   }
   return result;
 }
+
+}  // namespace
+
+PixelImage ResizeWithTriangleFilter(const PixelView& source, PixelSize size) {
+  if (size.width == source.width && size.height == source.height) return Copy(source);
+  return Resize(source, size);
+}
+
+PixelImage ResizeWithTriangleFilter(const PlanarView& source, PixelSize size) { return Resize(source, size); }

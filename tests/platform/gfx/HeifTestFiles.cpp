@@ -12,29 +12,38 @@ struct ContextFree {
 };
 using Context = std::unique_ptr<heif_context, ContextFree>;
 
+// Interleaved RGB, or RGBA when source has an alpha channel.
 heif_image* HeifImageOf(const QImage& source) {
+  const bool alpha = source.hasAlphaChannel();
+  const int bytes = alpha ? 4 : 3;
   heif_image* image = nullptr;
-  heif_image_create(source.width(), source.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB, &image);
+  heif_image_create(source.width(), source.height(), heif_colorspace_RGB,
+                    alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, &image);
   heif_image_add_plane(image, heif_channel_interleaved, source.width(), source.height(), 8);
   int stride = 0;
   uint8_t* plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
   for (int y = 0; y < source.height(); ++y) {
     for (int x = 0; x < source.width(); ++x) {
       const QRgb c = source.pixel(x, y);
-      uint8_t* to = plane + y * stride + x * 3;
+      uint8_t* to = plane + y * stride + x * bytes;
       to[0] = qRed(c), to[1] = qGreen(c), to[2] = qBlue(c);
+      if (alpha) to[3] = qAlpha(c);
     }
   }
   return image;
 }
 
 bool Encode(heif_context* context, const QImage& source, heif_compression_format format, int orientation,
-            heif_image_handle** handle) {
+            heif_image_handle** handle, heif_color_profile_nclx* colours = nullptr) {
   heif_encoder* encoder = nullptr;
   if (heif_context_get_encoder_for_format(context, format, &encoder).code != heif_error_Ok) return false;
   heif_encoder_set_lossy_quality(encoder, 95);
   heif_encoding_options* options = heif_encoding_options_alloc();
   options->image_orientation = static_cast<heif_orientation>(orientation);
+  if (colours != nullptr) {
+    options->output_nclx_profile = colours;
+    options->macOS_compatibility_workaround_no_nclx_profile = 0;  // the colour box is written
+  }
   heif_image* image = HeifImageOf(source);
   const bool encoded = heif_context_encode_image(context, image, encoder, options, handle).code == heif_error_Ok;
   heif_image_release(image);
@@ -74,4 +83,12 @@ std::string EncodeHeifPair(const QImage& first, const QImage& primary) {
   heif_context_set_primary_image(context.get(), handle);
   heif_image_handle_release(handle);
   return Written(context.get());
+}
+
+std::string EncodeHeifWithColourBox(const QImage& source) {
+  const Context context(heif_context_alloc());
+  heif_color_profile_nclx* colours = heif_nclx_color_profile_alloc();
+  const bool encoded = Encode(context.get(), source, heif_compression_HEVC, 1, nullptr, colours);
+  heif_nclx_color_profile_free(colours);
+  return encoded ? Written(context.get()) : std::string();
 }

@@ -6,8 +6,11 @@
 // HEIC and AVIF files made by libheif's own encoders (x265, aom), for the tests of the decoder.
 enum class HeifCodecKind { Hevc, Av1 };
 
-// source encoded at high quality; orientation (1..8, as EXIF numbers it) is written as the
-// file's rotation and mirroring properties. Empty when encoding failed.
+// source encoded at high quality, with its alpha channel if it has one; orientation (1..8, as EXIF numbers it) is
+// written as the file's rotation and mirroring properties. Empty when encoding failed.
 std::string EncodeHeif(const QImage& source, HeifCodecKind codec, int orientation = 1);
 // Two pictures in one file, the second one the primary image.
 std::string EncodeHeifPair(const QImage& first, const QImage& primary);
+// source as HEVC with a colour box (nclx), which libheif's encoder writes as the stream says:
+// BT.601 in the full range.
+std::string EncodeHeifWithColourBox(const QImage& source);

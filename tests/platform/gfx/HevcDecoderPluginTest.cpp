@@ -3,6 +3,8 @@
 #include <libheif/heif_plugin.h>
 
 #include <QImage>
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -64,6 +66,66 @@ TEST(HevcDecoderPluginTest, GivesExactlyThePicturesOfLibheifsOwnDecoder) {
   for (const auto& [width, height] : std::vector<std::pair<int, int>>{{64, 64}, {37, 23}, {130, 9}}) {
     SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
     ExpectTheSamePicture(EncodeHeif(Detailed(width, height), HeifCodecKind::Hevc), width, height);
+  }
+}
+
+// The primary image of file as planar RGB turned into R, G, B bytes, the decoder handing libheif
+// samples to convert or RGB.
+std::vector<uint8_t> DecodeRgb(const std::string& file, HevcOutput output) {
+  heif_context* context = heif_context_alloc();
+  heif_register_decoder(context, &HevcDecoderPlugin(output));
+  heif_image_handle* handle = nullptr;
+  heif_image* image = nullptr;
+  std::vector<uint8_t> bytes;
+  heif_error status = heif_context_read_from_memory_without_copy(context, file.data(), file.size(), nullptr);
+  if (status.code == heif_error_Ok) status = heif_context_get_primary_image_handle(context, &handle);
+  if (status.code == heif_error_Ok)
+    status = heif_decode_image(handle, &image, heif_colorspace_RGB, heif_chroma_444, nullptr);
+  if (status.code == heif_error_Ok) {
+    int strides[3] = {};
+    const uint8_t* planes[3];
+    const heif_channel channels[] = {heif_channel_R, heif_channel_G, heif_channel_B};
+    for (int c = 0; c < 3; ++c) planes[c] = heif_image_get_plane_readonly(image, channels[c], &strides[c]);
+    for (int y = 0; y < heif_image_get_height(image, heif_channel_R); ++y)
+      for (int x = 0; x < heif_image_get_width(image, heif_channel_R); ++x)
+        for (int c = 0; c < 3; ++c) bytes.push_back(planes[c][y * strides[c] + x]);
+  }
+  heif_image_release(image);
+  heif_image_handle_release(handle);
+  heif_context_free(context);
+  return bytes;
+}
+
+int LargestDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+  int largest = 0;
+  for (size_t k = 0; k < a.size() && k < b.size(); ++k) largest = std::max(largest, std::abs(a[k] - b[k]));
+  return largest;
+}
+
+// The file's colour box made to say matrix (an nclx number) and range, whatever its stream says.
+std::string WithColourBox(std::string file, int matrix, bool fullRange) {
+  const size_t box = file.find("colrnclx");
+  if (box == std::string::npos) return {};
+  file[box + 12] = static_cast<char>(matrix >> 8);
+  file[box + 13] = static_cast<char>(matrix);
+  file[box + 14] = static_cast<char>(fullRange ? 0x80 : 0);
+  return file;
+}
+
+TEST(HevcDecoderPluginTest, HandsOverRgbInTheColoursLibheifWouldMake) {
+  // The stream says BT.601 in the full range; libheif follows it whatever the box says. The sharp
+  // edges show where chroma samples land.
+  const std::string encoded = EncodeHeifWithColourBox(Detailed(48, 40));
+  for (const auto& [matrix, fullRange] :
+       std::vector<std::pair<int, bool>>{{6, true}, {6, false}, {1, true}, {9, false}}) {
+    SCOPED_TRACE(std::to_string(matrix) + (fullRange ? " full" : " limited"));
+    const std::string file = WithColourBox(encoded, matrix, fullRange);
+    ASSERT_FALSE(file.empty());
+    const std::vector<uint8_t> theirs = DecodeRgb(file, HevcOutput::Samples);
+    ASSERT_EQ(theirs.size(), 48u * 40 * 3);
+    const std::vector<uint8_t> ours = DecodeRgb(file, HevcOutput::Rgb);
+    ASSERT_EQ(ours.size(), theirs.size());
+    EXPECT_LE(LargestDifference(ours, theirs), 2);
   }
 }
 

@@ -308,6 +308,55 @@ TEST_F(ImageFileTest, WebpTiffHeicAndAvifDecode) {
   }
 }
 
+// Little-endian fields of 24 bits, as WebP's extended chunks keep sizes and positions.
+std::string Bits24(int value) {
+  return {static_cast<char>(value), static_cast<char>(value >> 8), static_cast<char>(value >> 16)};
+}
+
+std::string RiffChunk(const std::string& tag, const std::string& body) {
+  const auto size = static_cast<uint32_t>(body.size());
+  std::string chunk = tag + Bits24(static_cast<int>(size)) + static_cast<char>(size >> 24) + body;
+  return body.size() % 2 ? chunk + '\0' : chunk;
+}
+
+// An animated WebP of 16 x 16 whose frames are the pictures of simple lossy WebP files.
+std::string AnimatedWebp(const std::vector<std::string>& frames) {
+  std::string body = "WEBP" +
+                     RiffChunk("VP8X", std::string(1, '\x02') + std::string(3, '\0') + Bits24(15) + Bits24(15)) +
+                     RiffChunk("ANIM", std::string(6, '\0'));
+  for (const std::string& frame : frames) {
+    // Frame at 0, 0 of 16 x 16, shown 100 ms; its picture is the simple file's own chunk.
+    body += RiffChunk("ANMF", Bits24(0) + Bits24(0) + Bits24(15) + Bits24(15) + Bits24(100) + '\0' + frame.substr(12));
+  }
+  return RiffChunk("RIFF", body);
+}
+
+TEST_F(ImageFileTest, SeeThroughWebpKeepsItsAlphaAndAnAnimationShowsItsFirstFrame) {
+  QImage seeThrough(16, 16, QImage::Format_ARGB32);
+  seeThrough.fill(kRed);
+  for (int y = 8; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) seeThrough.setPixel(x, y, kSeeThrough);
+  const std::u16string path = Write(u"alpha.webp", Encoded(seeThrough, "WEBP"));
+  for (const PixelSize size : {PixelSize{16, 16}, PixelSize{8, 8}}) {
+    SCOPED_TRACE(size.width);
+    ASSERT_TRUE(Decode(path, size).Succeeded());
+    ExpectNear(pixels_.At(0, 0), kRed, 40);
+    EXPECT_NEAR(qAlpha(pixels_.At(size.width - 1, size.height - 1)), qAlpha(kSeeThrough), 2);
+    EXPECT_NEAR(qBlue(pixels_.At(size.width - 1, size.height - 1)), qBlue(kSeeThrough), 40);
+  }
+
+  QImage red(16, 16, QImage::Format_RGB32), blue(16, 16, QImage::Format_RGB32);
+  red.fill(kRed);
+  blue.fill(kBlue);
+  const std::string simple = Encoded(red, "WEBP");
+  ASSERT_EQ(simple.substr(12, 4), "VP8 ");
+  const std::u16string animation = Write(u"moving.webp", AnimatedWebp({simple, Encoded(blue, "WEBP")}));
+  ASSERT_TRUE(Decode(animation, {16, 16}).Succeeded());
+  ExpectNear(pixels_.At(8, 8), kRed, 40);
+  ASSERT_TRUE(Decode(animation, {4, 4}).Succeeded());
+  ExpectNear(pixels_.At(2, 2), kRed, 40);
+}
+
 TEST_F(ImageFileTest, HeicRotationAndMirroringAreAppliedOnceOrNotAtAll) {
   for (const int orientation : {2, 6, 7, 8}) {
     SCOPED_TRACE(orientation);
@@ -318,6 +367,22 @@ TEST_F(ImageFileTest, HeicRotationAndMirroringAreAppliedOnceOrNotAtAll) {
     ASSERT_TRUE(DecodeWhole(path, false).Succeeded());
     EXPECT_EQ(info_.width, 32);
     ExpectCorners(pixels_, kUprightCorners[1], 40);
+  }
+}
+
+TEST_F(ImageFileTest, SeeThroughHeicKeepsItsAlpha) {
+  QImage seeThrough(32, 16, QImage::Format_ARGB32);
+  seeThrough.fill(kRed);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 16; x < 32; ++x) seeThrough.setPixel(x, y, kSeeThrough);
+  const std::u16string path = Write(u"alpha.heic", EncodeHeif(seeThrough, HeifCodecKind::Hevc));
+  for (const PixelSize size : {PixelSize{32, 16}, PixelSize{8, 4}}) {
+    SCOPED_TRACE(size.width);
+    const ImageStatus status = Decode(path, size);
+    ASSERT_TRUE(status.Succeeded()) << status.text;
+    ExpectNear(pixels_.At(0, 0), kRed, 40);
+    EXPECT_NEAR(qAlpha(pixels_.At(size.width - 1, 0)), qAlpha(kSeeThrough), 8);
+    EXPECT_NEAR(qBlue(pixels_.At(size.width - 1, 0)), qBlue(kSeeThrough), 40);
   }
 }
 

@@ -123,6 +123,58 @@ TEST(TriangleFilterTest, ViewsWithPaddedRowsAreReadRowByRow) {
   EXPECT_EQ(wider.At(3, 1), kBlue);
 }
 
+// source split into planes of samples of depth bits (bytes for 8, 16-bit words above), with an
+// alpha plane when withAlpha; each row padded by two samples.
+struct Planes {
+  std::vector<uint16_t> words[4];
+  std::vector<uint8_t> bytes[4];
+  PlanarView view;
+};
+
+Planes Split(const PixelImage& source, int depth, bool withAlpha) {
+  Planes planes;
+  const int stride = source.width + 2;
+  const int shifts[4] = {16, 8, 0, 24};  // red, green, blue, alpha within a word
+  for (int p = 0; p < (withAlpha ? 4 : 3); ++p) {
+    planes.words[p].assign(static_cast<size_t>(stride) * source.height, 0xABCD);
+    planes.bytes[p].assign(static_cast<size_t>(stride) * source.height, 0xAB);
+    for (int y = 0; y < source.height; ++y)
+      for (int x = 0; x < source.width; ++x) {
+        const int value = (source.At(x, y) >> shifts[p]) & 0xFF;
+        planes.bytes[p][y * stride + x] = static_cast<uint8_t>(value);
+        planes.words[p][y * stride + x] = static_cast<uint16_t>(value * ((1 << depth) - 1) / 255);
+      }
+    const bool deep = depth > 8;
+    planes.view.planes[p] = deep ? reinterpret_cast<const uint8_t*>(planes.words[p].data()) : planes.bytes[p].data();
+    planes.view.strides[p] = stride * (deep ? 2 : 1);
+  }
+  planes.view.width = source.width;
+  planes.view.height = source.height;
+  planes.view.depth = depth;
+  return planes;
+}
+
+TEST(TriangleFilterTest, PlanesGiveThePictureTheirPixelsGive) {
+  PixelImage source(6, 5);
+  for (uint32_t k = 0; k < source.texels.size(); ++k) {
+    // Every sample a multiple of 85, which 10 bits hold exactly: 0, 341, 682, 1023.
+    const uint32_t c[4] = {85u * (k % 4), 85u * ((k / 2) % 4), 85u * ((k / 3) % 4), 85u * (1 + k % 3)};
+    source.texels[k] = c[3] << 24 | c[0] << 16 | c[1] << 8 | c[2];
+  }
+  for (const int depth : {8, 10}) {
+    for (const PixelSize size : {PixelSize{6, 5}, PixelSize{3, 2}, PixelSize{11, 7}}) {
+      SCOPED_TRACE(std::to_string(depth) + " bits, " + std::to_string(size.width));
+      const Planes withAlpha = Split(source, depth, true);
+      EXPECT_EQ(ResizeWithTriangleFilter(withAlpha.view, size).texels,
+                ResizeWithTriangleFilter(source.View(), size).texels);
+      PixelImage opaque = source;
+      for (uint32_t& texel : opaque.texels) texel |= 0xFF000000;
+      EXPECT_EQ(ResizeWithTriangleFilter(Split(source, depth, false).view, size).texels,
+                ResizeWithTriangleFilter(opaque.View(), size).texels);
+    }
+  }
+}
+
 TEST(MipChainTest, LevelsHalveDownToOnePixel) {
   const std::vector<PixelImage> chain = BuildMipChain(Filled(8, 2, kRed), 0);
   ASSERT_EQ(chain.size(), 4u);
