@@ -129,6 +129,16 @@ TEST(HevcDecoderPluginTest, HandsOverRgbInTheColoursLibheifWouldMake) {
   }
 }
 
+// A size no coding block divides is stored as a grid of one larger tile, as phones store every
+// photo in a grid of tiles; libheif pastes the tiles the decoder hands over.
+TEST(HevcDecoderPluginTest, HandsOverTheTilesOfAGridAsRgbToo) {
+  const std::string file = EncodeHeif(Detailed(37, 23), HeifCodecKind::Hevc);
+  ASSERT_NE(file.find("grid"), std::string::npos);
+  const std::vector<uint8_t> theirs = DecodeRgb(file, HevcOutput::Samples);
+  ASSERT_EQ(theirs.size(), 37u * 23 * 3);
+  EXPECT_LE(LargestDifference(DecodeRgb(file, HevcOutput::Rgb), theirs), 2);
+}
+
 TEST(HevcDecoderPluginTest, ClaimsHevcAboveLibheifsDecoderAndNothingElse) {
   const heif_decoder_plugin& plugin = HevcDecoderPlugin();
   EXPECT_GT(plugin.does_support_format(heif_compression_HEVC), 100);
