@@ -337,7 +337,7 @@ TEST_F(ImageFileTest, SeeThroughWebpKeepsItsAlphaAndAnAnimationShowsItsFirstFram
   for (int y = 8; y < 16; ++y)
     for (int x = 0; x < 16; ++x) seeThrough.setPixel(x, y, kSeeThrough);
   const std::u16string path = Write(u"alpha.webp", Encoded(seeThrough, "WEBP"));
-  for (const PixelSize size : {PixelSize{16, 16}, PixelSize{8, 8}}) {
+  for (const PixelSize size : {PixelSize{16, 16}, PixelSize{8, 8}, PixelSize{32, 24}}) {
     SCOPED_TRACE(size.width);
     ASSERT_TRUE(Decode(path, size).Succeeded());
     ExpectNear(pixels_.At(0, 0), kRed, 40);
