@@ -5,6 +5,7 @@
 #include <QImage>
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,29 +28,38 @@ QImage Detailed(int width, int height) {
   return image;
 }
 
-// The primary image of file as RGBA bytes, decoded by libheif's own HEVC decoder or by ours.
-std::vector<uint8_t> DecodeRgba(const std::string& file, bool ours, std::string& error) {
+// The primary image of file decoded into RGB of chroma, by libheif's own HEVC decoder when
+// plugin is null, and turned into bytes by read; none when it does not decode.
+std::vector<uint8_t> Decode(const std::string& file, const heif_decoder_plugin* plugin, heif_chroma chroma,
+                            const std::function<std::vector<uint8_t>(const heif_image&)>& read, std::string& error) {
   heif_context* context = heif_context_alloc();
-  if (ours) heif_register_decoder(context, &HevcDecoderPlugin());
+  if (plugin != nullptr) heif_register_decoder(context, plugin);
   heif_image_handle* handle = nullptr;
   heif_image* image = nullptr;
   std::vector<uint8_t> bytes;
   heif_error status = heif_context_read_from_memory_without_copy(context, file.data(), file.size(), nullptr);
   if (status.code == heif_error_Ok) status = heif_context_get_primary_image_handle(context, &handle);
-  if (status.code == heif_error_Ok)
-    status = heif_decode_image(handle, &image, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, nullptr);
-  if (status.code == heif_error_Ok) {
-    int stride = 0;
-    const uint8_t* plane = heif_image_get_plane_readonly(image, heif_channel_interleaved, &stride);
-    const int width = heif_image_get_width(image, heif_channel_interleaved);
-    for (int y = 0; y < heif_image_get_height(image, heif_channel_interleaved); ++y)
-      bytes.insert(bytes.end(), plane + y * stride, plane + y * stride + width * 4);
-  }
+  if (status.code == heif_error_Ok) status = heif_decode_image(handle, &image, heif_colorspace_RGB, chroma, nullptr);
+  if (status.code == heif_error_Ok) bytes = read(*image);
   error = status.message != nullptr ? status.message : "";
   heif_image_release(image);
   heif_image_handle_release(handle);
   heif_context_free(context);
   return bytes;
+}
+
+// As RGBA bytes, decoded by libheif's own HEVC decoder or by ours.
+std::vector<uint8_t> DecodeRgba(const std::string& file, bool ours, std::string& error) {
+  const auto read = [](const heif_image& image) {
+    std::vector<uint8_t> bytes;
+    int stride = 0;
+    const uint8_t* plane = heif_image_get_plane_readonly(&image, heif_channel_interleaved, &stride);
+    const int width = heif_image_get_width(&image, heif_channel_interleaved);
+    for (int y = 0; y < heif_image_get_height(&image, heif_channel_interleaved); ++y)
+      bytes.insert(bytes.end(), plane + y * stride, plane + y * stride + width * 4);
+    return bytes;
+  };
+  return Decode(file, ours ? &HevcDecoderPlugin() : nullptr, heif_chroma_interleaved_RGBA, read, error);
 }
 
 void ExpectTheSamePicture(const std::string& file, int width, int height) {
@@ -69,31 +79,21 @@ TEST(HevcDecoderPluginTest, GivesExactlyThePicturesOfLibheifsOwnDecoder) {
   }
 }
 
-// The primary image of file as planar RGB turned into R, G, B bytes, the decoder handing libheif
-// samples to convert or RGB.
+// As planar RGB turned into R, G, B bytes, our decoder handing libheif samples to convert or RGB.
 std::vector<uint8_t> DecodeRgb(const std::string& file, HevcOutput output) {
-  heif_context* context = heif_context_alloc();
-  heif_register_decoder(context, &HevcDecoderPlugin(output));
-  heif_image_handle* handle = nullptr;
-  heif_image* image = nullptr;
-  std::vector<uint8_t> bytes;
-  heif_error status = heif_context_read_from_memory_without_copy(context, file.data(), file.size(), nullptr);
-  if (status.code == heif_error_Ok) status = heif_context_get_primary_image_handle(context, &handle);
-  if (status.code == heif_error_Ok)
-    status = heif_decode_image(handle, &image, heif_colorspace_RGB, heif_chroma_444, nullptr);
-  if (status.code == heif_error_Ok) {
+  const auto read = [](const heif_image& image) {
+    std::vector<uint8_t> bytes;
     int strides[3] = {};
     const uint8_t* planes[3];
     const heif_channel channels[] = {heif_channel_R, heif_channel_G, heif_channel_B};
-    for (int c = 0; c < 3; ++c) planes[c] = heif_image_get_plane_readonly(image, channels[c], &strides[c]);
-    for (int y = 0; y < heif_image_get_height(image, heif_channel_R); ++y)
-      for (int x = 0; x < heif_image_get_width(image, heif_channel_R); ++x)
+    for (int c = 0; c < 3; ++c) planes[c] = heif_image_get_plane_readonly(&image, channels[c], &strides[c]);
+    for (int y = 0; y < heif_image_get_height(&image, heif_channel_R); ++y)
+      for (int x = 0; x < heif_image_get_width(&image, heif_channel_R); ++x)
         for (int c = 0; c < 3; ++c) bytes.push_back(planes[c][y * strides[c] + x]);
-  }
-  heif_image_release(image);
-  heif_image_handle_release(handle);
-  heif_context_free(context);
-  return bytes;
+    return bytes;
+  };
+  std::string error;
+  return Decode(file, &HevcDecoderPlugin(output), heif_chroma_444, read, error);
 }
 
 int LargestDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
