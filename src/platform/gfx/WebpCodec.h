@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "platform/gfx/ImageStatus.h"
 #include "platform/gfx/PixelImage.h"
 #include "platform/gfx/PixelSize.h"
 
