@@ -33,8 +33,29 @@ heif_image* HeifImageOf(const QImage& source) {
   return image;
 }
 
+// Planar RGB of 10 bits a sample, each 8-bit value widened to the same shade.
+heif_image* DeepHeifImageOf(const QImage& source) {
+  heif_image* image = nullptr;
+  heif_image_create(source.width(), source.height(), heif_colorspace_RGB, heif_chroma_444, &image);
+  const heif_channel channels[] = {heif_channel_R, heif_channel_G, heif_channel_B};
+  for (int c = 0; c < 3; ++c) {
+    heif_image_add_plane(image, channels[c], source.width(), source.height(), 10);
+    int stride = 0;
+    uint8_t* plane = heif_image_get_plane(image, channels[c], &stride);
+    for (int y = 0; y < source.height(); ++y) {
+      auto* row = reinterpret_cast<uint16_t*>(plane + y * stride);
+      for (int x = 0; x < source.width(); ++x) {
+        const QRgb colour = source.pixel(x, y);
+        const int value = c == 0 ? qRed(colour) : c == 1 ? qGreen(colour) : qBlue(colour);
+        row[x] = static_cast<uint16_t>(value << 2 | value >> 6);
+      }
+    }
+  }
+  return image;
+}
+
 bool Encode(heif_context* context, const QImage& source, heif_compression_format format, int orientation,
-            heif_image_handle** handle, heif_color_profile_nclx* colours = nullptr) {
+            heif_image_handle** handle, heif_color_profile_nclx* colours = nullptr, bool deep = false) {
   heif_encoder* encoder = nullptr;
   if (heif_context_get_encoder_for_format(context, format, &encoder).code != heif_error_Ok) return false;
   heif_encoder_set_lossy_quality(encoder, 95);
@@ -44,7 +65,7 @@ bool Encode(heif_context* context, const QImage& source, heif_compression_format
     options->output_nclx_profile = colours;
     options->macOS_compatibility_workaround_no_nclx_profile = 0;  // the colour box is written
   }
-  heif_image* image = HeifImageOf(source);
+  heif_image* image = deep ? DeepHeifImageOf(source) : HeifImageOf(source);
   const bool encoded = heif_context_encode_image(context, image, encoder, options, handle).code == heif_error_Ok;
   heif_image_release(image);
   heif_encoding_options_free(options);
@@ -91,4 +112,10 @@ std::string EncodeHeifWithColourBox(const QImage& source) {
   const bool encoded = Encode(context.get(), source, heif_compression_HEVC, 1, nullptr, colours);
   heif_nclx_color_profile_free(colours);
   return encoded ? Written(context.get()) : std::string();
+}
+
+std::string EncodeTenBitHeif(const QImage& source) {
+  const Context context(heif_context_alloc());
+  return Encode(context.get(), source, heif_compression_HEVC, 1, nullptr, nullptr, true) ? Written(context.get())
+                                                                                        : std::string();
 }

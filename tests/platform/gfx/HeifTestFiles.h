@@ -14,3 +14,5 @@ std::string EncodeHeifPair(const QImage& first, const QImage& primary);
 // source as HEVC with a colour box (nclx), which libheif's encoder writes as the stream says:
 // BT.601 in the full range.
 std::string EncodeHeifWithColourBox(const QImage& source);
+// source as HEVC of 10 bits a sample (Main 10), as some cameras write.
+std::string EncodeTenBitHeif(const QImage& source);

@@ -386,6 +386,18 @@ TEST_F(ImageFileTest, SeeThroughHeicKeepsItsAlpha) {
   }
 }
 
+TEST_F(ImageFileTest, TenBitHeicDecodesToItsColours) {
+  const std::string file = EncodeTenBitHeif(Quadrants(32, 16));
+  ASSERT_FALSE(file.empty());
+  const std::u16string path = Write(u"deep.heic", file);
+  for (const PixelSize size : {PixelSize{32, 16}, PixelSize{8, 4}}) {
+    SCOPED_TRACE(size.width);
+    const ImageStatus status = Decode(path, size);
+    ASSERT_TRUE(status.Succeeded()) << status.text;
+    ExpectCorners(pixels_, kUprightCorners[1], 40);
+  }
+}
+
 TEST_F(ImageFileTest, HeicWithSeveralPicturesShowsThePrimaryOne) {
   QImage first(16, 16, QImage::Format_RGB32), primary(24, 16, QImage::Format_RGB32);
   first.fill(kBlue);
