@@ -16,6 +16,8 @@ extern "C" {
 #include <thread>
 #include <vector>
 
+#include "platform/media/YuvRange.h"
+
 namespace {
 
 constexpr int kPriority = 200;  // above libheif's own HEVC decoder
@@ -180,28 +182,17 @@ bool MatrixOf(const AVFrame& frame, int& matrix) {
   }
 }
 
-bool IsFullRange(const AVFrame& frame) {
-  return frame.color_range == AVCOL_RANGE_JPEG || frame.format == AV_PIX_FMT_YUVJ420P ||
-         frame.format == AV_PIX_FMT_YUVJ422P || frame.format == AV_PIX_FMT_YUVJ444P;
-}
-
-// The frame's layout as the converter takes it, the full-range "yuvj" names given as their plain
-// twins (the range is told apart); none for deeper samples, grey or packed layouts, which are
-// left to libheif's own conversion.
-AVPixelFormat ConvertibleLayout(const AVFrame& frame) {
-  switch (frame.format) {
-    case AV_PIX_FMT_YUV420P:
-    case AV_PIX_FMT_YUVJ420P:
-      return AV_PIX_FMT_YUV420P;
-    case AV_PIX_FMT_YUV422P:
-    case AV_PIX_FMT_YUVJ422P:
-      return AV_PIX_FMT_YUV422P;
-    case AV_PIX_FMT_YUV444P:
-    case AV_PIX_FMT_YUVJ444P:
-      return AV_PIX_FMT_YUV444P;
-    default:
-      return AV_PIX_FMT_NONE;
-  }
+// The frame's layout as the converter takes it, a full-range "yuvj" name given as its plain twin
+// with fullRange set; none for deeper samples, grey or packed layouts, which are left to
+// libheif's own conversion.
+AVPixelFormat ConvertibleLayout(const AVFrame& frame, bool& fullRange) {
+  const auto format = static_cast<AVPixelFormat>(frame.format);
+  const AVPixelFormat twin = LimitedRangeTwin(format);
+  const AVPixelFormat layout = twin != AV_PIX_FMT_NONE ? twin : format;
+  fullRange = twin != AV_PIX_FMT_NONE || frame.color_range == AVCOL_RANGE_JPEG;
+  const bool eightBitPlanar =
+      layout == AV_PIX_FMT_YUV420P || layout == AV_PIX_FMT_YUV422P || layout == AV_PIX_FMT_YUV444P;
+  return eightBitPlanar ? layout : AV_PIX_FMT_NONE;
 }
 
 struct ScalerFree {
@@ -248,10 +239,11 @@ heif_error DecodeImage(void* decoder, heif_image** out) {
   if (!DecodeStream(*codec, static_cast<Decoder*>(decoder)->stream, *frame))
     return DecoderError("cannot decode the HEVC picture");
   int matrix = 0;
-  const AVPixelFormat layout = ConvertibleLayout(*frame);
+  bool fullRange = false;
+  const AVPixelFormat layout = ConvertibleLayout(*frame, fullRange);
   if (static_cast<Decoder*>(decoder)->output == HevcOutput::Rgb && layout != AV_PIX_FMT_NONE &&
       MatrixOf(*frame, matrix))
-    return ToRgbImage(*frame, layout, matrix, IsFullRange(*frame), out);
+    return ToRgbImage(*frame, layout, matrix, fullRange, out);
   return ToHeifImage(*frame, out);
 }
 

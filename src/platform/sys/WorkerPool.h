@@ -15,9 +15,8 @@
 class WorkerPool {
  public:
   using Task = std::function<void()>;
-  // How much nicer than the thread that made the pool its threads run: enough that a frame
-  // waking up takes its core back at once, while decoding still gets about a tenth of a core
-  // that a busy program holds.
+  // How much nicer than the thread that made the pool its threads run: frames get the cores
+  // first, while decoding still gets about a tenth of a core that a busy program holds.
   static constexpr int kNicenessAdded = 10;
 
   // threadCount below 1 means 1.
