@@ -9,7 +9,8 @@
 // - page turns while photos load: forward turns paced as a reader paging on quickly, too fast for
 //   every photo to arrive; the longest frame from the first turn on (page, interleaf, or rest
 //   with its upload), against the median frame where a leaf turns in the same page turns with
-//   every photo loaded (target: at most 2 times). As in the
+//   every photo loaded (target: at most 2 times). Decoding waits while a frame where a leaf
+//   turns is drawn, as in the program. As in the
 //   program with its default settings, the interleaf lies over the right page after a turn and
 //   turns over on its own before the next page turn can begin; photos load only at rest.
 //   Beside it, a fixed workload as long as that median frame, paced alike: how far this machine
@@ -38,6 +39,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
@@ -55,6 +57,7 @@
 #include "platform/gfx/GLDevice.h"
 #include "platform/gfx/HeadlessContext.h"
 #include "platform/gfx/HeifTestFiles.h"
+#include "platform/sys/FrameGate.h"
 #include "platform/sys/WorkerPool.h"
 #include "settings/Settings.h"
 #include "support/ExifBytes.h"
@@ -345,7 +348,10 @@ TurnFigures TimeTurns(const Run& run, bool preload) {
   bool turnsBegun = false;
   const auto frame = [&](const std::string& what, bool leafTurns, const std::function<bool()>& draw) {
     const auto start = Clock::now();
+    std::optional<FrameGate::Closed> decodingHeld;  // as the program holds them while a leaf turns
+    if (leafTurns) decodingHeld.emplace(FrameGate::Shared());
     const bool uploaded = draw();
+    decodingHeld.reset();
     const double ms = MillisecondsSince(start);
     if (leafTurns || (!preload && turnsBegun)) times.push_back({ms, what + (uploaded ? " with upload" : "")});
     figures.uploadsDuringRun += uploaded;

@@ -19,6 +19,7 @@
 #include "photos/FolderOpener.h"
 #include "photos/PathToOpen.h"
 #include "platform/gui/PopupMenu.h"
+#include "platform/sys/FrameGate.h"
 #include "resources/CommandId.h"
 #include "settings/FLocale.h"
 #include "settings/Settings.h"
@@ -146,9 +147,18 @@ void PhotoBookApp::RenderFrame() {
   const SceneTextures textures = textures_->Gather(*photos_);
   SceneTextures aheadTextures;
   if (mode_ == AppMode::Browsing) inputs.ahead = ExpectedFrame(textures, aheadTextures);
+  // While the book moves on screen, decoding waits for each frame to be drawn through: a frame
+  // shared with a decoder's core comes late and the motion stutters.
+  std::optional<FrameGate::Closed> decodingHeld;
+  if (mode_ != AppMode::Exporting && BookMoves(inputs)) decodingHeld.emplace(FrameGate::Shared());
   renderer_->RenderFrame(inputs, textures);
+  if (decodingHeld) device_->Finish();
   frameMatrices_ = {context_.world(), context_.view(), context_.projection()};
   if (mode_ == AppMode::Exporting) export_->FrameDrawn();
+}
+
+bool PhotoBookApp::BookMoves(const SceneFrameInputs& inputs) const {
+  return inputs.turnDirection != 0 || inputs.leafDirection != 0 || CameraMoving();
 }
 
 // What the frame expected to come shows while the camera stays where it is, for its still part

@@ -181,6 +181,8 @@ class PhotoBookApp : public FrameworkCallbacks, private SpreadHooks, private Fol
   void RenderFrame();
   SceneFrameInputs FrameInputs();
   std::optional<AheadFrame> ExpectedFrame(const SceneTextures& textures, SceneTextures& aheadTextures) const;
+  // Whether a leaf turns or the camera glides in the frame of inputs.
+  bool BookMoves(const SceneFrameInputs& inputs) const;
   void WriteSettings();
 
   AppServices services_;

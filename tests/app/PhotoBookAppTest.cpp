@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <functional>
+#include <future>
+
 #include "app/AppFixture.h"
 #include "app/BookTextures.h"
 #include "app/VirtualKey.h"
 #include "book/CameraAnimator.h"
 #include "photos/FilePaths.h"
 #include "platform/sys/FileSystem.h"
+#include "platform/sys/FrameGate.h"
 #include "platform/sys/StringConvert.h"
 #include "resources/CommandId.h"
 #include "settings/FLocale.h"
@@ -41,6 +45,34 @@ TEST_F(PhotoBookAppTest, FirstStartOpensTheSampleFolderAndLoadsOnePhotoPerIdleFr
   RunToRest();
   EXPECT_EQ(LoadedSlots(), 6);  // photos 0, 1 and the next spread's 2 to 5
   EXPECT_EQ(framework.title, u"Pagewing, Page 1 of 2, Browsing");
+}
+
+// A frame where a leaf turns or the camera glides holds the decoders until it is drawn through;
+// frames at rest leave them alone, and the gate is open again between frames.
+TEST_F(PhotoBookAppTest, FramesWhereTheBookMovesAreDrawnThroughBeforeDecodingGoesOn) {
+  Start();
+  OpenPhotos(10);
+  RunToRest();
+  const auto finishesOf = [this](const std::function<void()>& act) {
+    const int before = device.log().finishes;
+    act();
+    return device.log().finishes - before;
+  };
+  EXPECT_EQ(finishesOf([this] { Frame(); }), 0);
+  EXPECT_EQ(finishesOf([this] {
+              Key(VirtualKey::PageDown);
+              Frame();
+            }),
+            1);
+  RunToRest();
+  EXPECT_EQ(finishesOf([this] {
+              Key(VirtualKey::F1 + 2);
+              Frame();
+            }),
+            1);
+  EXPECT_TRUE(app->camera().IsMoving());
+  std::future<void> passing = std::async(std::launch::async, [] { FrameGate::Shared().Pass(); });
+  EXPECT_EQ(passing.wait_for(FrameGate::kLongestClose / 3), std::future_status::ready);
 }
 
 TEST_F(PhotoBookAppTest, AnEmptyBookHasOneSpreadAndNextPageDoesNothing) {

@@ -362,6 +362,10 @@ bool GLDevice::StencilAvailable() const {
   return bits > 0;
 }
 
+void GLDevice::Finish() {
+  if (Usable()) glFinish();
+}
+
 bool GLDevice::ReadWindow(int width, int height, std::vector<uint32_t>& texels) {
   if (!Usable() || target_ != nullptr || width <= 0 || height <= 0 || width > viewport_.width ||
       height > viewport_.height)

@@ -54,6 +54,7 @@ class GLDevice : public GraphicsDevice {
   bool CopyDrawingFrom(const RenderTarget& store) override;
   bool ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) override;
   bool ReadWindow(int width, int height, std::vector<uint32_t>& texels) override;
+  void Finish() override;
 
   // Frees the device's own objects and every resource's; with the context still current where it
   // can be (a context already gone leaves nothing to free).

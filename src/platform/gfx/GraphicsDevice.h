@@ -129,6 +129,8 @@ class GraphicsDevice {
   // width x height pixels from its top-left corner, into texels: rows top-down, ARGB. False
   // while a target is set, for a size beyond the viewport, or on a lost device.
   virtual bool ReadWindow(int width, int height, std::vector<uint32_t>& texels) = 0;
+  // Returns once every drawing asked for so far is done.
+  virtual void Finish() = 0;
 
   virtual void OnDeviceLost() = 0;
   virtual DeviceStatus OnDeviceReset() = 0;

@@ -17,6 +17,7 @@ extern "C" {
 #include <vector>
 
 #include "platform/media/YuvRange.h"
+#include "platform/sys/FrameGate.h"
 
 namespace {
 
@@ -79,6 +80,50 @@ heif_error PushData(void* decoder, const void* data, size_t size) {
     size -= 4 + unit;
   }
   return size == 0 ? Ok() : DecoderError("the picture's data ends inside a unit length");
+}
+
+// FFmpeg hands a picture's work out as jobs: its rows where the stream allows decoding them side
+// by side, else its slices. Each job first passes the frame gate, so that decoding stops for a
+// frame of an animation within a row or a slice, not a whole picture (a phone's picture is a grid
+// of small ones). The decoder's own runner still runs the jobs; the context's opaque points here
+// while a picture decodes.
+struct GatedJobs {
+  using Job = int (*)(AVCodecContext*, void*);
+  using Job2 = int (*)(AVCodecContext*, void*, int, int);
+  decltype(AVCodecContext::execute) execute = nullptr;
+  decltype(AVCodecContext::execute2) execute2 = nullptr;
+  Job job = nullptr;
+  Job2 job2 = nullptr;
+};
+
+GatedJobs& JobsOf(AVCodecContext* codec) { return *static_cast<GatedJobs*>(codec->opaque); }
+
+int GatedJob(AVCodecContext* codec, void* argument) {
+  FrameGate::Shared().Pass();
+  return JobsOf(codec).job(codec, argument);
+}
+
+int GatedJob2(AVCodecContext* codec, void* argument, int job, int thread) {
+  FrameGate::Shared().Pass();
+  return JobsOf(codec).job2(codec, argument, job, thread);
+}
+
+int ExecuteGated(AVCodecContext* codec, GatedJobs::Job job, void* arguments, int* results, int count, int size) {
+  JobsOf(codec).job = job;
+  return JobsOf(codec).execute(codec, GatedJob, arguments, results, count, size);
+}
+
+int ExecuteGated2(AVCodecContext* codec, GatedJobs::Job2 job, void* arguments, int* results, int count) {
+  JobsOf(codec).job2 = job;
+  return JobsOf(codec).execute2(codec, GatedJob2, arguments, results, count);
+}
+
+void GateJobs(AVCodecContext& codec, GatedJobs& jobs) {
+  jobs.execute = codec.execute;
+  jobs.execute2 = codec.execute2;
+  codec.opaque = &jobs;
+  codec.execute = ExecuteGated;
+  codec.execute2 = ExecuteGated2;
 }
 
 Codec OpenCodec() {
@@ -233,9 +278,11 @@ heif_error ToRgbImage(const AVFrame& frame, AVPixelFormat layout, int matrix, bo
 
 heif_error DecodeImage(void* decoder, heif_image** out) {
   *out = nullptr;
+  GatedJobs jobs;  // outlives the codec that points to it
   Codec codec = OpenCodec();
   Frame frame(av_frame_alloc());
   if (!codec || !frame) return DecoderError("cannot start the HEVC decoder");
+  GateJobs(*codec, jobs);
   if (!DecodeStream(*codec, static_cast<Decoder*>(decoder)->stream, *frame))
     return DecoderError("cannot decode the HEVC picture");
   int matrix = 0;

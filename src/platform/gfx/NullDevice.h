@@ -55,6 +55,7 @@ class NullDevice : public GraphicsDevice {
   void SetDrawingCopiesWork(bool work) { drawingCopiesWork_ = work; }
   bool ReadRenderTarget(const RenderTarget& target, std::vector<uint32_t>& texels) override;
   bool ReadWindow(int width, int height, std::vector<uint32_t>& texels) override;
+  void Finish() override { ++log_.finishes; }
 
   void OnDeviceLost() override;
   DeviceStatus OnDeviceReset() override;

@@ -38,6 +38,9 @@ struct NullDeviceLog {
   int drawingCopiesTo = 0;
   int drawingCopiesFrom = 0;
 
+  // Waits until the drawing is done (Finish).
+  int finishes = 0;
+
   // The states, texture and scissor in force at the last successful draw of any kind.
   RenderStates lastDrawStates;
   const Texture* lastDrawTexture = nullptr;

@@ -1,6 +1,5 @@
 #include "platform/gfx/QtImageCodec.h"
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 #include <QImageReader>
@@ -12,6 +11,7 @@
 #include <shared_mutex>
 #include <utility>
 
+#include "platform/gfx/GatedByteDevice.h"
 #include "platform/gfx/JpegDecodeSize.h"
 #include "platform/gfx/TriangleFilter.h"
 
@@ -104,10 +104,8 @@ ImageStatus DecodeQtImage(std::string bytes, const ImageInfo& info, PixelSize si
     if (!reduced) return ImageStatus::Failure(ImageStatus::Kind::TooLarge, "the picture is too large to decode");
     decodeSize = *reduced;
   }
-  QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer, QtFormat(info.format));
+  GatedByteDevice device(bytes);
+  QImageReader reader(&device, QtFormat(info.format));
   reader.setAutoTransform(false);
   if (decodeSize != PixelSize{info.width, info.height}) reader.setScaledSize({decodeSize.width, decodeSize.height});
   const std::shared_lock<std::shared_mutex> limit = HoldLimitOf(maxSide);

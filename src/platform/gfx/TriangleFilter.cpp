@@ -4,11 +4,16 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/sys/FrameGate.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
 namespace {
+
+// Rows filtered between two passes of the frame gate: well under a millisecond of work.
+constexpr int kRowsBetweenGates = 16;
 
 // The source pixels and weights of every destination pixel along one axis.
 struct Taps {
@@ -184,6 +189,7 @@ PixelImage Resize(const Source& source, PixelSize size) {
   PixelImage result(size.width, size.height);
   std::vector<const Float4*> taps(MostTaps(rows));
   for (int y = 0; y < size.height; ++y) {
+    if (y % kRowsBetweenGates == 0) FrameGate::Shared().Pass();
     const int first = rows.start[y], count = rows.Count(y);
     for (int k = 0; k < count; ++k) taps[k] = ring.Row(rows.source[first + k]);
     const float* weights = rows.weight.data() + first;

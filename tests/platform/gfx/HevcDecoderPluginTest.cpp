@@ -6,12 +6,14 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "HeifTestFiles.h"
 #include "platform/gfx/HevcDecoderPlugin.h"
+#include "platform/sys/FrameGate.h"
 
 namespace {
 
@@ -137,6 +139,25 @@ TEST(HevcDecoderPluginTest, HandsOverTheTilesOfAGridAsRgbToo) {
   const std::vector<uint8_t> theirs = DecodeRgb(file, HevcOutput::Samples);
   ASSERT_EQ(theirs.size(), 37u * 23 * 3);
   EXPECT_LE(LargestDifference(DecodeRgb(file, HevcOutput::Rgb), theirs), 2);
+}
+
+// The decoder's work passes the frame gate: a frame of an animation holds it, and it goes on to
+// the same picture once the frame is done.
+TEST(HevcDecoderPluginTest, DecodingWaitsWhileAFrameIsDrawn) {
+  const std::string file = EncodeHeif(Detailed(96, 64), HeifCodecKind::Hevc);
+  std::string error;
+  const std::vector<uint8_t> unheld = DecodeRgba(file, true, error);
+  ASSERT_EQ(unheld.size(), 96u * 64 * 4) << error;
+  std::future<std::vector<uint8_t>> decoding;
+  {
+    FrameGate::Closed frame(FrameGate::Shared());
+    decoding = std::async(std::launch::async, [&file] {
+      std::string ignored;
+      return DecodeRgba(file, true, ignored);
+    });
+    EXPECT_EQ(decoding.wait_for(FrameGate::kLongestClose / 3), std::future_status::timeout);
+  }
+  EXPECT_TRUE(decoding.get() == unheld);
 }
 
 TEST(HevcDecoderPluginTest, ClaimsHevcAboveLibheifsDecoderAndNothingElse) {

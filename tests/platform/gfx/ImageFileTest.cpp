@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <cstdlib>
+#include <future>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -13,6 +14,7 @@
 
 #include "HeifTestFiles.h"
 #include "platform/gfx/ImageFile.h"
+#include "platform/sys/FrameGate.h"
 #include "platform/sys/StringConvert.h"
 #include "support/ExifBytes.h"
 #include "support/TempFolder.h"
@@ -304,6 +306,28 @@ TEST_F(ImageFileTest, WebpTiffHeicAndAvifDecode) {
     ExpectCorners(pixels_, kUprightCorners[1], 40);
     EXPECT_EQ(qAlpha(pixels_.At(0, 0)), 255);
     ASSERT_TRUE(Decode(path, {8, 4}).Succeeded());
+    ExpectCorners(pixels_, kUprightCorners[1], 40);
+  }
+}
+
+// A frame of an animation holds each decoder where it can stop; once the frame is done the decode
+// goes on to the same picture.
+TEST_F(ImageFileTest, DecodingWaitsWhileAFrameIsDrawn) {
+  const QImage source = Quadrants(64, 32);
+  const std::pair<std::u16string, std::string> files[] = {{u"q.jpg", Encoded(source, "JPG")},
+                                                          {u"q.png", Encoded(source, "PNG")},
+                                                          {u"q.webp", Encoded(source, "WEBP")},
+                                                          {u"q.heic", EncodeHeif(source, HeifCodecKind::Hevc)}};
+  for (const auto& [name, bytes] : files) {
+    SCOPED_TRACE(ToUtf8(name));
+    const std::u16string path = Write(name, bytes);
+    std::future<bool> decoding;
+    {
+      FrameGate::Closed frame(FrameGate::Shared());
+      decoding = std::async(std::launch::async, [&] { return DecodeWhole(path).Succeeded(); });
+      EXPECT_EQ(decoding.wait_for(FrameGate::kLongestClose / 3), std::future_status::timeout);
+    }
+    ASSERT_TRUE(decoding.get());
     ExpectCorners(pixels_, kUprightCorners[1], 40);
   }
 }
