@@ -16,3 +16,8 @@ std::string EncodeHeifPair(const QImage& first, const QImage& primary);
 std::string EncodeHeifWithColourBox(const QImage& source);
 // source as HEVC of 10 bits a sample (Main 10), as some cameras write.
 std::string EncodeTenBitHeif(const QImage& source);
+// source stored as phones store their photos: a grid of tiles of tileSize x tileSize, each coded
+// as a picture of its own (those on the right and bottom edges padded with their last pixels),
+// which the file's grid puts together and crops to source's size. tileSize is a multiple of 64,
+// the encoder's coding block; empty otherwise or when encoding failed.
+std::string EncodeHeifGrid(const QImage& source, int tileSize);

@@ -141,6 +141,13 @@ TEST(HevcDecoderPluginTest, HandsOverTheTilesOfAGridAsRgbToo) {
   EXPECT_LE(LargestDifference(DecodeRgb(file, HevcOutput::Rgb), theirs), 2);
 }
 
+// As phones store photos: many tiles, the last column and row cropped.
+TEST(HevcDecoderPluginTest, GivesExactlyLibheifsPictureOfAGridOfTiles) {
+  const std::string file = EncodeHeifGrid(Detailed(150, 100), 64);
+  ASSERT_NE(file.find("grid"), std::string::npos);
+  ExpectTheSamePicture(file, 150, 100);
+}
+
 // The decoder's work passes the frame gate: a frame of an animation holds it, and it goes on to
 // the same picture once the frame is done.
 TEST(HevcDecoderPluginTest, DecodingWaitsWhileAFrameIsDrawn) {

@@ -310,6 +310,20 @@ TEST_F(ImageFileTest, WebpTiffHeicAndAvifDecode) {
   }
 }
 
+// Each tile of a phone's grid lands where it belongs: a picture whose colours tell every place
+// apart, sampled inside each tile, cropped ones included.
+TEST_F(ImageFileTest, APhonesGridOfTilesDecodesWithEveryTileInItsPlace) {
+  QImage source(230, 150, QImage::Format_RGB32);
+  for (int y = 0; y < source.height(); ++y)
+    for (int x = 0; x < source.width(); ++x) source.setPixel(x, y, qRgb(x * 255 / 229, y * 255 / 149, 128));
+  const std::u16string path = Write(u"grid.heic", EncodeHeifGrid(source, 64));
+  ASSERT_TRUE(DecodeWhole(path).Succeeded());
+  ASSERT_EQ(info_.width, 230);
+  ASSERT_EQ(info_.height, 150);
+  for (const int y : {32, 96, 140})
+    for (const int x : {32, 96, 160, 224}) ExpectNear(pixels_.At(x, y), source.pixel(x, y), 8);
+}
+
 // A frame of an animation holds each decoder where it can stop; once the frame is done the decode
 // goes on to the same picture.
 TEST_F(ImageFileTest, DecodingWaitsWhileAFrameIsDrawn) {
