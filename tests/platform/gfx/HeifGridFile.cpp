@@ -70,7 +70,7 @@ std::optional<CodedTile> LiftTile(std::string_view file) {
 
 std::string Bytes(uint32_t value, int size) {
   std::string bytes;
-  for (int k = size - 1; k >= 0; --k) bytes += static_cast<char>(value >> (8 * k) & 0xFF);
+  for (int k = size - 1; k >= 0; --k) bytes += static_cast<char>(k < 4 ? value >> (8 * k) & 0xFF : 0);
   return bytes;
 }
 
