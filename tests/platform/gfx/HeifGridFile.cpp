@@ -56,9 +56,10 @@ std::optional<CodedTile> LiftTile(std::string_view file) {
   const int baseSize = static_cast<uint8_t>(iloc[13]) >> 4, indexSize = version >= 1 ? iloc[13] & 15 : 0;
   size_t at = 16;                        // past the item count, to the first item
   at += 2 + (version >= 1 ? 2 : 0) + 2;  // item ID, construction method, data reference index
+  if (indexSize != 0 || at + baseSize + 2 + offsetSize + lengthSize > iloc.size()) return std::nullopt;
   const uint32_t base = BigEndian(iloc, at, baseSize);
   at += baseSize;
-  if (indexSize != 0 || BigEndian(iloc, at, 2) != 1) return std::nullopt;
+  if (BigEndian(iloc, at, 2) != 1) return std::nullopt;
   at += 2;
   const uint32_t offset = base + BigEndian(iloc, at, offsetSize);
   const uint32_t length = BigEndian(iloc, at + offsetSize, lengthSize);

@@ -6,14 +6,13 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
-#include <future>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "HeifTestFiles.h"
 #include "platform/gfx/HevcDecoderPlugin.h"
-#include "platform/sys/FrameGate.h"
+#include "support/HeldByAFrame.h"
 
 namespace {
 
@@ -155,16 +154,11 @@ TEST(HevcDecoderPluginTest, DecodingWaitsWhileAFrameIsDrawn) {
   std::string error;
   const std::vector<uint8_t> unheld = DecodeRgba(file, true, error);
   ASSERT_EQ(unheld.size(), 96u * 64 * 4) << error;
-  std::future<std::vector<uint8_t>> decoding;
-  {
-    FrameGate::Closed frame(FrameGate::Shared());
-    decoding = std::async(std::launch::async, [&file] {
-      std::string ignored;
-      return DecodeRgba(file, true, ignored);
-    });
-    EXPECT_EQ(decoding.wait_for(FrameGate::kLongestClose / 3), std::future_status::timeout);
-  }
-  EXPECT_TRUE(decoding.get() == unheld);
+  const std::vector<uint8_t> held = RunHeldByAFrame([&file] {
+    std::string ignored;
+    return DecodeRgba(file, true, ignored);
+  });
+  EXPECT_TRUE(held == unheld);
 }
 
 TEST(HevcDecoderPluginTest, ClaimsHevcAboveLibheifsDecoderAndNothingElse) {

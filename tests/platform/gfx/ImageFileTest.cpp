@@ -6,7 +6,6 @@
 #include <QString>
 #include <cstdint>
 #include <cstdlib>
-#include <future>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -14,9 +13,9 @@
 
 #include "HeifTestFiles.h"
 #include "platform/gfx/ImageFile.h"
-#include "platform/sys/FrameGate.h"
 #include "platform/sys/StringConvert.h"
 #include "support/ExifBytes.h"
+#include "support/HeldByAFrame.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -335,13 +334,7 @@ TEST_F(ImageFileTest, DecodingWaitsWhileAFrameIsDrawn) {
   for (const auto& [name, bytes] : files) {
     SCOPED_TRACE(ToUtf8(name));
     const std::u16string path = Write(name, bytes);
-    std::future<bool> decoding;
-    {
-      FrameGate::Closed frame(FrameGate::Shared());
-      decoding = std::async(std::launch::async, [&] { return DecodeWhole(path).Succeeded(); });
-      EXPECT_EQ(decoding.wait_for(FrameGate::kLongestClose / 3), std::future_status::timeout);
-    }
-    ASSERT_TRUE(decoding.get());
+    ASSERT_TRUE(RunHeldByAFrame([&] { return DecodeWhole(path).Succeeded(); }));
     ExpectCorners(pixels_, kUprightCorners[1], 40);
   }
 }

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <future>
 #include <vector>
 
 #include "platform/gfx/MipChain.h"
 #include "platform/gfx/TriangleFilter.h"
-#include "platform/sys/FrameGate.h"
+#include "support/HeldByAFrame.h"
 
 namespace {
 
@@ -180,13 +179,8 @@ TEST(TriangleFilterTest, PlanesGiveThePictureTheirPixelsGive) {
 // Resizing is part of a photo's decoding on the workers, and passes the frame gate as it goes.
 TEST(TriangleFilterTest, ResizingWaitsWhileAFrameIsDrawn) {
   const PixelImage source = Checker(64, 64);
-  std::future<PixelImage> resizing;
-  {
-    FrameGate::Closed frame(FrameGate::Shared());
-    resizing = std::async(std::launch::async, [&source] { return ResizeWithTriangleFilter(source.View(), {32, 32}); });
-    EXPECT_EQ(resizing.wait_for(FrameGate::kLongestClose / 3), std::future_status::timeout);
-  }
-  EXPECT_TRUE(resizing.get().texels == ResizeWithTriangleFilter(source.View(), {32, 32}).texels);
+  const PixelImage held = RunHeldByAFrame([&source] { return ResizeWithTriangleFilter(source.View(), {32, 32}); });
+  EXPECT_TRUE(held.texels == ResizeWithTriangleFilter(source.View(), {32, 32}).texels);
 }
 
 TEST(MipChainTest, LevelsHalveDownToOnePixel) {
