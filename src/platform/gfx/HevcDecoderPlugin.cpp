@@ -85,11 +85,13 @@ heif_error PushData(void* decoder, const void* data, size_t size) {
 // FFmpeg hands a picture's work out as jobs: its rows where the stream allows decoding them side
 // by side, else its slices. Each job first passes the frame gate, so that decoding stops for a
 // frame of an animation within a row or a slice, not a whole picture (a phone's picture is a grid
-// of small ones). The decoder's own runner still runs the jobs; the context's opaque points here
-// while a picture decodes.
+// of small ones). libheif decodes such tiles on several threads at once; while frames run they
+// take turns, so that a frame finds one tile's rows in flight, not several. The decoder's own
+// runner still runs the jobs; the context's opaque points here while a picture decodes.
 struct GatedJobs {
   using Job = int (*)(AVCodecContext*, void*);
   using Job2 = int (*)(AVCodecContext*, void*, int, int);
+  FrameGate::Piece tile{FrameGate::Shared()};
   decltype(AVCodecContext::execute) execute = nullptr;
   decltype(AVCodecContext::execute2) execute2 = nullptr;
   Job job = nullptr;
@@ -99,12 +101,12 @@ struct GatedJobs {
 GatedJobs& JobsOf(AVCodecContext* codec) { return *static_cast<GatedJobs*>(codec->opaque); }
 
 int GatedJob(AVCodecContext* codec, void* argument) {
-  FrameGate::Shared().Pass();
+  JobsOf(codec).tile.PassInTurn();
   return JobsOf(codec).job(codec, argument);
 }
 
 int GatedJob2(AVCodecContext* codec, void* argument, int job, int thread) {
-  FrameGate::Shared().Pass();
+  JobsOf(codec).tile.PassInTurn();
   return JobsOf(codec).job2(codec, argument, job, thread);
 }
 
@@ -278,7 +280,7 @@ heif_error ToRgbImage(const AVFrame& frame, AVPixelFormat layout, int matrix, bo
 
 heif_error DecodeImage(void* decoder, heif_image** out) {
   *out = nullptr;
-  GatedJobs jobs;  // outlives the codec that points to it
+  GatedJobs jobs;  // outlives the codec that points to it; ends the tile's turn
   Codec codec = OpenCodec();
   Frame frame(av_frame_alloc());
   if (!codec || !frame) return DecoderError("cannot start the HEVC decoder");

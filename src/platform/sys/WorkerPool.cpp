@@ -1,5 +1,6 @@
 #include "platform/sys/WorkerPool.h"
 
+#include <sched.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -10,8 +11,12 @@
 namespace {
 
 // Background work gives way to the thread that draws the frames; the threads a task starts (a
-// decoder's own) inherit the same niceness.
+// decoder's own) inherit the same niceness and policy. As batch work, a thread woken (when a
+// frame lets decoding go on) waits for a free core or its share instead of taking the drawing
+// thread's core from it.
 void LowerThisThreadsPriority() {
+  const sched_param unprioritised{};
+  sched_setscheduler(0, SCHED_BATCH, &unprioritised);
   const auto thread = static_cast<id_t>(gettid());
   errno = 0;
   const int current = getpriority(PRIO_PROCESS, thread);

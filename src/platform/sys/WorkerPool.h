@@ -8,10 +8,10 @@
 #include <vector>
 
 // Threads that run posted tasks in the order they were posted, several at a time, at a lower
-// scheduling priority than the thread that made the pool. Tasks must not throw. The owner's
-// thread (the one that created the pool) may call every operation; Post may also be called from
-// tasks. The destructor drops the tasks not started yet, waits for the running ones and joins
-// the threads.
+// scheduling priority than the thread that made the pool and as batch work, which never takes a
+// core from a thread that draws on being woken. Tasks must not throw. The owner's thread (the one
+// that created the pool) may call every operation; Post may also be called from tasks. The
+// destructor drops the tasks not started yet, waits for the running ones and joins the threads.
 class WorkerPool {
  public:
   using Task = std::function<void()>;

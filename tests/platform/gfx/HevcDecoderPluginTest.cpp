@@ -161,6 +161,27 @@ TEST(HevcDecoderPluginTest, DecodingWaitsWhileAFrameIsDrawn) {
   EXPECT_TRUE(held == unheld);
 }
 
+// Another tile in its turn, taken while frames run.
+struct AnotherTilesTurn {
+  explicit AnotherTilesTurn(FrameGate& gate) : tile(gate) { tile.PassInTurn(); }
+  FrameGate::Piece tile;
+};
+
+// libheif hands a phone's tiles to several threads; while frames run, each tile waits for the one
+// whose turn it is.
+TEST(HevcDecoderPluginTest, TilesTakeTurnsWhileFramesRun) {
+  const std::string file = EncodeHeif(Detailed(96, 64), HeifCodecKind::Hevc);
+  std::string error;
+  const std::vector<uint8_t> alone = DecodeRgba(file, true, error);
+  ASSERT_EQ(alone.size(), 96u * 64 * 4) << error;
+  const RunningFrames frames;
+  const std::vector<uint8_t> afterItsTurn = RunHeldBy<AnotherTilesTurn>([&file] {
+    std::string ignored;
+    return DecodeRgba(file, true, ignored);
+  });
+  EXPECT_TRUE(afterItsTurn == alone);
+}
+
 TEST(HevcDecoderPluginTest, ClaimsHevcAboveLibheifsDecoderAndNothingElse) {
   const heif_decoder_plugin& plugin = HevcDecoderPlugin();
   EXPECT_GT(plugin.does_support_format(heif_compression_HEVC), 100);

@@ -2,9 +2,11 @@
 
 #include <chrono>
 #include <future>
+#include <optional>
 #include <thread>
 
 #include "platform/sys/FrameGate.h"
+#include "support/HeldByAFrame.h"
 
 namespace {
 
@@ -35,6 +37,38 @@ TEST(FrameGateTest, WorkWaitsWhileAFrameIsDrawnAndGoesOnWhenItIsDone) {
   }
   EXPECT_EQ(waiting.wait_for(FrameGate::kLongestClose), std::future_status::ready);
   EXPECT_LT(PassElsewhere(gate).get(), kWhileHeld);
+}
+
+// Passes the gate in piece's turn on another thread.
+std::future<void> PassInTurnElsewhere(FrameGate::Piece& piece) {
+  return std::async(std::launch::async, [&piece] { piece.PassInTurn(); });
+}
+
+TEST(FrameGateTest, WhileFramesRunPiecesOfWorkTakeTurns) {
+  FrameGate gate;
+  const RunningFrames frames(gate);
+  std::optional<FrameGate::Piece> first(std::in_place, gate);
+  first->PassInTurn();
+  FrameGate::Piece second(gate);
+  const std::future<void> waiting = PassInTurnElsewhere(second);
+  EXPECT_EQ(PassInTurnElsewhere(*first).wait_for(kWhileHeld), std::future_status::ready);  // its own threads
+  EXPECT_EQ(waiting.wait_for(kWhileHeld), std::future_status::timeout);
+  first.reset();
+  EXPECT_EQ(waiting.wait_for(kWhileHeld), std::future_status::ready);
+}
+
+TEST(FrameGateTest, AtRestAndOnceFramesStopEveryPieceGoesOn) {
+  FrameGate gate;
+  FrameGate::Piece first(gate);
+  FrameGate::Piece second(gate);
+  first.PassInTurn();
+  EXPECT_EQ(PassInTurnElsewhere(second).wait_for(kWhileHeld), std::future_status::ready);
+  std::optional<RunningFrames> frames(std::in_place, gate);
+  first.PassInTurn();  // now its turn
+  const std::future<void> waiting = PassInTurnElsewhere(second);
+  EXPECT_EQ(waiting.wait_for(kWhileHeld), std::future_status::timeout);
+  frames.reset();
+  EXPECT_EQ(waiting.wait_for(FrameGate::kFramesRunFor * 3), std::future_status::ready);
 }
 
 TEST(FrameGateTest, AGateLeftClosedHoldsNobodyLongerThanItsLimit) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -43,21 +44,29 @@ TEST(WorkerPoolTest, DefaultLeavesACoreForTheUserInterface) {
   EXPECT_EQ(WorkerPool::DefaultThreadCount(), cores > 1 ? cores - 1 : 1);
 }
 
-// The pool's one thread is held in a task while more are queued; the destructor must drop the
-// queued ones, wait for the running one and free what every task held.
 TEST(WorkerPoolTest, TasksRunNicerThanTheThreadThatPostedThem) {
   errno = 0;
   const int mine = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
   ASSERT_EQ(errno, 0);
   if (mine >= 19) GTEST_SKIP() << "this thread already runs at the lowest priority";
+  const int myPolicy = sched_getscheduler(0);
   int theirs = mine;
+  int theirPolicy = -1;
   WorkerPool pool(1);
-  pool.Post([&] { theirs = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())); });
+  pool.Post([&] {
+    theirs = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+    theirPolicy = sched_getscheduler(0);
+  });
   pool.Drain();
   EXPECT_EQ(theirs, std::min(mine + WorkerPool::kNicenessAdded, 19));
+  // As batch work, woken tasks do not take the core of a thread that draws.
+  EXPECT_EQ(theirPolicy, SCHED_BATCH);
   EXPECT_EQ(getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())), mine);
+  EXPECT_EQ(sched_getscheduler(0), myPolicy);
 }
 
+// The pool's one thread is held in a task while more are queued; the destructor must drop the
+// queued ones, wait for the running one and free what every task held.
 TEST(WorkerPoolTest, DestructorDropsQueuedTasksAndWaitsForTheRunningOne) {
   std::mutex mutex;
   std::condition_variable changed;
