@@ -15,8 +15,10 @@
 //   turns is drawn, as in the program. As in the program with its default settings, the
 //   interleaf lies over the right page after a turn and turns over on its own before the next
 //   page turn can begin; photos load only at rest.
-//   Beside it, a fixed workload as long as that median frame, paced alike: how far this machine
-//   alone stretches a frame.
+//   Beside it, how far the figure goes without any loading: the same turns with every photo
+//   loaded timed once more, their longest frame against the first such run's median; and a
+//   fixed workload as long as that median frame, paced alike: how far this machine alone
+//   stretches a frame.
 // Frames are paced at 60 a second, as a display's vertical sync paces the program's; a frame's
 // time is its own work, without the wait.
 // photo_load_benchmark [worker threads [photo folder]]: the program's own thread count by default;
@@ -471,6 +473,9 @@ void ReportTurns(const Run& run) {
   std::printf("  longest while loading: %s\n", loading.longest.c_str());
   std::printf("  longest frame with an upload %.2f ms; / loaded median %.2f\n", loading.worstUploadMs,
               loading.worstUploadMs / loaded.medianMs);
+  const TurnFigures loadedAgain = TimeTurns(run, true);
+  std::printf("the same turns with every photo loaded once more: longest %.2f ms; / first loaded median %.2f\n",
+              loadedAgain.worstMs, loadedAgain.worstMs / loaded.medianMs);
   std::printf("a fixed workload of %.2f ms a frame, %d frames paced alike: longest / median %.2f\n", loaded.medianMs,
               kTurns * kFramesPerTurn, FixedWorkLongestToMedian(loaded.medianMs, kTurns * kFramesPerTurn));
 }
